@@ -1,0 +1,40 @@
+# The two commands a newcomer types: `make demo` and `make test`. Each installs what is missing first.
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build demo test test-sanitize bench fuzz format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B build $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build build -j $(JOBS)
+
+demo: build
+	@./build/examples/gallery/gallery build/gallery
+
+test: build
+	@cd build && ctest --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	@cmake -S . -B build-asan -DTARNAVEL_SANITIZE=ON -DTARNAVEL_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build build-asan -j $(JOBS)
+	@cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in build/bench/*_bench; do [ -x "$$b" ] && "$$b"; done
+
+fuzz: deps
+	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTARNAVEL_FUZZ=ON -DTARNAVEL_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+
+format:
+	@find tarnavel tests examples bench fuzz -name '*.h' -o -name '*.cpp' | xargs clang-format -i
+
+clean:
+	@rm -rf build build-asan build-fuzz

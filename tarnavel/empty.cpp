@@ -1,0 +1,1 @@
+// Compiled into a module that has no sources of its own yet.

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <exception>
+#include <string>
+
+namespace tarnavel {
+
+/// The toolkit's exception: a name and a reason. The platform raises it where the toolkit would (an index
+/// out of range, a value of the wrong kind, a geometry that is not a number); the controls catch this class
+/// and no other.
+class NSException : public std::exception {
+ public:
+  NSException(std::string name, std::string reason);
+
+  const std::string& name() const noexcept { return name_; }
+  const std::string& reason() const noexcept { return reason_; }
+  const char* what() const noexcept override { return what_.c_str(); }
+
+ private:
+  std::string name_;
+  std::string reason_;
+  std::string what_;
+};
+
+inline constexpr const char* NSRangeException = "NSRangeException";
+inline constexpr const char* NSInvalidArgumentException = "NSInvalidArgumentException";
+inline constexpr const char* NSGenericException = "NSGenericException";
+inline constexpr const char* CALayerInvalidGeometry = "CALayerInvalidGeometry";
+
+[[noreturn]] void raiseException(const char* name, std::string reason);
+
+/// Returns `index` when it lies in [0, count); raises NSRangeException otherwise.
+std::size_t checkedIndex(long long index, std::size_t count);
+
+}  // namespace tarnavel

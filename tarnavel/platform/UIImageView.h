@@ -1,0 +1,25 @@
+#pragma once
+
+#include <memory>
+
+#include "tarnavel/platform/UIImage.h"
+#include "tarnavel/platform/UIView.h"
+
+namespace tarnavel {
+
+/// Shows an image scaled to its bounds. It takes no touches unless `userInteractionEnabled` is turned on.
+class UIImageView : public UIView {
+ public:
+  explicit UIImageView(CGRect frame = CGRectZero);
+  explicit UIImageView(const NSCoder& coder);
+  /// initWithImage: the view takes the image's size.
+  explicit UIImageView(std::shared_ptr<UIImage> image);
+
+  std::shared_ptr<UIImage> image;
+  std::shared_ptr<UIImage> highlightedImage;
+  bool highlighted = false;
+
+  void drawContent(CGContext& context) const override;
+};
+
+}  // namespace tarnavel

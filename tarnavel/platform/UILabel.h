@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "tarnavel/platform/CGContext.h"
+#include "tarnavel/platform/UIFont.h"
+#include "tarnavel/platform/UIView.h"
+
+namespace tarnavel {
+
+/// A single-line (by default) text view. Its text may be null, which is not the same as "". It takes no
+/// touches unless `userInteractionEnabled` is turned on.
+class UILabel : public UIView {
+ public:
+  explicit UILabel(CGRect frame = CGRectZero);
+  explicit UILabel(const NSCoder& coder);
+
+  const std::optional<std::string>& text() const { return text_; }
+  void setText(std::optional<std::string> text) { text_ = std::move(text); }
+  /// The system font at 17 until set; setting null restores that default.
+  const std::shared_ptr<UIFont>& font() const { return font_; }
+  void setFont(std::shared_ptr<UIFont> font);
+  /// Black until set; setting null restores that default.
+  const std::shared_ptr<UIColor>& textColor() const { return textColor_; }
+  void setTextColor(std::shared_ptr<UIColor> color);
+
+  NSTextAlignment textAlignment = NSTextAlignment::Natural;
+  NSInteger numberOfLines = 1;
+
+  void drawContent(CGContext& context) const override;
+
+ private:
+  void applyLabelDefaults();
+
+  std::optional<std::string> text_;
+  std::shared_ptr<UIFont> font_;
+  std::shared_ptr<UIColor> textColor_;
+};
+
+}  // namespace tarnavel
