@@ -17,7 +17,9 @@ std::vector<RegisteredPage>& registeredPages() {
   return pages;
 }
 
-GalleryPage::GalleryPage(const char* name, GalleryPageFunction build) { registeredPages().push_back({name, build}); }
+GalleryPage::GalleryPage(const char* name, GalleryPageFunction build) {
+  registeredPages().push_back({name, build});
+}
 
 void GalleryOutput::renderView(const tarnavel::UIView& view, const std::string& name) {
   const std::filesystem::path file = folder_ / name;
@@ -42,7 +44,8 @@ int main(int argc, char** argv) {
   tarnavel::UIImage::addImageSearchPath(TARNAVEL_GALLERY_ASSETS);
 
   auto pages = gallery::registeredPages();
-  std::sort(pages.begin(), pages.end(), [](const auto& a, const auto& b) { return std::strcmp(a.name, b.name) < 0; });
+  std::sort(pages.begin(), pages.end(),
+            [](const auto& a, const auto& b) { return std::strcmp(a.name, b.name) < 0; });
   gallery::GalleryOutput output(folder);
   int failures = 0;
   for (const auto& page : pages) {
@@ -54,6 +57,7 @@ int main(int argc, char** argv) {
     }
   }
   std::cout << "Gallery written to " << folder.string() << ":\n";
-  for (const std::string& file : output.written()) std::cout << "  " << file << "\n";
+  for (const std::string& file : output.written())
+    std::cout << "  " << file << "\n";
   return failures == 0 ? 0 : 1;
 }

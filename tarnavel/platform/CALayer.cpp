@@ -11,7 +11,9 @@ namespace tarnavel {
 
 namespace {
 
-bool isFinite(CGPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+bool isFinite(CGPoint p) {
+  return std::isfinite(p.x) && std::isfinite(p.y);
+}
 
 void refuseNonFinite(bool finite, const char* what, CGPoint p, CGSize s = {}) {
   if (finite) return;
@@ -25,7 +27,8 @@ void refuseNonFinite(bool finite, const char* what, CGPoint p, CGSize s = {}) {
 CALayer::CALayer() = default;
 
 CALayer::~CALayer() {
-  for (const auto& sublayer : sublayers_) sublayer->superlayer_ = nullptr;
+  for (const auto& sublayer : sublayers_)
+    sublayer->superlayer_ = nullptr;
 }
 
 void CALayer::setBounds(CGRect bounds) {
@@ -43,12 +46,15 @@ void CALayer::setAnchorPoint(CGPoint anchorPoint) {
   anchorPoint_ = anchorPoint;
 }
 
-void CALayer::setTransform(const CATransform3D& transform) { transform_ = transform; }
+void CALayer::setTransform(const CATransform3D& transform) {
+  transform_ = transform;
+}
 
 CGAffineTransform CALayer::transformToSuperlayer() const {
   // Bounds coordinates -> anchor at the origin -> transform -> position in the superlayer.
-  const CGAffineTransform toAnchor = CGAffineTransformMakeTranslation(
-      -bounds_.origin.x - anchorPoint_.x * bounds_.size.width, -bounds_.origin.y - anchorPoint_.y * bounds_.size.height);
+  const CGAffineTransform toAnchor =
+      CGAffineTransformMakeTranslation(-bounds_.origin.x - anchorPoint_.x * bounds_.size.width,
+                                       -bounds_.origin.y - anchorPoint_.y * bounds_.size.height);
   const CGAffineTransform moved = CGAffineTransformConcat(toAnchor, affineTransform());
   return CGAffineTransformConcat(moved, CGAffineTransformMakeTranslation(position_.x, position_.y));
 }

@@ -9,20 +9,25 @@ namespace tarnavel {
 namespace {
 
 // Control-point distance for a cubic approximating a circular arc of `sweep` radians.
-CGFloat arcHandle(CGFloat sweep) { return 4.0 / 3.0 * std::tan(sweep / 4.0); }
+CGFloat arcHandle(CGFloat sweep) {
+  return 4.0 / 3.0 * std::tan(sweep / 4.0);
+}
 
 }  // namespace
 
 bool operator==(const CGPath::Element& a, const CGPath::Element& b) {
   if (a.type != b.type) return false;
-  const int used = a.type == CGPath::ElementType::CurveTo ? 3 : (a.type == CGPath::ElementType::Close ? 0 : 1);
+  const int used =
+      a.type == CGPath::ElementType::CurveTo ? 3 : (a.type == CGPath::ElementType::Close ? 0 : 1);
   for (int i = 0; i < used; ++i) {
     if (!(a.points[i] == b.points[i])) return false;
   }
   return true;
 }
 
-bool operator==(const CGPath& a, const CGPath& b) { return a.elements_ == b.elements_; }
+bool operator==(const CGPath& a, const CGPath& b) {
+  return a.elements_ == b.elements_;
+}
 
 void CGPath::moveTo(CGPoint p) {
   elements_.push_back({ElementType::MoveTo, {p, {}, {}}});
@@ -106,7 +111,8 @@ void CGPath::addArc(CGPoint center, CGFloat radius, CGFloat startAngle, CGFloat 
   } else {
     lineTo(start);
   }
-  const int pieces = std::max(1, static_cast<int>(std::ceil(std::abs(sweep) / (std::numbers::pi / 2) - 1e-9)));
+  const int pieces =
+      std::max(1, static_cast<int>(std::ceil(std::abs(sweep) / (std::numbers::pi / 2) - 1e-9)));
   const double step = sweep / pieces;
   const double k = arcHandle(step);
   double angle = startAngle;
@@ -122,7 +128,8 @@ void CGPath::addArc(CGPoint center, CGFloat radius, CGFloat startAngle, CGFloat 
 }
 
 void CGPath::addPath(const CGPath& other) {
-  for (const Element& e : other.elements_) elements_.push_back(e);
+  for (const Element& e : other.elements_)
+    elements_.push_back(e);
   if (!other.elements_.empty()) {
     current_ = other.current_;
     subpathStart_ = other.subpathStart_;
@@ -153,7 +160,8 @@ CGRect CGPath::boundingBox() const {
 CGPath CGPath::transformed(const CGAffineTransform& t) const {
   CGPath out = *this;
   for (Element& e : out.elements_) {
-    for (CGPoint& p : e.points) p = CGPointApplyAffineTransform(p, t);
+    for (CGPoint& p : e.points)
+      p = CGPointApplyAffineTransform(p, t);
   }
   out.current_ = CGPointApplyAffineTransform(current_, t);
   out.subpathStart_ = CGPointApplyAffineTransform(subpathStart_, t);

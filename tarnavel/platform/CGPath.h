@@ -25,7 +25,8 @@ class CGPath {
   void addEllipseInRect(CGRect rect);
   void addRoundedRect(CGRect rect, CGFloat cornerRadius);
   /// An arc around `center` from `startAngle` to `endAngle` (radians, y down, so positive angles turn
-  /// clockwise on screen). `clockwise` as the toolkit's path call takes it; joins the current point by a line.
+  /// clockwise on screen). `clockwise` as the toolkit's path call takes it; joins the current point by a
+  /// line.
   void addArc(CGPoint center, CGFloat radius, CGFloat startAngle, CGFloat endAngle, bool clockwise);
   void addPath(const CGPath& other);
 
@@ -50,11 +51,15 @@ using CGPathRef = std::shared_ptr<const CGPath>;
 using CGMutablePathRef = std::shared_ptr<CGPath>;
 
 // The toolkit's path calls, for code that reads like the drawing it describes.
-inline CGMutablePathRef CGPathCreateMutable() { return std::make_shared<CGPath>(); }
-inline void CGPathMoveToPoint(const CGMutablePathRef& path, const CGAffineTransform* m, CGFloat x, CGFloat y) {
+inline CGMutablePathRef CGPathCreateMutable() {
+  return std::make_shared<CGPath>();
+}
+inline void CGPathMoveToPoint(const CGMutablePathRef& path, const CGAffineTransform* m, CGFloat x,
+                              CGFloat y) {
   path->moveTo(m ? CGPointApplyAffineTransform({x, y}, *m) : CGPoint{x, y});
 }
-inline void CGPathAddLineToPoint(const CGMutablePathRef& path, const CGAffineTransform* m, CGFloat x, CGFloat y) {
+inline void CGPathAddLineToPoint(const CGMutablePathRef& path, const CGAffineTransform* m, CGFloat x,
+                                 CGFloat y) {
   path->lineTo(m ? CGPointApplyAffineTransform({x, y}, *m) : CGPoint{x, y});
 }
 

@@ -26,8 +26,12 @@ bool CGRectIsEmpty(CGRect rect) {
   return !CGRectIsFinite(rect) || rect.size.width == 0 || rect.size.height == 0;
 }
 
-CGFloat CGRectGetMinX(CGRect r) { return CGRectStandardize(r).origin.x; }
-CGFloat CGRectGetMinY(CGRect r) { return CGRectStandardize(r).origin.y; }
+CGFloat CGRectGetMinX(CGRect r) {
+  return CGRectStandardize(r).origin.x;
+}
+CGFloat CGRectGetMinY(CGRect r) {
+  return CGRectStandardize(r).origin.y;
+}
 CGFloat CGRectGetMaxX(CGRect r) {
   r = CGRectStandardize(r);
   return r.origin.x + r.size.width;
@@ -36,8 +40,12 @@ CGFloat CGRectGetMaxY(CGRect r) {
   r = CGRectStandardize(r);
   return r.origin.y + r.size.height;
 }
-CGFloat CGRectGetMidX(CGRect r) { return (CGRectGetMinX(r) + CGRectGetMaxX(r)) * 0.5; }
-CGFloat CGRectGetMidY(CGRect r) { return (CGRectGetMinY(r) + CGRectGetMaxY(r)) * 0.5; }
+CGFloat CGRectGetMidX(CGRect r) {
+  return (CGRectGetMinX(r) + CGRectGetMaxX(r)) * 0.5;
+}
+CGFloat CGRectGetMidY(CGRect r) {
+  return (CGRectGetMinY(r) + CGRectGetMaxY(r)) * 0.5;
+}
 
 bool CGRectContainsPoint(CGRect rect, CGPoint p) {
   rect = CGRectStandardize(rect);
@@ -59,13 +67,17 @@ CGAffineTransform CGAffineTransformMakeRotation(CGFloat radians) {
   return {cosine, sine, -sine, cosine, 0, 0};
 }
 
-CGAffineTransform CGAffineTransformMakeScale(CGFloat sx, CGFloat sy) { return {sx, 0, 0, sy, 0, 0}; }
+CGAffineTransform CGAffineTransformMakeScale(CGFloat sx, CGFloat sy) {
+  return {sx, 0, 0, sy, 0, 0};
+}
 
-CGAffineTransform CGAffineTransformMakeTranslation(CGFloat tx, CGFloat ty) { return {1, 0, 0, 1, tx, ty}; }
+CGAffineTransform CGAffineTransformMakeTranslation(CGFloat tx, CGFloat ty) {
+  return {1, 0, 0, 1, tx, ty};
+}
 
 CGAffineTransform CGAffineTransformConcat(const CGAffineTransform& t1, const CGAffineTransform& t2) {
-  return {t1.a * t2.a + t1.b * t2.c,   t1.a * t2.b + t1.b * t2.d,
-          t1.c * t2.a + t1.d * t2.c,   t1.c * t2.b + t1.d * t2.d,
+  return {t1.a * t2.a + t1.b * t2.c,           t1.a * t2.b + t1.b * t2.d,
+          t1.c * t2.a + t1.d * t2.c,           t1.c * t2.b + t1.d * t2.d,
           t1.tx * t2.a + t1.ty * t2.c + t2.tx, t1.tx * t2.b + t1.ty * t2.d + t2.ty};
 }
 
@@ -76,7 +88,9 @@ CGAffineTransform CGAffineTransformInvert(const CGAffineTransform& t) {
   return {a, b, c, d, -(t.tx * a + t.ty * c), -(t.tx * b + t.ty * d)};
 }
 
-bool CGAffineTransformIsIdentity(const CGAffineTransform& t) { return t == CGAffineTransformIdentity; }
+bool CGAffineTransformIsIdentity(const CGAffineTransform& t) {
+  return t == CGAffineTransformIdentity;
+}
 
 CGPoint CGPointApplyAffineTransform(CGPoint p, const CGAffineTransform& t) {
   return {t.a * p.x + t.c * p.y + t.tx, t.b * p.x + t.d * p.y + t.ty};
@@ -86,8 +100,9 @@ CGRect CGRectApplyAffineTransform(CGRect rect, const CGAffineTransform& t) {
   rect = CGRectStandardize(rect);
   const CGFloat x0 = rect.origin.x, y0 = rect.origin.y;
   const CGFloat x1 = x0 + rect.size.width, y1 = y0 + rect.size.height;
-  const CGPoint corners[] = {CGPointApplyAffineTransform({x0, y0}, t), CGPointApplyAffineTransform({x1, y0}, t),
-                             CGPointApplyAffineTransform({x0, y1}, t), CGPointApplyAffineTransform({x1, y1}, t)};
+  const CGPoint corners[] = {
+      CGPointApplyAffineTransform({x0, y0}, t), CGPointApplyAffineTransform({x1, y0}, t),
+      CGPointApplyAffineTransform({x0, y1}, t), CGPointApplyAffineTransform({x1, y1}, t)};
   CGFloat minX = corners[0].x, maxX = corners[0].x, minY = corners[0].y, maxY = corners[0].y;
   for (const CGPoint& p : corners) {
     minX = std::min(minX, p.x);
@@ -121,6 +136,8 @@ CGAffineTransform CATransform3DGetAffineTransform(const CATransform3D& t) {
   return {t.m11, t.m12, t.m21, t.m22, t.m41, t.m42};
 }
 
-bool CATransform3DIsIdentity(const CATransform3D& t) { return t == CATransform3DIdentity; }
+bool CATransform3DIsIdentity(const CATransform3D& t) {
+  return t == CATransform3DIdentity;
+}
 
 }  // namespace tarnavel

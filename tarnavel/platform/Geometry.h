@@ -27,8 +27,12 @@ struct CGRect {
   friend bool operator==(const CGRect&, const CGRect&) = default;
 };
 
-constexpr CGPoint CGPointMake(CGFloat x, CGFloat y) { return {x, y}; }
-constexpr CGSize CGSizeMake(CGFloat width, CGFloat height) { return {width, height}; }
+constexpr CGPoint CGPointMake(CGFloat x, CGFloat y) {
+  return {x, y};
+}
+constexpr CGSize CGSizeMake(CGFloat width, CGFloat height) {
+  return {width, height};
+}
 constexpr CGRect CGRectMake(CGFloat x, CGFloat y, CGFloat width, CGFloat height) {
   return {{x, y}, {width, height}};
 }

@@ -9,7 +9,9 @@ void render(const UIView&, const std::string&, const RenderOptions&) {
   raiseException(NSInvalidArgumentException, "rendering is not available yet");
 }
 
-std::shared_ptr<CGImage> renderToImage(const UIView&, const RenderOptions&) { return nullptr; }
+std::shared_ptr<CGImage> renderToImage(const UIView&, const RenderOptions&) {
+  return nullptr;
+}
 
 void renderLayerTree(const CALayer&, CGContext&) {}
 

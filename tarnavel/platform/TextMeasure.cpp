@@ -13,7 +13,8 @@ TextMeasurer& currentMeasurer() {
 
 std::size_t countCodePoints(std::string_view text) {
   std::size_t count = 0;
-  for (unsigned char c : text) count += (c & 0xC0) != 0x80;
+  for (unsigned char c : text)
+    count += (c & 0xC0) != 0x80;
   return count;
 }
 
@@ -26,7 +27,9 @@ CGSize sizeWithFont(const std::optional<std::string>& text, const std::shared_pt
   return measurer ? measurer(*text, *measuredFont) : measureTextWithPango(*text, *measuredFont);
 }
 
-void setTextMeasurer(TextMeasurer measurer) { currentMeasurer() = std::move(measurer); }
+void setTextMeasurer(TextMeasurer measurer) {
+  currentMeasurer() = std::move(measurer);
+}
 
 TextMeasurer fixedTextMeasurer(CGFloat advance, CGFloat lineHeight) {
   return [advance, lineHeight](std::string_view text, const UIFont&) {
@@ -38,6 +41,8 @@ ScopedTextMeasurer::ScopedTextMeasurer(TextMeasurer measurer) : previous_(std::m
   currentMeasurer() = std::move(measurer);
 }
 
-ScopedTextMeasurer::~ScopedTextMeasurer() { currentMeasurer() = std::move(previous_); }
+ScopedTextMeasurer::~ScopedTextMeasurer() {
+  currentMeasurer() = std::move(previous_);
+}
 
 }  // namespace tarnavel

@@ -7,7 +7,9 @@ namespace tarnavel {
 
 namespace {
 
-CGFloat clampUnit(CGFloat v) { return std::isfinite(v) ? std::clamp(v, 0.0, 1.0) : 0.0; }
+CGFloat clampUnit(CGFloat v) {
+  return std::isfinite(v) ? std::clamp(v, 0.0, 1.0) : 0.0;
+}
 
 std::shared_ptr<UIColor> makeGray(CGFloat white, CGFloat alpha) {
   return std::make_shared<UIColor>(CGColorSpaceModel::Monochrome, std::vector<CGFloat>{white, alpha});
@@ -19,15 +21,19 @@ CGColor::CGColor(CGColorSpaceModel space, std::vector<CGFloat> components)
     : space_(space), components_(std::move(components)) {
   const std::size_t expected = space_ == CGColorSpaceModel::RGB ? 4 : 2;
   components_.resize(expected, 1.0);
-  for (CGFloat& c : components_) c = clampUnit(c);
+  for (CGFloat& c : components_)
+    c = clampUnit(c);
 }
 
 std::array<CGFloat, 4> CGColor::rgba() const {
-  if (space_ == CGColorSpaceModel::RGB) return {components_[0], components_[1], components_[2], components_[3]};
+  if (space_ == CGColorSpaceModel::RGB)
+    return {components_[0], components_[1], components_[2], components_[3]};
   return {components_[0], components_[0], components_[0], components_[1]};
 }
 
-std::size_t CGColorGetNumberOfComponents(const CGColorRef& color) { return color ? color->components().size() : 0; }
+std::size_t CGColorGetNumberOfComponents(const CGColorRef& color) {
+  return color ? color->components().size() : 0;
+}
 
 const CGFloat* CGColorGetComponents(const CGColorRef& color) {
   return color ? color->components().data() : nullptr;
@@ -74,7 +80,9 @@ std::shared_ptr<UIColor> UIColor::colorWithRed(CGFloat red, CGFloat green, CGFlo
   return std::make_shared<UIColor>(CGColorSpaceModel::RGB, std::vector<CGFloat>{red, green, blue, alpha});
 }
 
-std::shared_ptr<UIColor> UIColor::colorWithWhite(CGFloat white, CGFloat alpha) { return makeGray(white, alpha); }
+std::shared_ptr<UIColor> UIColor::colorWithWhite(CGFloat white, CGFloat alpha) {
+  return makeGray(white, alpha);
+}
 
 std::shared_ptr<UIColor> UIColor::colorWithHue(CGFloat hue, CGFloat saturation, CGFloat brightness,
                                                CGFloat alpha) {

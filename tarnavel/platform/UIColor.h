@@ -49,7 +49,8 @@ class UIColor {
   static std::shared_ptr<UIColor> colorWithRed(CGFloat red, CGFloat green, CGFloat blue, CGFloat alpha);
   static std::shared_ptr<UIColor> colorWithWhite(CGFloat white, CGFloat alpha);
   /// Hue, saturation and brightness in [0, 1]; stored as the equivalent RGB colour.
-  static std::shared_ptr<UIColor> colorWithHue(CGFloat hue, CGFloat saturation, CGFloat brightness, CGFloat alpha);
+  static std::shared_ptr<UIColor> colorWithHue(CGFloat hue, CGFloat saturation, CGFloat brightness,
+                                               CGFloat alpha);
 
   /// The layer colour of this object: the same handle on every call.
   const CGColorRef& CGColor() const { return cgColor_; }

@@ -11,7 +11,9 @@ namespace {
 
 constexpr const char* kSystemFontName = "System";
 
-bool contains(const std::string& text, const char* word) { return text.find(word) != std::string::npos; }
+bool contains(const std::string& text, const char* word) {
+  return text.find(word) != std::string::npos;
+}
 
 }  // namespace
 
@@ -37,6 +39,8 @@ std::shared_ptr<UIFont> UIFont::fontWithName(const std::string& name, CGFloat si
   return font;
 }
 
-std::shared_ptr<UIFont> UIFont::systemFontOfSize(CGFloat size) { return fontWithName(kSystemFontName, size); }
+std::shared_ptr<UIFont> UIFont::systemFontOfSize(CGFloat size) {
+  return fontWithName(kSystemFontName, size);
+}
 
 }  // namespace tarnavel

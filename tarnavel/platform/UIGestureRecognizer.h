@@ -18,7 +18,8 @@ class UIGestureRecognizer {
   UIGestureRecognizer() = default;
   /// initWithTarget:action:
   template <class Target, class Arg>
-  UIGestureRecognizer(const std::shared_ptr<Target>& target, std::string action, void (Target::*method)(Arg&)) {
+  UIGestureRecognizer(const std::shared_ptr<Target>& target, std::string action,
+                      void (Target::*method)(Arg&)) {
     addTarget(target, std::move(action), method);
   }
   virtual ~UIGestureRecognizer() = default;
@@ -27,9 +28,13 @@ class UIGestureRecognizer {
   void addTarget(const std::shared_ptr<Target>& target, std::string action, void (Target::*method)(Arg&)) {
     actions_.add(target, std::move(action), method, kAllEvents);
   }
-  void removeTarget(const void* target, std::string_view action) { actions_.remove(target, action, kAllEvents); }
+  void removeTarget(const void* target, std::string_view action) {
+    actions_.remove(target, action, kAllEvents);
+  }
   /// True when `target` (still alive) receives `action` from this recognizer.
-  bool hasTarget(const void* target, std::string_view action) const { return actions_.contains(target, action); }
+  bool hasTarget(const void* target, std::string_view action) const {
+    return actions_.contains(target, action);
+  }
 
   /// The view the recognizer is attached to, or null.
   UIView* view() const { return view_; }

@@ -61,7 +61,8 @@ RGBA8 CGImage::pixelAt(int x, int y) const {
   const std::uint8_t a = argb >> 24;
   if (a == 0) return {};
   auto unpremultiply = [a](std::uint32_t c) { return static_cast<std::uint8_t>((c * 255 + a / 2) / a); };
-  return {unpremultiply((argb >> 16) & 0xFF), unpremultiply((argb >> 8) & 0xFF), unpremultiply(argb & 0xFF), a};
+  return {unpremultiply((argb >> 16) & 0xFF), unpremultiply((argb >> 8) & 0xFF), unpremultiply(argb & 0xFF),
+          a};
 }
 
 UIImage::UIImage(std::shared_ptr<class CGImage> image) : image_(std::move(image)) {}
@@ -87,7 +88,8 @@ std::shared_ptr<UIImage> UIImage::imageWithContentsOfFile(const std::string& pat
                   static_cast<std::size_t>(width) * 4);
     }
     if (format == CAIRO_FORMAT_RGB24) {
-      for (std::uint32_t& p : pixels) p |= 0xFF000000u;  // the unused byte of an opaque image
+      for (std::uint32_t& p : pixels)
+        p |= 0xFF000000u;  // the unused byte of an opaque image
     }
     if (format == CAIRO_FORMAT_ARGB32 || format == CAIRO_FORMAT_RGB24) {
       image = std::make_shared<UIImage>(std::make_shared<class CGImage>(width, height, std::move(pixels)));

@@ -4,7 +4,9 @@
 
 namespace tarnavel {
 
-UIImageView::UIImageView(CGRect frame) : UIView(frame) { userInteractionEnabled = false; }
+UIImageView::UIImageView(CGRect frame) : UIView(frame) {
+  userInteractionEnabled = false;
+}
 
 UIImageView::UIImageView(const NSCoder& coder) : UIView(coder) {
   userInteractionEnabled = coder.userInteractionEnabled.value_or(false);

@@ -6,7 +6,9 @@ namespace {
 constexpr CGFloat kDefaultLabelFontSize = 17;
 }
 
-UILabel::UILabel(CGRect frame) : UIView(frame) { applyLabelDefaults(); }
+UILabel::UILabel(CGRect frame) : UIView(frame) {
+  applyLabelDefaults();
+}
 
 UILabel::UILabel(const NSCoder& coder) : UIView(coder) {
   applyLabelDefaults();

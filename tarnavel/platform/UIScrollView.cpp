@@ -2,7 +2,9 @@
 
 namespace tarnavel {
 
-UIScrollView::UIScrollView(CGRect frame) : UIView(frame) { setClipsToBounds(true); }
+UIScrollView::UIScrollView(CGRect frame) : UIView(frame) {
+  setClipsToBounds(true);
+}
 
 UIScrollView::UIScrollView(const NSCoder& coder) : UIView(coder) {
   setClipsToBounds(coder.clipsToBounds.value_or(true));

@@ -15,7 +15,8 @@ class UIScrollViewDelegate {
   virtual void scrollViewDidScroll(UIScrollView&) {}
   virtual void scrollViewWillBeginDragging(UIScrollView&) {}
   /// `targetContentOffset` may be changed to move where the scroll comes to rest.
-  virtual void scrollViewWillEndDragging(UIScrollView&, CGPoint /*velocity*/, CGPoint* /*targetContentOffset*/) {}
+  virtual void scrollViewWillEndDragging(UIScrollView&, CGPoint /*velocity*/,
+                                         CGPoint* /*targetContentOffset*/) {}
   virtual void scrollViewDidEndDragging(UIScrollView&, bool /*willDecelerate*/) {}
   virtual void scrollViewDidScrollToTop(UIScrollView&) {}
   virtual void scrollViewWillBeginDecelerating(UIScrollView&) {}

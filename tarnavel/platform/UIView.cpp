@@ -23,12 +23,16 @@ UIView::UIView(const NSCoder& coder) : UIView(coder.frame.value_or(CGRectZero)) 
 }
 
 UIView::~UIView() {
-  for (const auto& subview : subviews_) subview->superview_ = nullptr;
-  for (const auto& recognizer : recognizers_) recognizer->view_ = nullptr;
+  for (const auto& subview : subviews_)
+    subview->superview_ = nullptr;
+  for (const auto& recognizer : recognizers_)
+    recognizer->view_ = nullptr;
   layer_->owningView_ = nullptr;
 }
 
-void UIView::attachLayer() { layer_->owningView_ = this; }
+void UIView::attachLayer() {
+  layer_->owningView_ = this;
+}
 
 void UIView::setBackgroundColor(std::shared_ptr<UIColor> color) {
   backgroundColor_ = std::move(color);
@@ -61,7 +65,8 @@ void UIView::removeFromSuperview() {
 
 void UIView::removeAllSubviews() {
   const std::vector<std::shared_ptr<UIView>> children = subviews_;
-  for (const auto& child : children) child->removeFromSuperview();
+  for (const auto& child : children)
+    child->removeFromSuperview();
 }
 
 bool UIView::isDescendantOfView(const UIView* view) const {
@@ -86,7 +91,9 @@ void UIView::removeGestureRecognizer(const std::shared_ptr<UIGestureRecognizer>&
   recognizers_.erase(found);
 }
 
-bool UIView::pointInside(CGPoint point) const { return CGRectContainsPoint(bounds(), point); }
+bool UIView::pointInside(CGPoint point) const {
+  return CGRectContainsPoint(bounds(), point);
+}
 
 UIView* UIView::hitTest(CGPoint point) {
   if (isHidden() || !userInteractionEnabled || alpha() < 0.01 || !pointInside(point)) return nullptr;

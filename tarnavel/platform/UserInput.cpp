@@ -27,7 +27,8 @@ int tapAt(UIView& root, CGPoint point, unsigned taps) {
     // Held here, so that an action that rebuilds the tree cannot free a recognizer while it fires.
     const auto recognizers = matchingTapRecognizers(*view, taps);
     if (recognizers.empty()) continue;
-    for (const auto& recognizer : recognizers) recognizer->fire();
+    for (const auto& recognizer : recognizers)
+      recognizer->fire();
     return static_cast<int>(recognizers.size());
   }
   return 0;

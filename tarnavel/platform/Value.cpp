@@ -12,12 +12,17 @@ namespace tarnavel {
 
 namespace {
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::string_view skipSpaces(std::string_view s) {
   std::size_t i = 0;
-  while (i < s.size() && isSpace(s[i])) ++i;
+  while (i < s.size() && isSpace(s[i]))
+    ++i;
   return s.substr(i);
 }
 
@@ -26,11 +31,13 @@ std::string_view leadingDecimal(std::string_view s) {
   std::size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
   const std::size_t intStart = i;
-  while (i < s.size() && isDigit(s[i])) ++i;
+  while (i < s.size() && isDigit(s[i]))
+    ++i;
   bool digits = i > intStart;
   if (i < s.size() && s[i] == '.') {
     std::size_t fracStart = ++i;
-    while (i < s.size() && isDigit(s[i])) ++i;
+    while (i < s.size() && isDigit(s[i]))
+      ++i;
     digits = digits || i > fracStart;
   }
   if (!digits) return {};
@@ -38,7 +45,8 @@ std::string_view leadingDecimal(std::string_view s) {
     std::size_t j = i + 1;
     if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
     const std::size_t expStart = j;
-    while (j < s.size() && isDigit(s[j])) ++j;
+    while (j < s.size() && isDigit(s[j]))
+      ++j;
     if (j > expStart) i = j;
   }
   return s.substr(0, i);
@@ -79,14 +87,16 @@ long long parseInteger(std::string_view text) {
     }
     magnitude = magnitude * 10 + digit;
   }
-  if (negative) return magnitude == limit ? std::numeric_limits<long long>::min() : -static_cast<long long>(magnitude);
+  if (negative)
+    return magnitude == limit ? std::numeric_limits<long long>::min() : -static_cast<long long>(magnitude);
   return static_cast<long long>(magnitude);
 }
 
 bool parseBool(std::string_view text) {
   std::string_view s = skipSpaces(text);
   if (!s.empty() && (s.front() == '+' || s.front() == '-')) s.remove_prefix(1);
-  while (!s.empty() && s.front() == '0') s.remove_prefix(1);
+  while (!s.empty() && s.front() == '0')
+    s.remove_prefix(1);
   if (s.empty()) return false;
   const char c = s.front();
   return c == 'Y' || c == 'y' || c == 'T' || c == 't' || (c >= '1' && c <= '9');
@@ -120,12 +130,14 @@ Value::~Value() {
   auto takeChildren = [](Storage& storage, ValueArray& pending) {
     if (auto* arr = std::get_if<std::shared_ptr<ValueArray>>(&storage)) {
       if (*arr && arr->use_count() == 1 && !(*arr)->empty()) {
-        for (Value& child : **arr) pending.push_back(std::move(child));
+        for (Value& child : **arr)
+          pending.push_back(std::move(child));
         (*arr)->clear();
       }
     } else if (auto* dict = std::get_if<std::shared_ptr<ValueDictionary>>(&storage)) {
       if (*dict && dict->use_count() == 1 && !(*dict)->empty()) {
-        for (auto& entry : **dict) pending.push_back(std::move(entry.second));
+        for (auto& entry : **dict)
+          pending.push_back(std::move(entry.second));
         (*dict)->clear();
       }
     }
@@ -140,7 +152,9 @@ Value::~Value() {
   }
 }
 
-Value Value::newArray(std::initializer_list<Value> items) { return newArray(ValueArray(items)); }
+Value Value::newArray(std::initializer_list<Value> items) {
+  return newArray(ValueArray(items));
+}
 
 Value Value::newArray(ValueArray items) {
   Value v;
@@ -154,7 +168,9 @@ Value Value::newDictionary(std::initializer_list<std::pair<const std::string, Va
   return v;
 }
 
-Value::Type Value::type() const { return static_cast<Type>(storage_.index()); }
+Value::Type Value::type() const {
+  return static_cast<Type>(storage_.index());
+}
 
 Value::NumberKind Value::numberKind() const {
   if (const auto* n = std::get_if<Number>(&storage_)) return n->kind;
@@ -178,10 +194,14 @@ ValueDictionary& Value::dictionary() const {
 
 std::size_t Value::count() const {
   switch (type()) {
-    case Type::Null: return 0;
-    case Type::Array: return array().size();
-    case Type::Dictionary: return dictionary().size();
-    default: wrongKind("an array or a dictionary");
+    case Type::Null:
+      return 0;
+    case Type::Array:
+      return array().size();
+    case Type::Dictionary:
+      return dictionary().size();
+    default:
+      wrongKind("an array or a dictionary");
   }
 }
 
@@ -218,23 +238,29 @@ double Value::numberAsDouble() const {
   const Number& n = std::get<Number>(storage_);
   switch (n.kind) {
     case NumberKind::Bool:
-    case NumberKind::Integer: return static_cast<double>(n.v.i);
-    case NumberKind::Unsigned: return static_cast<double>(n.v.u);
-    default: return n.v.d;
+    case NumberKind::Integer:
+      return static_cast<double>(n.v.i);
+    case NumberKind::Unsigned:
+      return static_cast<double>(n.v.u);
+    default:
+      return n.v.d;
   }
 }
 
 long long Value::integerValue() const {
   switch (type()) {
-    case Type::Null: return 0;
-    case Type::String: return parseInteger(string());
+    case Type::Null:
+      return 0;
+    case Type::String:
+      return parseInteger(string());
     case Type::Number: {
       const Number& n = std::get<Number>(storage_);
       if (n.kind == NumberKind::Bool || n.kind == NumberKind::Integer) return n.v.i;
       if (n.kind == NumberKind::Unsigned) return static_cast<long long>(n.v.u);
       return saturate<long long>(n.v.d);
     }
-    default: wrongKind("a number or a string");
+    default:
+      wrongKind("a number or a string");
   }
 }
 
@@ -250,48 +276,66 @@ int Value::intValue() const {
 
 double Value::doubleValue() const {
   switch (type()) {
-    case Type::Null: return 0;
-    case Type::String: return parseDouble(string());
-    case Type::Number: return numberAsDouble();
-    default: wrongKind("a number or a string");
+    case Type::Null:
+      return 0;
+    case Type::String:
+      return parseDouble(string());
+    case Type::Number:
+      return numberAsDouble();
+    default:
+      wrongKind("a number or a string");
   }
 }
 
-float Value::floatValue() const { return static_cast<float>(doubleValue()); }
+float Value::floatValue() const {
+  return static_cast<float>(doubleValue());
+}
 
 bool Value::boolValue() const {
   switch (type()) {
-    case Type::Null: return false;
-    case Type::String: return parseBool(string());
-    case Type::Number: return numberAsDouble() != 0;
-    default: wrongKind("a number or a string");
+    case Type::Null:
+      return false;
+    case Type::String:
+      return parseBool(string());
+    case Type::Number:
+      return numberAsDouble() != 0;
+    default:
+      wrongKind("a number or a string");
   }
 }
 
 std::string Value::description() const {
   switch (type()) {
-    case Type::Null: return "(null)";
-    case Type::String: return string();
+    case Type::Null:
+      return "(null)";
+    case Type::String:
+      return string();
     case Type::Number: {
       const Number& n = std::get<Number>(storage_);
       switch (n.kind) {
         case NumberKind::Bool:
-        case NumberKind::Integer: return std::to_string(n.v.i);
-        case NumberKind::Unsigned: return std::to_string(n.v.u);
-        case NumberKind::Float: return formatDouble(n.v.d, true);
-        case NumberKind::Double: return formatDouble(n.v.d, false);
+        case NumberKind::Integer:
+          return std::to_string(n.v.i);
+        case NumberKind::Unsigned:
+          return std::to_string(n.v.u);
+        case NumberKind::Float:
+          return formatDouble(n.v.d, true);
+        case NumberKind::Double:
+          return formatDouble(n.v.d, false);
       }
       return {};
     }
     case Type::Array: {
       std::string text = "(";
       const ValueArray& items = array();
-      for (std::size_t i = 0; i < items.size(); ++i) text += (i ? ", " : "") + items[i].description();
+      for (std::size_t i = 0; i < items.size(); ++i)
+        text += (i ? ", " : "") + items[i].description();
       return text + ")";
     }
     case Type::Dictionary: {
       std::string text = "{";
-      for (const auto& [key, value] : dictionary()) text += key + " = " + value.description() + "; ";
+      for (const auto& [key, value] : dictionary())
+        text += key + " = " + value.description() + "; ";
       return text + "}";
     }
   }
@@ -318,19 +362,25 @@ bool Value::isSameObject(const Value& other) const {
 bool operator==(const Value& a, const Value& b) {
   if (a.type() != b.type()) return false;
   switch (a.type()) {
-    case Value::Type::Null: return true;
-    case Value::Type::String: return a.string() == b.string();
+    case Value::Type::Null:
+      return true;
+    case Value::Type::String:
+      return a.string() == b.string();
     case Value::Type::Number: {
-      const bool aExact = a.numberKind() != Value::NumberKind::Float && a.numberKind() != Value::NumberKind::Double;
-      const bool bExact = b.numberKind() != Value::NumberKind::Float && b.numberKind() != Value::NumberKind::Double;
+      const bool aExact =
+          a.numberKind() != Value::NumberKind::Float && a.numberKind() != Value::NumberKind::Double;
+      const bool bExact =
+          b.numberKind() != Value::NumberKind::Float && b.numberKind() != Value::NumberKind::Double;
       if (aExact && bExact && a.numberKind() != Value::NumberKind::Unsigned &&
           b.numberKind() != Value::NumberKind::Unsigned) {
         return a.integerValue() == b.integerValue();
       }
       return a.numberAsDouble() == b.numberAsDouble();
     }
-    case Value::Type::Array: return a.isSameObject(b) || a.array() == b.array();
-    case Value::Type::Dictionary: return a.isSameObject(b) || a.dictionary() == b.dictionary();
+    case Value::Type::Array:
+      return a.isSameObject(b) || a.array() == b.array();
+    case Value::Type::Dictionary:
+      return a.isSameObject(b) || a.dictionary() == b.dictionary();
   }
   return false;
 }

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <limits>
+
+#include "tarnavel/platform/Format.h"
+#include "tarnavel/platform/NSException.h"
+#include "tarnavel/platform/Value.h"
+
+namespace tarnavel {
+namespace {
+
+TEST(Value, NumbersRememberTheirKindInTheirText) {
+  EXPECT_EQ(Value(true).description(), "1");
+  EXPECT_EQ(Value(false).description(), "0");
+  EXPECT_EQ(Value(42).description(), "42");
+  EXPECT_EQ(Value(-7LL).description(), "-7");
+  EXPECT_EQ(Value(18446744073709551615ULL).description(), "18446744073709551615");
+  EXPECT_EQ(Value(50.0f).description(), "50");
+  EXPECT_EQ(Value(0.25f).description(), "0.25");
+  EXPECT_EQ(Value(3.14159274f).description(), "3.141593");
+  EXPECT_EQ(Value(0.1).description(), "0.1");
+  EXPECT_EQ(Value(100.0).description(), "100");
+  EXPECT_EQ(Value().description(), "(null)");
+  EXPECT_EQ(Value("abc").description(), "abc");
+}
+
+TEST(Value, StringReadersTakeTheLeadingNumberOrZero) {
+  struct Case {
+    const char* text;
+    int asInt;
+    double asDouble;
+    bool asBool;
+  };
+  const Case cases[] = {
+      {"42", 42, 42, true},      {"  -17abc", -17, -17, true},
+      {"3.75", 3, 3.75, true},   {"+8", 8, 8, true},
+      {"abc", 0, 0, false},      {"", 0, 0, false},
+      {"1e3", 1, 1000, true},    {".5", 0, 0.5, false},
+      {"\t\n 12", 12, 12, true}, {"YES", 0, 0, true},
+      {"true", 0, 0, true},      {"no", 0, 0, false},
+      {"0009", 9, 9, true},      {"-0", 0, 0, false},
+      {"1.", 1, 1, true},        {"99999999999", 2147483647, 99999999999.0, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(Value(c.text).intValue(), c.asInt);
+    EXPECT_DOUBLE_EQ(Value(c.text).doubleValue(), c.asDouble);
+    EXPECT_EQ(Value(c.text).boolValue(), c.asBool);
+  }
+  EXPECT_EQ(Value("-99999999999999999999").integerValue(), std::numeric_limits<long long>::min());
+  EXPECT_EQ(Value().intValue(), 0);
+}
+
+TEST(Value, NumberReadersSaturateInsteadOfOverflowing) {
+  EXPECT_EQ(Value(1e300).intValue(), std::numeric_limits<int>::max());
+  EXPECT_EQ(Value(-1e300).integerValue(), std::numeric_limits<long long>::min());
+  EXPECT_EQ(Value(std::numeric_limits<double>::quiet_NaN()).intValue(), 0);
+  EXPECT_EQ(Value(7.9).intValue(), 7);
+  EXPECT_FLOAT_EQ(Value(2).floatValue(), 2.0f);
+}
+
+TEST(Value, WrongKindsRaiseThePlatformException) {
+  const Value array = Value::newArray({"a"});
+  EXPECT_THROW(array.intValue(), NSException);
+  EXPECT_THROW(Value(3).string(), NSException);
+  EXPECT_THROW(Value("x").array(), NSException);
+  EXPECT_THROW(Value("x").count(), NSException);
+  try {
+    array.at(1);
+    FAIL();
+  } catch (const NSException& e) {
+    EXPECT_EQ(e.name(), NSRangeException);
+  }
+  EXPECT_THROW(array.at(-1), NSException);
+  EXPECT_THROW(array.replaceAt(5, "y"), NSException);
+  EXPECT_TRUE(Value().at(3).isNull()) << "asking null gives null, as the toolkit does";
+}
+
+TEST(Value, ArraysAndDictionariesAreSharedReferences) {
+  Value record = Value::newArray({"Ann", "42"});
+  Value rows = Value::newArray({record});
+  rows.at(0).replaceAt(1, "43");  // an edit through the rows reaches the host's own record
+  EXPECT_EQ(record.at(1), Value("43"));
+  EXPECT_TRUE(rows.at(0).isSameObject(record));
+
+  Value node = Value::newDictionary({{"x", "1"}});
+  Value alias = node;
+  alias.setObjectForKey("y", Value::newArray());
+  EXPECT_EQ(node.count(), 2u);
+  EXPECT_TRUE(node.objectForKey("missing").isNull());
+}
+
+TEST(Value, EqualityIsDeepAndAStringNeverEqualsANumber) {
+  EXPECT_NE(Value("1"), Value(1));
+  EXPECT_EQ(Value(1), Value(1.0));
+  EXPECT_EQ(Value(true), Value(1));
+  EXPECT_NE(Value(), Value(""));
+  EXPECT_EQ(Value::newArray({"a", 1}), Value::newArray({"a", 1}));
+  EXPECT_NE(Value::newArray({"a"}), Value::newArray({"a", "b"}));
+  EXPECT_EQ(Value::newDictionary({{"k", "v"}}), Value::newDictionary({{"k", "v"}}));
+}
+
+TEST(Value, LowercaseHandlesUnicode) {
+  EXPECT_EQ(Value("ÄBC Straße").lowercaseString(), "äbc straße");
+  EXPECT_EQ(Value(12).lowercaseString(), "12");
+}
+
+TEST(Value, DeepNestingIsReleasedWithoutRecursion) {
+  Value root = Value::newArray();
+  Value current = root;
+  for (int i = 0; i < 1'000'000; ++i) {
+    Value child = Value::newArray();
+    current.append(child);
+    current = child;
+  }
+  current = Value();
+  root = Value();  // would overflow the stack if released recursively
+  SUCCEED();
+}
+
+TEST(Format, TextsIgnoreTheProcessLocale) {
+  const char* previous = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+  EXPECT_EQ(formatFixed(0.1, 2), "0.10");
+  EXPECT_EQ(formatFixed(-1.005, 2), "-1.00");  // -1.005 is stored just above -1.005
+  EXPECT_EQ(formatFixed(-111.11, 2), "-111.11");
+  EXPECT_EQ(formatInteger(-30), "-30");
+  EXPECT_EQ(Value(0.25).description(), "0.25");
+  if (previous) std::setlocale(LC_NUMERIC, "C");
+}
+
+}  // namespace
+}  // namespace tarnavel

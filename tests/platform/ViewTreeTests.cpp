@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include "tarnavel/platform/CALayer.h"
+#include "tarnavel/platform/UIGestureRecognizer.h"
+#include "tarnavel/platform/UIImageView.h"
+#include "tarnavel/platform/UILabel.h"
+#include "tarnavel/platform/UIScrollView.h"
+#include "tarnavel/platform/UIView.h"
+
+namespace tarnavel {
+namespace {
+
+TEST(ViewTree, ViewsAndLayersShareOneChildOrder) {
+  auto parent = std::make_shared<UIView>(CGRectMake(0, 0, 100, 100));
+  auto first = std::make_shared<UIView>();
+  auto plain = CALayer::layer();
+  auto second = std::make_shared<UIView>();
+  parent->addSubview(first);
+  parent->layer()->addSublayer(plain);
+  parent->addSubview(second);
+
+  const auto& children = parent->layer()->sublayers();
+  ASSERT_EQ(children.size(), 3u);
+  EXPECT_EQ(children[0], first->layer());
+  EXPECT_EQ(children[1], plain);
+  EXPECT_EQ(children[2], second->layer());
+  EXPECT_EQ(parent->subviews().size(), 2u);
+
+  // Adding a view that is already a child moves it to the top of every child.
+  parent->addSubview(first);
+  EXPECT_EQ(parent->layer()->sublayers().back(), first->layer());
+  EXPECT_EQ(parent->subviews().back(), first);
+  EXPECT_EQ(parent->subviews().size(), 2u);
+}
+
+TEST(ViewTree, AddSubviewMovesAViewFromItsOldParent) {
+  auto a = std::make_shared<UIView>();
+  auto b = std::make_shared<UIView>();
+  auto child = std::make_shared<UIView>();
+  a->addSubview(child);
+  b->addSubview(child);
+  EXPECT_TRUE(a->subviews().empty());
+  EXPECT_TRUE(a->layer()->sublayers().empty());
+  EXPECT_EQ(child->superview(), b.get());
+  EXPECT_EQ(child->layer()->superlayer(), b->layer().get());
+}
+
+TEST(ViewTree, RemovingAViewTakesItsLayerOut) {
+  auto parent = std::make_shared<UIView>();
+  auto child = std::make_shared<UIView>();
+  parent->addSubview(child);
+  child->layer()->removeFromSuperlayer();  // through the layer: the view leaves too
+  EXPECT_TRUE(parent->subviews().empty());
+  EXPECT_EQ(child->superview(), nullptr);
+
+  parent->addSubview(child);
+  parent->addSubview(std::make_shared<UIView>());
+  parent->layer()->addSublayer(CALayer::layer());
+  parent->removeAllSubviews();
+  EXPECT_TRUE(parent->subviews().empty());
+  EXPECT_EQ(parent->layer()->sublayers().size(), 1u) << "plain layers stay";
+}
+
+TEST(ViewTree, NoCyclesAndNoDanglingParents) {
+  auto root = std::make_shared<UIView>();
+  auto child = std::make_shared<UIView>();
+  root->addSubview(child);
+  child->addSubview(root);  // an ancestor cannot become a descendant
+  EXPECT_EQ(root->superview(), nullptr);
+  root->addSubview(root);
+  EXPECT_EQ(root->superview(), nullptr);
+
+  auto orphan = std::make_shared<UIView>();
+  {
+    auto temporaryParent = std::make_shared<UIView>();
+    temporaryParent->addSubview(orphan);
+  }
+  EXPECT_EQ(orphan->superview(), nullptr);
+  EXPECT_EQ(orphan->layer()->superlayer(), nullptr);
+}
+
+TEST(ViewTree, RecognizersMoveBetweenViews) {
+  auto a = std::make_shared<UIView>();
+  auto b = std::make_shared<UIView>();
+  auto tap = std::make_shared<UITapGestureRecognizer>();
+  a->addGestureRecognizer(tap);
+  a->addGestureRecognizer(tap);
+  EXPECT_EQ(a->gestureRecognizers().size(), 1u);
+  b->addGestureRecognizer(tap);
+  EXPECT_TRUE(a->gestureRecognizers().empty());
+  EXPECT_EQ(tap->view(), b.get());
+}
+
+TEST(ViewTree, DefaultsOfTheViewKinds) {
+  UIView view;
+  UILabel label;
+  UIImageView image;
+  UIScrollView scroll;
+  EXPECT_TRUE(view.userInteractionEnabled);
+  EXPECT_FALSE(label.userInteractionEnabled);
+  EXPECT_FALSE(image.userInteractionEnabled);
+  EXPECT_TRUE(scroll.clipsToBounds());
+  EXPECT_FALSE(label.text().has_value()) << "a new label's text is null, not empty";
+  EXPECT_EQ(label.font(), UIFont::systemFontOfSize(17));
+  EXPECT_EQ(label.textColor(), UIColor::blackColor());
+  label.setFont(UIFont::fontWithName("Verdana", 6));
+  label.setFont(nullptr);
+  EXPECT_EQ(label.font(), UIFont::systemFontOfSize(17));
+  EXPECT_EQ(view.backgroundColor(), nullptr);
+  EXPECT_EQ(view.layer()->borderColor, nullptr);
+}
+
+TEST(ViewTree, CoderSettingsApplyBeforeTheClassDefaults) {
+  NSCoder coder;
+  coder.frame = CGRectMake(1, 2, 30, 40);
+  coder.backgroundColor = UIColor::whiteColor();
+  coder.tag = 7;
+  UILabel label(coder);
+  EXPECT_EQ(label.frame(), CGRectMake(1, 2, 30, 40));
+  EXPECT_EQ(label.backgroundColor(), UIColor::whiteColor());
+  EXPECT_EQ(label.tag, 7);
+  EXPECT_FALSE(label.userInteractionEnabled);
+}
+
+TEST(ViewTree, ScrollOffsetMovesTheBoundsAndTellsTheDelegate) {
+  struct Listener : UIScrollViewDelegate {
+    int scrolled = 0;
+    void scrollViewDidScroll(UIScrollView&) override { ++scrolled; }
+  };
+  auto listener = std::make_shared<Listener>();
+  auto scroll = std::make_shared<UIScrollView>(CGRectMake(0, 10, 100, 50));
+  scroll->setDelegate(listener);
+  scroll->setContentOffset(CGPointMake(0, 30));
+  EXPECT_EQ(scroll->bounds(), CGRectMake(0, 30, 100, 50));
+  EXPECT_EQ(scroll->frame(), CGRectMake(0, 10, 100, 50));
+  EXPECT_EQ(listener->scrolled, 1);
+  listener.reset();
+  scroll->setContentOffset(CGPointMake(0, 0));  // a released delegate is not called
+  EXPECT_EQ(scroll->delegate(), nullptr);
+}
+
+}  // namespace
+}  // namespace tarnavel
