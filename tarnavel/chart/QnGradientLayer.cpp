@@ -1,0 +1,8 @@
+#include "tarnavel/chart/QnGradientLayer.h"
+
+namespace tarnavel {
+
+const char* const QnGradientLayerProperties[5] = {"gradientDirection", "gradientRadius", "colors",
+                                                  "locations", "gradientStyle"};
+
+}  // namespace tarnavel
