@@ -2,6 +2,7 @@
 
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartMarkers.h"
+#include "tarnavel/platform/CAShapeLayer.h"
 
 namespace tarnavel {
 
@@ -16,7 +17,7 @@ ChartSeries::ChartSeries(const NSCoder& coder) : UIView(coder) {
 void ChartSeries::baseInit() {
   setBackgroundColor(UIColor::clearColor());
   Items.clear();
-  // TODO(shape layer): a new CAShapeLayer once the platform has one.
+  shape = CAShapeLayer::layer();
   pie3D = true;
   pie3DHeight = 15;
   pieCenter = {kChartUnsetPieCenter, kChartUnsetPieCenter};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "tarnavel/platform/CALayer.h"
@@ -13,33 +14,34 @@ namespace tarnavel {
 extern const char* const QnGradientLayerProperties[5];
 
 /// The layer that paints the chart's gradient fills: linear along one of four directions, radial from the
-/// centre, or crossed (two linear passes).
+/// centre, or crossed (two linear passes). Its five properties live in the layer's key-value storage, so
+/// setting one marks the layer for redrawing and, on screen, animates from the value displayed.
 class QnGradientLayer : public CALayer {
  public:
   static std::shared_ptr<QnGradientLayer> layer() { return std::make_shared<QnGradientLayer>(); }
 
   /// `ChartGradientStyle`: 0 linear, 1 radial, 2 crossed, 3 like 0; any other value draws nothing.
-  NSUInteger gradientStyle() const { return gradientStyle_; }
-  void setGradientStyle(NSUInteger style) { gradientStyle_ = style; }
-  /// `ChartGradientDirection`: the axis of the linear passes.
-  NSUInteger gradientDirection() const { return gradientDirection_; }
-  void setGradientDirection(NSUInteger direction) { gradientDirection_ = direction; }
+  NSUInteger gradientStyle() const;
+  void setGradientStyle(NSUInteger style);
+  /// `ChartGradientDirection`: the axis of the linear passes; a value above 3 draws like 0.
+  NSUInteger gradientDirection() const;
+  void setGradientDirection(NSUInteger direction);
   /// End radius of the radial gradient.
-  CGFloat gradientRadius() const { return gradientRadius_; }
-  void setGradientRadius(CGFloat radius) { gradientRadius_ = radius; }
+  CGFloat gradientRadius() const;
+  void setGradientRadius(CGFloat radius);
   /// The gradient colours, in order.
-  std::vector<CGColorRef> colors() const { return colors_; }
-  void setColors(std::vector<CGColorRef> colors) { colors_ = std::move(colors); }
+  std::vector<CGColorRef> colors() const;
+  void setColors(std::vector<CGColorRef> colors);
   /// The gradient stops in [0, 1] (numbers), one per colour.
-  std::vector<Value> locations() const { return locations_; }
-  void setLocations(std::vector<Value> locations) { locations_ = std::move(locations); }
+  std::vector<Value> locations() const;
+  void setLocations(std::vector<Value> locations);
 
- private:
-  NSUInteger gradientStyle_ = 0;
-  NSUInteger gradientDirection_ = 0;
-  CGFloat gradientRadius_ = 0;
-  std::vector<CGColorRef> colors_;
-  std::vector<Value> locations_;
+  bool needsDisplayForKey(std::string_view key) const override;
+  /// For the five properties: a basic animation of the key from the value on screen.
+  std::shared_ptr<CABasicAnimation> actionForKey(std::string_view key) const override;
+  /// Paints the gradient over the layer's frame size, with the first min(colours, stops) colours each at
+  /// its stop; nothing when either list is empty.
+  void drawInContext(CGContext& context) const override;
 };
 
 }  // namespace tarnavel

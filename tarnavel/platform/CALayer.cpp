@@ -100,6 +100,45 @@ void CALayer::removeFromSuperlayer() {
   if (superlayer_) superlayer_->detachSublayer(this);
 }
 
+CALayerValue CALayerKeyValues::valueForKey(std::string_view key) const {
+  const auto found = values_.find(key);
+  return found == values_.end() ? CALayerValue{} : found->second;
+}
+
+void CALayerKeyValues::setValueForKey(const std::string& key, CALayerValue value) {
+  values_.insert_or_assign(key, std::move(value));
+}
+
+void CALayer::markDisplayed() {
+  needsDisplay_ = false;
+  presentation_ = keyValues_;
+}
+
+void CALayer::setValueForKey(const std::string& key, CALayerValue value) {
+  keyValues_.setValueForKey(key, std::move(value));
+  if (needsDisplayForKey(key)) setNeedsDisplay();
+  if (!presentation_) return;
+  if (auto action = actionForKey(key)) addAnimation(std::move(action), key);
+}
+
+bool CALayer::needsDisplayForKey(std::string_view) const {
+  return false;
+}
+
+std::shared_ptr<CABasicAnimation> CALayer::actionForKey(std::string_view) const {
+  return nullptr;
+}
+
+void CALayer::addAnimation(std::shared_ptr<CABasicAnimation> animation, const std::string& key) {
+  if (!animation) return;
+  animations_.insert_or_assign(key, std::move(animation));
+}
+
+std::shared_ptr<CABasicAnimation> CALayer::animationForKey(std::string_view key) const {
+  const auto found = animations_.find(key);
+  return found == animations_.end() ? nullptr : found->second;
+}
+
 void CALayer::drawInContext(CGContext& context) const {
   if (owningView_) owningView_->drawContent(context);
 }

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "tarnavel/platform/CABasicAnimation.h"
+#include "tarnavel/platform/CALayerValue.h"
 #include "tarnavel/platform/Geometry.h"
 #include "tarnavel/platform/UIColor.h"
 #include "tarnavel/platform/UIImage.h"
@@ -12,6 +17,17 @@ namespace tarnavel {
 
 class CGContext;
 class UIView;
+
+/// A layer's key-value storage, or a snapshot of it: keys with their values.
+class CALayerKeyValues {
+ public:
+  /// The value stored under `key`, or nil.
+  CALayerValue valueForKey(std::string_view key) const;
+  void setValueForKey(const std::string& key, CALayerValue value);
+
+ private:
+  std::map<std::string, CALayerValue, std::less<>> values_;
+};
 
 /// A layer: geometry (bounds, position, anchor point, transform; the frame derives from them), appearance,
 /// and an ordered list of sublayers drawn over it. A view's layer holds the layers of its subviews among its
@@ -76,8 +92,25 @@ class CALayer {
 
   bool needsDisplay() const { return needsDisplay_; }
   void setNeedsDisplay() { needsDisplay_ = true; }
-  /// The renderer calls this after drawing the layer's content.
-  void markDisplayed() { needsDisplay_ = false; }
+  /// The renderer calls this after drawing the layer's content: the values drawn become the presentation.
+  void markDisplayed();
+
+  // Key-value storage: where subclasses keep their dynamic properties, so that setting one can mark the
+  // layer for redrawing and animate the change.
+  CALayerValue valueForKey(std::string_view key) const { return keyValues_.valueForKey(key); }
+  /// Stores `value` under `key`. When `needsDisplayForKey(key)`, the layer is marked for redrawing; when the
+  /// layer is on screen (it has been displayed), the action for the key, if any, is added as its animation.
+  void setValueForKey(const std::string& key, CALayerValue value);
+  /// Whether a change of `key` needs the layer redrawn. The plain layer: no key does.
+  virtual bool needsDisplayForKey(std::string_view key) const;
+  /// The animation that a change of `key` starts on a layer on screen. The plain layer: none.
+  virtual std::shared_ptr<CABasicAnimation> actionForKey(std::string_view key) const;
+  /// Records `animation` under `key`, replacing the one recorded there before.
+  void addAnimation(std::shared_ptr<CABasicAnimation> animation, const std::string& key);
+  /// The animation recorded under `key`, or null.
+  std::shared_ptr<CABasicAnimation> animationForKey(std::string_view key) const;
+  /// The key values as last displayed, or null while the layer has never been displayed.
+  const CALayerKeyValues* presentationLayer() const { return presentation_ ? &*presentation_ : nullptr; }
 
  private:
   friend class UIView;
@@ -91,6 +124,9 @@ class CALayer {
   CALayer* superlayer_ = nullptr;
   UIView* owningView_ = nullptr;
   bool needsDisplay_ = false;
+  CALayerKeyValues keyValues_;
+  std::optional<CALayerKeyValues> presentation_;
+  std::map<std::string, std::shared_ptr<CABasicAnimation>, std::less<>> animations_;
 };
 
 }  // namespace tarnavel

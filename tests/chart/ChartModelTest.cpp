@@ -150,6 +150,8 @@ TEST(ChartModel, ItemStartsUnsetAndWithItsOwnViews) {
 TEST(ChartModel, SeriesLegendAndRegionDefaults) {
   const ChartSeries series;
   EXPECT_EQ(series.backgroundColor(), UIColor::clearColor());
+  EXPECT_NE(series.shape, nullptr);
+  EXPECT_NE(ChartSeries().shape, series.shape);
   EXPECT_TRUE(series.pie3D);
   EXPECT_EQ(series.pie3DHeight, 15);
   EXPECT_EQ(series.pieRadius, -1.0);
