@@ -14,6 +14,7 @@ namespace tarnavel {
 
 class ChartBindRecord;
 class ChartSeries;
+class UITapGestureRecognizer;
 class legend;
 class markedRegion;
 
@@ -80,6 +81,14 @@ class UIChart : public UIView, public ChartStyle, public ChartDelegate {
   CGFloat maxValue = 0;
   /// Share of a category slot the bars or cylinders take; outside [0, 1] it is written back as 0.5.
   CGFloat itemBreadth = 0;
+
+  /// Builds the chart from its properties, as views and layers under this view: clears what the previous
+  /// bind built, fills the background, places the title and the plot area, scans the values for the value
+  /// range, runs the drawer of `chartType`, adds the plot area and installs the chart's tap recognizer. An
+  /// NSException on the way ends the bind silently, keeping the steps already done.
+  void DataBind();
+  /// The tap recognizer's action: sends `chartTapped` to the delegate, when there is one.
+  void tappedChart(UITapGestureRecognizer& recognizer);
 
   /// The delegate, held weakly and read and written atomically: null once the host released it.
   std::shared_ptr<ChartDelegate> delegate() const { return delegate_.load().lock(); }
