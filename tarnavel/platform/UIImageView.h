@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "tarnavel/platform/UIImage.h"
 #include "tarnavel/platform/UIView.h"
@@ -18,6 +19,11 @@ class UIImageView : public UIView {
   std::shared_ptr<UIImage> image;
   std::shared_ptr<UIImage> highlightedImage;
   bool highlighted = false;
+  // Animation frames, kept as given (the renderer draws a still image).
+  std::vector<std::shared_ptr<UIImage>> animationImages;
+  std::vector<std::shared_ptr<UIImage>> highlightedAnimationImages;
+  CGFloat animationDuration = 0;
+  NSInteger animationRepeatCount = 0;
 
   void drawContent(CGContext& context) const override;
 };

@@ -28,6 +28,16 @@ class UILabel : public UIView {
 
   NSTextAlignment textAlignment = NSTextAlignment::Natural;
   NSInteger numberOfLines = 1;
+  NSInteger lineBreakMode = 4;  // truncating the tail
+  NSInteger baselineAdjustment = 0;
+  bool adjustsFontSizeToFitWidth = false;
+  CGFloat minimumScaleFactor = 0;
+  CGFloat preferredMaxLayoutWidth = 0;
+  bool enabled = true;
+  bool highlighted = false;
+  std::shared_ptr<UIColor> highlightedTextColor;
+  std::shared_ptr<UIColor> shadowColor;
+  CGSize shadowOffset{0, -1};
 
   void drawContent(CGContext& context) const override;
 

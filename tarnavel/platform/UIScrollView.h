@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "tarnavel/platform/UIEdgeInsets.h"
 #include "tarnavel/platform/UIView.h"
 
 namespace tarnavel {
@@ -48,6 +49,21 @@ class UIScrollView : public UIView {
   bool showsHorizontalScrollIndicator = true;
   bool showsVerticalScrollIndicator = true;
   bool scrollsToTop = true;
+  // Scrolling and zooming settings, kept as given: content moves only through setContentOffset.
+  bool alwaysBounceHorizontal = false;
+  bool alwaysBounceVertical = false;
+  bool bouncesZoom = true;
+  bool canCancelContentTouches = true;
+  bool delaysContentTouches = true;
+  bool directionalLockEnabled = false;
+  UIEdgeInsets contentInset;
+  UIEdgeInsets scrollIndicatorInsets;
+  CGFloat decelerationRate = 0.998;
+  NSInteger indicatorStyle = 0;
+  NSInteger keyboardDismissMode = 0;
+  CGFloat minimumZoomScale = 1;
+  CGFloat maximumZoomScale = 1;
+  CGFloat zoomScale = 1;
 
  private:
   std::weak_ptr<UIScrollViewDelegate> delegate_;

@@ -72,6 +72,8 @@ class UIView : public std::enable_shared_from_this<UIView> {
   std::optional<std::string> accessibilityLabel;
   std::optional<std::string> accessibilityIdentifier;
   Value accessibilityValue;
+  /// The motion effects given to the view, as an array; kept as given (nothing here moves with the device).
+  Value motionEffects;
 
   // The view tree.
   const std::vector<std::shared_ptr<UIView>>& subviews() const { return subviews_; }

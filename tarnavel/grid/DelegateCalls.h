@@ -1,0 +1,19 @@
+#pragma once
+
+#include "tarnavel/grid/Carriers.h"
+#include "tarnavel/grid/UIDataGrid.h"
+#include "tarnavel/platform/NSException.h"
+
+namespace tarnavel {
+
+/// Hands the grid's current delegate, if any, to `call`; a platform exception raised there ends the call.
+template <class Call>
+void tellDelegate(UIDataGrid& grid, Call&& call) {
+  try {
+    if (const auto delegate = grid.delegate()) call(*delegate);
+  } catch (const NSException&) {
+    // The host's failure ends this handler and nothing else.
+  }
+}
+
+}  // namespace tarnavel

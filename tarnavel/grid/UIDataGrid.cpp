@@ -1,0 +1,32 @@
+#include "tarnavel/grid/UIDataGrid.h"
+
+#include "tarnavel/grid/DataGridBinder.h"
+#include "tarnavel/grid/DataGridBindingState.h"
+#include "tarnavel/platform/NSException.h"
+
+namespace tarnavel {
+
+UIDataGrid::UIDataGrid(CGRect frame) : UIView(frame) {
+  baseInit();
+}
+
+UIDataGrid::UIDataGrid(const NSCoder& coder) : UIView(coder) {
+  baseInit();
+}
+
+UIDataGrid::~UIDataGrid() = default;
+
+void UIDataGrid::baseInit() {
+  binding_ = std::make_unique<DataGridBindingState>();
+}
+
+void UIDataGrid::DataBind() {
+  DataGridBinder binder(*this, *binding_);
+  try {
+    binder.bind();
+  } catch (const NSException&) {
+    // A failed bind ends quietly; what it built and wrote back so far stays.
+  }
+}
+
+}  // namespace tarnavel

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tarnavel/grid/UIDataGrid.h"
+#include "tarnavel/platform/TextMeasure.h"
+
+namespace tarnavel::testing {
+
+/// Records as the host gives them: an array of arrays of texts.
+inline Value makeRecords(std::initializer_list<std::vector<std::string>> rows) {
+  Value records = Value::newArray();
+  for (const auto& row : rows) {
+    Value record = Value::newArray();
+    for (const auto& field : row)
+      record.append(Value(field));
+    records.append(record);
+  }
+  return records;
+}
+
+/// A label column showing field `field` under `title`, `width` wide.
+inline std::shared_ptr<DataGridLabelColumn> labelColumn(const std::string& title, NSInteger field,
+                                                        CGFloat width = 70) {
+  auto column = std::make_shared<DataGridLabelColumn>();
+  column->Title = title;
+  column->dataFieldIndex = field;
+  column->Width = width;
+  return column;
+}
+
+inline std::shared_ptr<UIDataGrid> makeGrid(CGFloat width = 300, CGFloat height = 200) {
+  return std::make_shared<UIDataGrid>(CGRectMake(0, 0, width, height));
+}
+
+template <class View>
+std::vector<std::shared_ptr<View>> subviewsOfKind(const UIView& parent) {
+  std::vector<std::shared_ptr<View>> found;
+  for (const auto& child : parent.subviews()) {
+    if (auto typed = std::dynamic_pointer_cast<View>(child)) found.push_back(typed);
+  }
+  return found;
+}
+
+/// The scroll view of the last bind, or null when the grid shows none.
+inline std::shared_ptr<UIScrollView> scrollViewOf(const UIDataGrid& grid) {
+  const auto scrolls = subviewsOfKind<UIScrollView>(grid);
+  return scrolls.empty() ? nullptr : scrolls.front();
+}
+
+/// The header strip: the view that holds the first visible column's title label.
+inline UIView* headerStripOf(const DataGridColumn& column) {
+  return column.header->superview();
+}
+
+/// Records the title and cell taps it hears.
+class TapRecorder : public DataGridDelegate {
+ public:
+  struct Tap {
+    int row;
+    int column;
+    Value value;
+  };
+
+  void datagridCellTapped(UIDataGrid&, int rowIndex, int colIndex, const Value& value) override {
+    cellTaps.push_back({rowIndex, colIndex, value});
+  }
+  void datagridColumnTitleTapped(UIDataGrid&, int colIndex, const Value& title) override {
+    titleTaps.push_back({-1, colIndex, title});
+  }
+
+  std::vector<Tap> cellTaps;
+  std::vector<Tap> titleTaps;
+};
+
+/// Fixed text metrics for exact layout numbers: 5 points a character, 12 points a line.
+inline ScopedTextMeasurer fixedMetrics() {
+  return ScopedTextMeasurer(fixedTextMeasurer(5, 12));
+}
+
+}  // namespace tarnavel::testing

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tarnavel/platform/CGContext.h"
+#include "tarnavel/platform/UIButton.h"
+#include "tarnavel/platform/UIDatePicker.h"
+#include "tarnavel/platform/UIPickerView.h"
+#include "tarnavel/platform/UISlider.h"
+#include "tarnavel/platform/UISwitch.h"
+#include "tarnavel/platform/UITextField.h"
+#include "tarnavel/platform/UITextView.h"
+
+namespace tarnavel {
+namespace {
+
+TEST(ControlNaturalSize, FixedSizeControlsKeepTheOriginAndTakeTheirSize) {
+  EXPECT_EQ(UISwitch().bounds(), CGRectMake(0, 0, 51, 31));
+  EXPECT_EQ(UISwitch(CGRectMake(5, 6, 100, 100)).frame(), CGRectMake(5, 6, 51, 31));
+  EXPECT_EQ(UIDatePicker().bounds(), CGRectMake(0, 0, 320, 216));
+  EXPECT_EQ(UIDatePicker(CGRectMake(1, 2, 70, 20)).frame(), CGRectMake(1, 2, 320, 216));
+  EXPECT_EQ(UIPickerView().bounds(), CGRectMake(0, 0, 320, 216));
+  NSCoder coder;
+  coder.frame = CGRectMake(3, 4, 10, 10);
+  EXPECT_EQ(UISwitch(coder).frame(), CGRectMake(3, 4, 51, 31));
+}
+
+TEST(ControlNaturalSize, SliderHasANaturalSizeButTakesTheFrameItIsGiven) {
+  const CGSize natural = UISlider().bounds().size;
+  EXPECT_GT(natural.width, 0);
+  EXPECT_GT(natural.height, 0);
+  EXPECT_EQ(UISlider(CGRectMake(0, 0, 70, 20)).frame(), CGRectMake(0, 0, 70, 20));
+}
+
+TEST(Button, TitlesAndColoursFallBackToTheNormalState) {
+  UIButton button;
+  EXPECT_FALSE(button.titleForState(UIControlStateNormal).has_value());
+  button.setTitle("Go", UIControlStateNormal);
+  button.setTitle("Going", UIControlStateHighlighted);
+  EXPECT_EQ(button.titleForState(UIControlStateHighlighted), "Going");
+  EXPECT_EQ(button.titleForState(UIControlStateSelected), "Go");
+
+  const auto red = UIColor::colorWithRed(1, 0, 0, 1);
+  EXPECT_EQ(button.titleColorForState(UIControlStateNormal), nullptr);
+  button.setTitleColor(red, UIControlStateNormal);
+  EXPECT_EQ(button.titleColorForState(UIControlStateDisabled), red);
+  EXPECT_TRUE(button.subviews().empty());
+  EXPECT_NE(button.titleLabel(), UIButton().titleLabel());
+}
+
+class EditingEvents {
+ public:
+  void began(UIControl&) { events.push_back("began:" + text()); }
+  void changed(UITextField& field) { events.push_back("changed:" + field.text); }
+  void ended(UIControl&) { events.push_back("ended"); }
+  std::string text() const { return field ? field->text : ""; }
+
+  std::shared_ptr<UITextField> field;
+  std::vector<std::string> events;
+};
+
+std::shared_ptr<EditingEvents> listenTo(const std::shared_ptr<UITextField>& field) {
+  auto listener = std::make_shared<EditingEvents>();
+  listener->field = field;
+  field->addTarget(listener, "began:", &EditingEvents::began, UIControlEventEditingDidBegin);
+  field->addTarget(listener, "changed:", &EditingEvents::changed, UIControlEventEditingChanged);
+  field->addTarget(listener, "ended:", &EditingEvents::ended, UIControlEventEditingDidEnd);
+  return listener;
+}
+
+TEST(TextField, TypingSendsTheEventsAPersonWould) {
+  const auto field = std::make_shared<UITextField>(CGRectMake(0, 0, 80, 20));
+  const auto listener = listenTo(field);
+  field->text = "set from code";  // sends nothing
+  field->text = "a";
+  field->typeText("bé");
+  field->typeText("c");
+  field->endEditing();
+  field->endEditing();
+  EXPECT_EQ(listener->events,
+            (std::vector<std::string>{"began:a", "changed:ab", "changed:abé", "changed:abéc", "ended"}));
+  EXPECT_FALSE(field->isEditing());
+}
+
+TEST(TextField, ClearsOnBeginAndIgnoresTypingWhenDisabled) {
+  const auto field = std::make_shared<UITextField>();
+  const auto listener = listenTo(field);
+  field->text = "old";
+  field->clearsOnBeginEditing = true;
+  field->typeText("n");
+  EXPECT_EQ(field->text, "n");
+
+  const auto disabled = std::make_shared<UITextField>();
+  const auto silent = listenTo(disabled);
+  disabled->enabled = false;
+  disabled->typeText("x");
+  EXPECT_EQ(disabled->text, "");
+  EXPECT_TRUE(silent->events.empty());
+}
+
+TEST(Slider, ValueStaysWithinTheBounds) {
+  UISlider slider;
+  slider.setMaximumValue(100);
+  slider.setValue(150);
+  EXPECT_EQ(slider.value(), 100);
+  slider.setMinimumValue(120);  // above the maximum: both move
+  EXPECT_EQ(slider.maximumValue(), 120);
+  EXPECT_EQ(slider.value(), 120);
+  slider.setMaximumValue(-5);
+  EXPECT_EQ(slider.minimumValue(), -5);
+  EXPECT_EQ(slider.value(), -5);
+  slider.setValue(std::numeric_limits<float>::quiet_NaN());
+  EXPECT_EQ(slider.value(), -5);
+}
+
+TEST(TextView, DelegateIsAlsoItsScrollDelegate) {
+  struct Listener : UITextViewDelegate {};
+  UITextView view;
+  const auto listener = std::make_shared<Listener>();
+  view.setDelegate(listener);
+  EXPECT_EQ(view.delegate(), listener);
+  EXPECT_EQ(static_cast<UIScrollView&>(view).delegate(), listener);
+  view.UIScrollView::setDelegate(std::make_shared<UIScrollViewDelegate>());
+  EXPECT_EQ(view.delegate(), nullptr);
+}
+
+// Keeps the texts drawn and the colours filled.
+class RecordingContext : public CGContext {
+ public:
+  void saveGState() override {}
+  void restoreGState() override {}
+  void concatCTM(const CGAffineTransform&) override {}
+  void clipToPath(const CGPath&) override {}
+  void fillPath(const CGPath& path, const CGColorRef& color, bool) override {
+    fills.push_back({path, color});
+  }
+  void strokePath(const CGPath&, const CGStrokeStyle&) override { ++strokes; }
+  void drawImage(const CGImage&, CGRect) override {}
+  void drawText(const CGTextRun& run) override { texts.push_back(run); }
+  void drawLinearGradient(const CGGradient&, CGPoint, CGPoint, CGGradientDrawingOptions) override {}
+  void drawRadialGradient(const CGGradient&, CGPoint, CGFloat, CGPoint, CGFloat,
+                          CGGradientDrawingOptions) override {}
+  void beginGroup() override {}
+  void endGroup(CGFloat) override {}
+  void endGroupWithMask() override {}
+
+  struct Fill {
+    CGPath path;
+    CGColorRef color;
+  };
+  std::vector<Fill> fills;
+  std::vector<CGTextRun> texts;
+  int strokes = 0;
+};
+
+TEST(ControlLook, TextFieldDrawsItsTextOrItsPlaceholder) {
+  UITextField field(CGRectMake(0, 0, 80, 20));
+  field.placeholder = "Name";
+  field.borderStyle = 3;
+  RecordingContext empty;
+  field.drawContent(empty);
+  ASSERT_EQ(empty.texts.size(), 1u);
+  EXPECT_EQ(empty.texts[0].text, "Name");
+  EXPECT_EQ(empty.strokes, 1);
+
+  field.text = "Ada";
+  field.textColor = UIColor::colorWithRed(0, 0, 1, 1);
+  RecordingContext typed;
+  field.drawContent(typed);
+  ASSERT_EQ(typed.texts.size(), 1u);
+  EXPECT_EQ(typed.texts[0].text, "Ada");
+  EXPECT_EQ(typed.texts[0].color, field.textColor->CGColor());
+}
+
+TEST(ControlLook, ButtonDrawsTheTitleOfItsStateInTheTitleColour) {
+  UIButton button(CGRectMake(0, 0, 60, 20));
+  button.setTitle("Go", UIControlStateNormal);
+  const auto green = UIColor::colorWithRed(0, 1, 0, 1);
+  button.setTitleColor(green, UIControlStateNormal);
+  RecordingContext context;
+  button.drawContent(context);
+  ASSERT_EQ(context.texts.size(), 1u);
+  EXPECT_EQ(context.texts[0].text, "Go");
+  EXPECT_EQ(context.texts[0].color, green->CGColor());
+  EXPECT_EQ(context.texts[0].rect, CGRectMake(0, 0, 60, 20));
+}
+
+TEST(ControlLook, SwitchTrackTakesTheOnTintOnlyWhenOn) {
+  UISwitch control;
+  control.onTintColor = UIColor::colorWithRed(1, 0, 0, 1);
+  RecordingContext off;
+  control.drawContent(off);
+  ASSERT_FALSE(off.fills.empty());
+  EXPECT_NE(off.fills[0].color, control.onTintColor->CGColor());
+  control.on = true;
+  RecordingContext on;
+  control.drawContent(on);
+  ASSERT_FALSE(on.fills.empty());
+  EXPECT_EQ(on.fills[0].color, control.onTintColor->CGColor());
+}
+
+TEST(ControlLook, SliderThumbFollowsTheValue) {
+  UISlider slider(CGRectMake(0, 0, 114, 20));
+  slider.setMaximumValue(10);
+  auto thumbCentre = [&](float value) {
+    slider.setValue(value);
+    RecordingContext context;
+    slider.drawContent(context);
+    const CGRect box = context.fills.back().path.boundingBox();
+    return CGRectGetMidX(box);
+  };
+  EXPECT_DOUBLE_EQ(thumbCentre(0), 7);
+  EXPECT_DOUBLE_EQ(thumbCentre(5), 57);
+  EXPECT_DOUBLE_EQ(thumbCentre(10), 107);
+}
+
+}  // namespace
+}  // namespace tarnavel
