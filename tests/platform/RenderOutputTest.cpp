@@ -1,0 +1,122 @@
+// Rendering to files and to pixels: formats by extension, page sizes, and failures reported as exceptions.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+#include "RenderingTestSupport.h"
+#include "tarnavel/platform/NSException.h"
+#include "tarnavel/platform/UILabel.h"
+
+namespace tarnavel {
+namespace {
+
+using namespace tarnavel::testing;
+
+std::filesystem::path outputFolder() {
+  const std::filesystem::path folder = std::filesystem::path(TARNAVEL_TEST_OUTPUT) / "render";
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+std::string fileStart(const std::filesystem::path& file, std::size_t length) {
+  std::ifstream in(file, std::ios::binary);
+  std::string start(length, '\0');
+  in.read(start.data(), static_cast<std::streamsize>(length));
+  start.resize(static_cast<std::size_t>(in.gcount()));
+  return start;
+}
+
+std::shared_ptr<UIView> labelledPage() {
+  auto page = makeView(CGRectMake(0, 0, 120, 40), UIColor::whiteColor());
+  auto label = std::make_shared<UILabel>(CGRectMake(10, 10, 100, 20));
+  label->setText("Written");
+  page->addSubview(label);
+  return page;
+}
+
+TEST(RenderOutput, WritesEachFormatByItsExtension) {
+  struct Case {
+    const char* name;
+    const char* start;
+  };
+  for (const Case& c : {Case{"page.png", "\x89PNG"}, Case{"page.svg", "<?xml"}, Case{"page.pdf", "%PDF"},
+                        Case{"PAGE.PDF", "%PDF"}}) {
+    SCOPED_TRACE(c.name);
+    const std::filesystem::path file = outputFolder() / c.name;
+    std::filesystem::remove(file);
+    render(*labelledPage(), file.string());
+    EXPECT_EQ(fileStart(file, 4), std::string(c.start).substr(0, 4));
+    EXPECT_GT(std::filesystem::file_size(file), 200u);
+  }
+}
+
+TEST(RenderOutput, PngHoldsThePixelsAtTheScale) {
+  const std::filesystem::path file = outputFolder() / "scaled.png";
+  RenderOptions options;
+  options.scale = 2;
+  options.background = rgb(0, 0, 1);
+  auto page = makeView(CGRectMake(0, 0, 30, 20));
+  page->addSubview(makeView(CGRectMake(0, 0, 10, 10), rgb(1, 0, 0)));
+  render(*page, file.string(), options);
+  const auto image = UIImage::imageWithContentsOfFile(file.string());
+  ASSERT_TRUE(image);
+  EXPECT_EQ(image->size(), CGSizeMake(60, 40));
+  EXPECT_TRUE(pixelNear(*image->CGImage(), 19, 19, opaque(255, 0, 0)));
+  EXPECT_TRUE(pixelNear(*image->CGImage(), 21, 21, opaque(0, 0, 255)));
+}
+
+TEST(RenderOutput, SvgDrawsTextAsVectorGlyphs) {
+  const std::filesystem::path file = outputFolder() / "text.svg";
+  render(*labelledPage(), file.string());
+  std::stringstream content;
+  content << std::ifstream(file).rdbuf();
+  EXPECT_NE(content.str().find("width=\"120pt\""), std::string::npos);
+  EXPECT_NE(content.str().find("glyph"), std::string::npos);
+}
+
+TEST(RenderOutput, FailuresRaiseInvalidArgument) {
+  for (const std::string& path : {(outputFolder() / "page.bmp").string(), (outputFolder() / "page").string(),
+                                  (outputFolder() / "missing-folder" / "page.png").string(),
+                                  (outputFolder() / "missing-folder" / "page.pdf").string()}) {
+    SCOPED_TRACE(path);
+    try {
+      render(*labelledPage(), path);
+      ADD_FAILURE() << "no exception";
+    } catch (const NSException& e) {
+      EXPECT_EQ(e.name(), NSInvalidArgumentException);
+    }
+  }
+}
+
+TEST(RenderOutput, ImageSizeFollowsBoundsAndScaleWithinLimits) {
+  struct Case {
+    CGSize size;
+    double scale;
+    int width;
+    int height;
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  for (const Case& c : {Case{{30, 20}, 1, 30, 20}, Case{{30, 20}, 2, 60, 40}, Case{{10.25, 3.5}, 2, 21, 7},
+                        Case{{30, 20}, 0, 30, 20}, Case{{30, 20}, nan, 30, 20}, Case{{0, 0}, 2, 1, 1},
+                        Case{{100000, 10}, 1, 16384, 10}}) {
+    SCOPED_TRACE(::testing::Message() << c.size.width << " x " << c.size.height << " at " << c.scale);
+    auto page = makeView(CGRectMake(0, 0, c.size.width, c.size.height), UIColor::whiteColor());
+    const auto image = pixelsOf(*page, c.scale);
+    EXPECT_EQ(image->width(), c.width);
+    EXPECT_EQ(image->height(), c.height);
+  }
+}
+
+TEST(RenderOutput, BackgroundIsOptional) {
+  auto page = makeView(CGRectMake(0, 0, 10, 10));
+  EXPECT_EQ(pixelsOf(*page)->pixelAt(5, 5).a, 0);
+  RenderOptions options;
+  options.background = rgb(0, 1, 0);
+  EXPECT_TRUE(pixelNear(*renderToImage(*page, options), 5, 5, opaque(0, 255, 0)));
+}
+
+}  // namespace
+}  // namespace tarnavel
