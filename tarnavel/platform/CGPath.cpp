@@ -87,10 +87,11 @@ void CGPath::addRoundedRect(CGRect r, CGFloat radius) {
   const CGFloat x0 = r.origin.x, y0 = r.origin.y, x1 = x0 + r.size.width, y1 = y0 + r.size.height;
   const double quarter = std::numbers::pi / 2;
   moveTo({x0 + radius, y0});
-  addArc({x1 - radius, y0 + radius}, radius, -quarter, 0, false);
-  addArc({x1 - radius, y1 - radius}, radius, 0, quarter, false);
-  addArc({x0 + radius, y1 - radius}, radius, quarter, 2 * quarter, false);
-  addArc({x0 + radius, y0 + radius}, radius, 2 * quarter, 3 * quarter, false);
+  // Each corner turns a quarter towards increasing angles: clockwise on screen.
+  addArc({x1 - radius, y0 + radius}, radius, -quarter, 0, true);
+  addArc({x1 - radius, y1 - radius}, radius, 0, quarter, true);
+  addArc({x0 + radius, y1 - radius}, radius, quarter, 2 * quarter, true);
+  addArc({x0 + radius, y0 + radius}, radius, 2 * quarter, 3 * quarter, true);
   closeSubpath();
 }
 
