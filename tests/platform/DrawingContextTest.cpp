@@ -8,10 +8,6 @@ namespace {
 
 using namespace tarnavel::testing;
 
-const RGBA8 kWhite = opaque(255, 255, 255);
-const RGBA8 kRed = opaque(255, 0, 0);
-const RGBA8 kBlue = opaque(0, 0, 255);
-
 /// A 100 x 100 white page with one layer over it that draws `draw`.
 std::shared_ptr<CGImage> drawn(std::function<void(CGContext&)> draw) {
   auto page = makeView(CGRectMake(0, 0, 100, 100), UIColor::whiteColor());

@@ -51,8 +51,6 @@ TEST(PangoMeasure, TextWithNewlinesMeasuresItsLines) {
 TEST(PangoMeasure, NothingToMeasureGivesZero) {
   EXPECT_EQ(measureTextWithPango("", verdana(12)), (CGSize{0, 0}));
   EXPECT_EQ(measureTextWithPango("text", verdana(0)), (CGSize{0, 0}));
-  EXPECT_EQ(sizeWithFont(std::nullopt, UIFont::fontWithName("Verdana", 12)), (CGSize{0, 0}));
-  EXPECT_EQ(sizeWithFont(std::string(), UIFont::fontWithName("Verdana", 12)), (CGSize{0, 0}));
 }
 
 TEST(PangoMeasure, InvalidUtf8StillMeasures) {
@@ -62,11 +60,6 @@ TEST(PangoMeasure, InvalidUtf8StillMeasures) {
                                            verdana(12));
   EXPECT_GT(size.width, measureTextWithPango("abcd", verdana(12)).width);
   EXPECT_GT(size.height, 0);
-}
-
-TEST(PangoMeasure, SizeWithFontUsesPangoWhenNoMeasurerIsInstalled) {
-  const auto font = UIFont::fontWithName("Verdana", 13);
-  EXPECT_EQ(sizeWithFont(std::string("Units"), font), measureTextWithPango("Units", *font));
 }
 
 TEST(FontResolution, DesignFontsResolveToInstalledFaces) {

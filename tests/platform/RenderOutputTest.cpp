@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
-#include <sstream>
 
 #include "RenderingTestSupport.h"
 #include "tarnavel/platform/NSException.h"
@@ -66,15 +65,6 @@ TEST(RenderOutput, PngHoldsThePixelsAtTheScale) {
   EXPECT_EQ(image->size(), CGSizeMake(60, 40));
   EXPECT_TRUE(pixelNear(*image->CGImage(), 19, 19, opaque(255, 0, 0)));
   EXPECT_TRUE(pixelNear(*image->CGImage(), 21, 21, opaque(0, 0, 255)));
-}
-
-TEST(RenderOutput, SvgDrawsTextAsVectorGlyphs) {
-  const std::filesystem::path file = outputFolder() / "text.svg";
-  render(*labelledPage(), file.string());
-  std::stringstream content;
-  content << std::ifstream(file).rdbuf();
-  EXPECT_NE(content.str().find("width=\"120pt\""), std::string::npos);
-  EXPECT_NE(content.str().find("glyph"), std::string::npos);
 }
 
 TEST(RenderOutput, FailuresRaiseInvalidArgument) {

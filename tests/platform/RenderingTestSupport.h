@@ -61,6 +61,11 @@ inline RGBA8 opaque(int r, int g, int b) {
   return {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b), 255};
 }
 
+inline const RGBA8 kWhite = opaque(255, 255, 255);
+inline const RGBA8 kRed = opaque(255, 0, 0);
+inline const RGBA8 kGreen = opaque(0, 255, 0);
+inline const RGBA8 kBlue = opaque(0, 0, 255);
+
 /// Every channel within `tolerance` of the expected one (compositing rounds by a unit or two).
 inline ::testing::AssertionResult pixelNear(const CGImage& image, int x, int y, RGBA8 expected,
                                             int tolerance = 3) {
