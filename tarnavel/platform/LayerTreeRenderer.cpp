@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tarnavel/platform/CALayer.h"
+#include "tarnavel/platform/CAShapeLayer.h"
 #include "tarnavel/platform/CGContext.h"
 #include "tarnavel/platform/Renderer.h"
 #include "tarnavel/platform/UIView.h"
@@ -113,10 +114,11 @@ class LayerTreePainter {
     }
   }
 
-  // A layer draws its own content into a backing store of its bounds' size, so nothing of it shows outside.
+  // A layer draws its own content into a backing store of its bounds' size, so nothing of it shows outside;
+  // a shape layer's path is drawn as it stands, wherever it reaches.
   void drawOwnContent(const CALayer& layer, CGRect bounds) {
     context_.saveGState();
-    if (!layer.masksToBounds) {
+    if (!layer.masksToBounds && !dynamic_cast<const CAShapeLayer*>(&layer)) {
       CGPath clip;
       clip.addRect(bounds);
       context_.clipToPath(clip);

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "RenderingTestSupport.h"
+#include "tarnavel/platform/CAShapeLayer.h"
 #include "tarnavel/platform/UIImageView.h"
 #include "tarnavel/platform/UILabel.h"
 
@@ -266,6 +267,22 @@ TEST(RenderTree, OwnDrawingIsClippedToTheLayersBounds) {
   const auto image = pixelsOf(*page);
   EXPECT_TRUE(pixelNear(*image, 30, 30, kRed));
   EXPECT_TRUE(pixelNear(*image, 50, 50, kWhite));
+}
+
+TEST(RenderTree, ShapeLayersDrawTheirPathBeyondTheirBounds) {
+  // A segment layer without a frame: its path is in its superlayer's coordinates.
+  auto page = whitePage();
+  auto segment = CAShapeLayer::layer();
+  auto path = CGPathCreateMutable();
+  CGPathMoveToPoint(path, nullptr, 10, 50);
+  CGPathAddLineToPoint(path, nullptr, 90, 50);
+  segment->path = path;
+  segment->strokeColor = rgb(0, 0, 1)->CGColor();
+  segment->lineWidth = 6;
+  page->layer()->addSublayer(segment);
+  const auto image = pixelsOf(*page);
+  EXPECT_TRUE(pixelNear(*image, 50, 50, kBlue));
+  EXPECT_TRUE(pixelNear(*image, 50, 40, kWhite));
 }
 
 }  // namespace
