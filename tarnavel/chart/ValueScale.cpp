@@ -7,6 +7,20 @@
 
 namespace tarnavel {
 
+CGFloat fittedMaxValue(CGFloat current, CGFloat largest) {
+  if (largest == 0) return 0;
+  const CGFloat candidate = largest + largest / 20;
+  if (current < 0) current = candidate;
+  return current < candidate ? candidate : current;
+}
+
+CGFloat fittedMinValue(CGFloat current, CGFloat smallest) {
+  if (smallest == 0) return 0;
+  const CGFloat candidate = smallest + smallest / 20;
+  if (current > 0) current = candidate;
+  return current > candidate ? candidate : current;
+}
+
 ValueScale roundValueScale(CGFloat maximum, int unitsCount) {
   if (!(maximum > 0) || !std::isfinite(maximum) || unitsCount <= 0) return {maximum, 0};
   // The decade and the step are taken in single precision on purpose: a maximum just below a power of ten

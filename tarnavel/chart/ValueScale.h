@@ -17,6 +17,13 @@ struct ValueScale {
   bool hasStep() const { return step > 0; }
 };
 
+/// The upper end of a value range for the largest positive value `largest` (0 when there is none): 0
+/// without a positive value; otherwise `current`, raised to `largest` plus a twentieth when below it (a
+/// negative `current`, the unset marker among them, is always replaced).
+CGFloat fittedMaxValue(CGFloat current, CGFloat largest);
+/// The lower end likewise for the most negative value `smallest` (0 when there is none).
+CGFloat fittedMinValue(CGFloat current, CGFloat smallest);
+
 /// Rounds `maximum` to a multiple of the step p / `unitsCount`, p being the power of ten at or below it, so
 /// that every `unitsCount`-th tick falls on a multiple of p. p and the step are worked out in single
 /// precision.

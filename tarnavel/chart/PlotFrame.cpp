@@ -1,0 +1,112 @@
+#include "tarnavel/chart/PlotFrame.h"
+
+#include <cmath>
+
+#include "tarnavel/chart/ChartGlobals.h"
+#include "tarnavel/chart/ChartItem.h"
+#include "tarnavel/chart/ChartSeries.h"
+#include "tarnavel/chart/PlotFrameSteps.h"
+#include "tarnavel/chart/UIChart.h"
+#include "tarnavel/platform/NSException.h"
+
+namespace tarnavel {
+
+namespace {
+
+bool isFinite(CGFloat v) {
+  return std::isfinite(v);
+}
+
+}  // namespace
+
+bool PlotGeometry::hasValueScale() const {
+  return maxValue > 0 && isFinite(maxValue) && isFinite(valueExtent);
+}
+
+bool PlotGeometry::hasSlots() const {
+  return isFinite(halfSlot) && isFinite(slot);
+}
+
+CGFloat PlotGeometry::valueLength(CGFloat value) const {
+  const CGFloat length = valueExtent * value / maxValue;
+  return isFinite(length) ? length : 0;
+}
+
+CGFloat PlotGeometry::pointsPerValue() const {
+  if (!hasValueScale()) return 0;
+  return valueStep > 0 ? tickSpacing / valueStep : valueExtent / maxValue;
+}
+
+CGFloat PlotGeometry::slotCentre(std::size_t k) const {
+  return halfSlot + slot * static_cast<CGFloat>(k);
+}
+
+std::shared_ptr<UIView> chartViewOf(UIChart& chart) {
+  return chart.shared_from_this();
+}
+
+void computeStackedRange(UIChart& chart) {
+  const std::shared_ptr<ChartSeries>& first = chart.series[checkedIndex(0, chart.series.size())];
+  itemsCount = first ? static_cast<CGFloat>(first->Items.size()) : 0;
+  CGFloat maxSum = 0, minSum = 0;
+  for (const auto& series : chart.series) {
+    if (!series) continue;
+    CGFloat largest = 0, smallest = 0;
+    for (const auto& item : series->Items) {
+      if (!item) continue;
+      if (item->value > largest && item->value > 0) largest = item->value;
+      if (item->value < smallest && item->value < 0) smallest = item->value;
+    }
+    maxSum += largest;
+    minSum += smallest;
+  }
+  chart.maxValue = fittedMaxValue(chart.maxValue, maxSum);
+  chart.minValue = fittedMinValue(chart.minValue, minSum);
+  positiveAndNegative = chart.minValue < 0 && chart.maxValue > 0;
+  // Otherwise the flag stays as the bind's value scan left it: that scan saw the same signs.
+  if (chart.maxValue == 0 && chart.minValue < 0) {
+    negativeOnly = true;
+    chart.maxValue = -chart.minValue;
+  }
+}
+
+ValueScale fitValueScale(UIChart& chart) {
+  const ValueScale scale = roundValueScale(chart.maxValue, chart.yAxisScaleUnitsCount);
+  chart.maxValue = scale.maximum;
+  if (positiveAndNegative) {
+    const ValueRange split = splitSymmetric({chart.maxValue, chart.minValue});
+    chart.maxValue = split.maxValue;
+    chart.minValue = split.minValue;
+  }
+  return scale;
+}
+
+PlotGeometry drawPlotFrame(UIChart& chart, const PlotFrameOptions& options) {
+  if (options.stackedRange) computeStackedRange(chart);
+  PlotGeometry plot = measurePlot(chart, fitValueScale(chart));
+  drawValueAxis(chart, plot);
+  placeAxisTitles(chart, plot);
+  fitCategorySlots(chart, plot, options.checkItemBreadth);
+  drawMarkedRegions(chart, plot);
+  return plot;
+}
+
+void drawCategoryLabelsOfItem(UIChart& chart, const PlotGeometry& plot, const PlotFrameOptions& options,
+                              std::size_t seriesIndex, std::size_t itemIndex, ChartItem& item) {
+  placeValueTitle(chart, plot, options.valueTitleRule, item);
+  if (!chart.xAxisLinesHidden && seriesIndex == 0) drawCategoryGridLine(chart, plot, itemIndex);
+  if (!chart.xAxisLabelsHidden) placeCategoryLabel(chart, plot, options.categoryLabelOffset, itemIndex, item);
+}
+
+void drawCategoryLabels(UIChart& chart, const PlotGeometry& plot, const PlotFrameOptions& options) {
+  for (std::size_t j = 0; j < chart.series.size(); ++j) {
+    const std::shared_ptr<ChartSeries> series = chart.series[j];
+    if (!series) continue;
+    for (std::size_t k = 0; k < series->Items.size(); ++k) {
+      const std::shared_ptr<ChartItem> item = series->Items[k];
+      if (item) drawCategoryLabelsOfItem(chart, plot, options, j, k, *item);
+    }
+  }
+}
+
+}  // namespace tarnavel
