@@ -7,22 +7,13 @@
 #include "tarnavel/chart/FillOverlay.h"
 #include "tarnavel/chart/LegendArea.h"
 #include "tarnavel/chart/MarkedRegion.h"
+#include "tarnavel/chart/ProtectedStep.h"
 #include "tarnavel/chart/SegmentLayer.h"
 #include "tarnavel/chart/UIChart.h"
-#include "tarnavel/platform/NSException.h"
 
 namespace tarnavel {
 
 namespace {
-
-template <class Step>
-void protectedStep(Step&& step) {
-  try {
-    step();
-  } catch (const NSException&) {
-    // A platform failure ends this decorator; what it added so far stays.
-  }
-}
 
 void replaceUnset(NSUInteger& setting, NSUInteger replacement) {
   if (setting == kChartItemUnset) setting = replacement;
@@ -59,12 +50,12 @@ CGRect legendZoneTitleFrame(const legendArea& zone, CGSize text) {
 }  // namespace
 
 void drawChartBackground(UIChart& chart) {
-  protectedStep([&] { addFillOverlay(chart, chart, bindRecordOf(chart)); });
+  runProtected([&] { addFillOverlay(chart, chart, bindRecordOf(chart)); });
 }
 
 void DrawItem(UIChart& chart, const std::shared_ptr<ChartItem>& item) {
   if (!item) return;
-  protectedStep([&] {
+  runProtected([&] {
     item->removeAllSubviews();
     replaceUnset(item->layoutStyle, ChartLayoutStyleGradient);
     replaceUnset(item->titleVerticalLocation, ChartVerticalLocationTop);
@@ -75,7 +66,7 @@ void DrawItem(UIChart& chart, const std::shared_ptr<ChartItem>& item) {
 
 void DrawmarkedRegion(UIChart& chart, const std::shared_ptr<markedRegion>& region) {
   if (!region) return;
-  protectedStep([&] {
+  runProtected([&] {
     region->removeAllSubviews();
     ChartBindRecord& record = bindRecordOf(chart);
     addFillOverlay(*region, *region, record);
@@ -95,7 +86,7 @@ void DrawmarkedRegion(UIChart& chart, const std::shared_ptr<markedRegion>& regio
 void DrawLegendZone(UIChart& chart) {
   const std::shared_ptr<legendArea>& zone = chart.legendZone;
   if (!zone) return;
-  protectedStep([&] {
+  runProtected([&] {
     ChartBindRecord& record = bindRecordOf(chart);
     addFillOverlay(*zone, *zone, record);
     const std::shared_ptr<UILabel>& title = zone->Title;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "tarnavel/chart/ChartElements.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartSeries.h"
@@ -46,16 +47,15 @@ std::shared_ptr<UIView> chartViewOf(UIChart& chart) {
 }
 
 void computeStackedRange(UIChart& chart) {
-  const std::shared_ptr<ChartSeries>& first = chart.series[checkedIndex(0, chart.series.size())];
-  itemsCount = first ? static_cast<CGFloat>(first->Items.size()) : 0;
+  itemsCount =
+      static_cast<CGFloat>(elementOf(chart.series.at(checkedIndex(0, chart.series.size()))).Items.size());
   CGFloat maxSum = 0, minSum = 0;
   for (const auto& series : chart.series) {
-    if (!series) continue;
     CGFloat largest = 0, smallest = 0;
-    for (const auto& item : series->Items) {
-      if (!item) continue;
-      if (item->value > largest && item->value > 0) largest = item->value;
-      if (item->value < smallest && item->value < 0) smallest = item->value;
+    for (const auto& item : elementOf(series).Items) {
+      const CGFloat v = itemValueOf(elementOf(item));
+      if (v > largest && v > 0) largest = v;
+      if (v < smallest && v < 0) smallest = v;
     }
     maxSum += largest;
     minSum += smallest;
@@ -101,10 +101,9 @@ void drawCategoryLabelsOfItem(UIChart& chart, const PlotGeometry& plot, const Pl
 void drawCategoryLabels(UIChart& chart, const PlotGeometry& plot, const PlotFrameOptions& options) {
   for (std::size_t j = 0; j < chart.series.size(); ++j) {
     const std::shared_ptr<ChartSeries> series = chart.series[j];
-    if (!series) continue;
-    for (std::size_t k = 0; k < series->Items.size(); ++k) {
+    for (std::size_t k = 0; k < elementOf(series).Items.size(); ++k) {
       const std::shared_ptr<ChartItem> item = series->Items[k];
-      if (item) drawCategoryLabelsOfItem(chart, plot, options, j, k, *item);
+      drawCategoryLabelsOfItem(chart, plot, options, j, k, elementOf(item));
     }
   }
 }

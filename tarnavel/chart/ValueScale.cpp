@@ -10,14 +10,15 @@ namespace tarnavel {
 CGFloat fittedMaxValue(CGFloat current, CGFloat largest) {
   if (largest == 0) return 0;
   const CGFloat candidate = largest + largest / 20;
-  if (current < 0) current = candidate;
+  // A host bound that is not a number cannot be kept: it counts as not set.
+  if (current < 0 || !std::isfinite(current)) current = candidate;
   return current < candidate ? candidate : current;
 }
 
 CGFloat fittedMinValue(CGFloat current, CGFloat smallest) {
   if (smallest == 0) return 0;
   const CGFloat candidate = smallest + smallest / 20;
-  if (current > 0) current = candidate;
+  if (current > 0 || !std::isfinite(current)) current = candidate;
   return current > candidate ? candidate : current;
 }
 

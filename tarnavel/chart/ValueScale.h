@@ -19,9 +19,10 @@ struct ValueScale {
 
 /// The upper end of a value range for the largest positive value `largest` (0 when there is none): 0
 /// without a positive value; otherwise `current`, raised to `largest` plus a twentieth when below it (a
-/// negative `current`, the unset marker among them, is always replaced).
+/// negative `current`, the unset marker among them, and one that is not a number are replaced).
 CGFloat fittedMaxValue(CGFloat current, CGFloat largest);
-/// The lower end likewise for the most negative value `smallest` (0 when there is none).
+/// The lower end likewise for the most negative value `smallest` (0 when there is none): a positive or
+/// non-finite `current` is replaced, one below `smallest` plus a twentieth is kept.
 CGFloat fittedMinValue(CGFloat current, CGFloat smallest);
 
 /// Rounds `maximum` to a multiple of the step p / `unitsCount`, p being the power of ten at or below it, so
