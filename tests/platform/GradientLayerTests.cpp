@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "tarnavel/platform/CAGradientLayer.h"
+#include "tarnavel/platform/RecordingContext.h"
 
 namespace tarnavel {
 namespace {
@@ -60,6 +61,38 @@ TEST(CAGradientLayer, BringsEveryColourToRgbaAndKeepsLocationsInTheUnitRange) {
   EXPECT_EQ(gradient.stops[0].rgba, (std::array<CGFloat, 4>{0, 0, 0, 0}));
   EXPECT_EQ(gradient.stops[1].rgba, (std::array<CGFloat, 4>{0, 0, 0, 0}));
   EXPECT_EQ(gradient.stops[2].rgba, (std::array<CGFloat, 4>{0.5, 0.5, 0.5, 1}));
+}
+
+TEST(CAGradientLayer, DrawsAlongItsUnitPointsMappedOntoItsBounds) {
+  CAGradientLayer layer;
+  layer.setBounds(CGRectMake(10, 20, 100, 40));
+  layer.colors = {rgb(1, 0, 0), rgb(0, 0, 1)};
+  layer.startPoint = {0, 0.5};
+  layer.endPoint = {1, 1};
+  RecordingContext recording;
+  layer.drawInContext(recording);
+  const auto gradients = recording.recordsOfKind(DrawingRecord::Kind::LinearGradient);
+  ASSERT_EQ(gradients.size(), 1u);
+  EXPECT_EQ(gradients[0].start, CGPointMake(10, 40));
+  EXPECT_EQ(gradients[0].end, CGPointMake(110, 60));
+  EXPECT_EQ(gradients[0].options, kCGGradientDrawsBeforeStartLocation | kCGGradientDrawsAfterEndLocation);
+  EXPECT_EQ(stopLocations(gradients[0].gradient), (std::vector<CGFloat>{0, 1}));
+  const auto clips = recording.recordsOfKind(DrawingRecord::Kind::ClipToPath);
+  ASSERT_EQ(clips.size(), 1u);
+  EXPECT_EQ(clips[0].path.boundingBox(), CGRectMake(10, 20, 100, 40));
+}
+
+TEST(CAGradientLayer, DrawsNothingWithoutStopsOrArea) {
+  CAGradientLayer layer;
+  layer.setBounds(CGRectMake(0, 0, 100, 40));
+  RecordingContext recording;
+  layer.drawInContext(recording);
+  EXPECT_TRUE(recording.records().empty());
+
+  layer.colors = {rgb(1, 0, 0)};
+  layer.setBounds(CGRectMake(0, 0, 100, 0));
+  layer.drawInContext(recording);
+  EXPECT_TRUE(recording.records().empty());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "tarnavel/platform/CAShapeLayer.h"
 #include "tarnavel/platform/PathTrim.h"
+#include "tarnavel/platform/RecordingContext.h"
 #include "tarnavel/platform/UIBezierPath.h"
 
 namespace tarnavel {
@@ -28,6 +29,85 @@ TEST(CAShapeLayer, HasTheToolkitDefaults) {
   EXPECT_EQ(layer->strokeEnd, 1);
   EXPECT_EQ(layer->fillRule, kCAFillRuleNonZero);
   EXPECT_EQ(layer->frame(), CGRectZero);
+}
+
+using Kind = DrawingRecord::Kind;
+
+CGPathRef squarePath() {
+  auto path = CGPathCreateMutable();
+  path->addRect(CGRectMake(0, 0, 10, 10));
+  return path;
+}
+
+TEST(CAShapeLayer, FillsThenStrokesWithItsStyle) {
+  CAShapeLayer layer;
+  layer.path = squarePath();
+  layer.fillColor = UIColor::colorWithRed(1, 0, 0, 1)->CGColor();
+  layer.fillRule = kCAFillRuleEvenOdd;
+  layer.strokeColor = UIColor::colorWithRed(0, 0, 1, 1)->CGColor();
+  layer.lineWidth = 3;
+  layer.lineCap = kCALineCapRound;
+  layer.lineJoin = kCALineJoinBevel;
+  layer.miterLimit = 4;
+  layer.lineDashPattern = {2, 1};
+  layer.lineDashPhase = 0.5;
+  RecordingContext recording;
+  layer.drawInContext(recording);
+  ASSERT_EQ(recording.records().size(), 2u);
+  const DrawingRecord& fill = recording.records()[0];
+  const DrawingRecord& stroke = recording.records()[1];
+  EXPECT_EQ(fill.kind, Kind::FillPath);
+  EXPECT_EQ(fill.path, *layer.path);
+  EXPECT_TRUE(fill.evenOdd);
+  EXPECT_EQ(stroke.kind, Kind::StrokePath);
+  EXPECT_EQ(stroke.path, *layer.path);
+  EXPECT_EQ(stroke.stroke.color, layer.strokeColor);
+  EXPECT_EQ(stroke.stroke.lineWidth, 3);
+  EXPECT_EQ(stroke.stroke.lineCap, CGLineCap::Round);
+  EXPECT_EQ(stroke.stroke.lineJoin, CGLineJoin::Bevel);
+  EXPECT_EQ(stroke.stroke.miterLimit, 4);
+  EXPECT_EQ(stroke.stroke.dashPattern, (std::vector<CGFloat>{2, 1}));
+  EXPECT_EQ(stroke.stroke.dashPhase, 0.5);
+}
+
+TEST(CAShapeLayer, DrawsOnlyWhatItHasColoursAndAPathFor) {
+  CAShapeLayer layer;
+  RecordingContext recording;
+  layer.drawInContext(recording);
+  EXPECT_TRUE(recording.records().empty()) << "no path";
+
+  layer.path = squarePath();
+  layer.drawInContext(recording);
+  ASSERT_EQ(recording.records().size(), 1u) << "the default black fill, no stroke";
+  EXPECT_EQ(recording.records()[0].color->rgba(), (std::array<CGFloat, 4>{0, 0, 0, 1}));
+
+  recording.clear();
+  layer.fillColor = nullptr;
+  layer.strokeColor = UIColor::whiteColor()->CGColor();
+  layer.lineWidth = 0;
+  layer.drawInContext(recording);
+  EXPECT_TRUE(recording.records().empty()) << "a stroke of no width";
+}
+
+TEST(CAShapeLayer, StrokesOnlyTheShareBetweenStrokeStartAndEnd) {
+  CAShapeLayer layer;
+  layer.path = squarePath();
+  layer.fillColor = nullptr;
+  layer.strokeColor = UIColor::whiteColor()->CGColor();
+  layer.strokeStart = 0.25;
+  layer.strokeEnd = 0.5;
+  RecordingContext recording;
+  layer.drawInContext(recording);
+  ASSERT_EQ(recording.records().size(), 1u);
+  CGPath expected;
+  expected.moveTo({10, 0});
+  expected.lineTo({10, 10});
+  EXPECT_EQ(recording.records()[0].path, expected);
+
+  recording.clear();
+  layer.strokeStart = 0.6;
+  layer.drawInContext(recording);
+  EXPECT_TRUE(recording.records().empty());
 }
 
 TEST(UIBezierPath, BuildsTheShapesTheChartDrawsWith) {
