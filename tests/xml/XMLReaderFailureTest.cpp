@@ -1,0 +1,153 @@
+// Documents the reader refuses, and the hostile ones it must survive without loading, hanging or ballooning.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "XMLTestSupport.h"
+#include "tarnavel/xml/XMLReader.h"
+
+namespace {
+
+using tarnavel::Value;
+using tarnavel::XMLReader;
+using xmltest::dict;
+
+std::span<const std::byte> bytesOf(std::string_view text) {
+  return std::as_bytes(std::span(text));
+}
+
+TEST(XMLReaderFailure, BadInputGivesNullAndAPositionedMessage) {
+  const struct {
+    const char* xml;
+    const char* error;
+  } cases[] = {
+      {"<a><b></a>", "line 1, column 9: mismatched tag"},
+      {"<a>\n  <b>\n</a>", "line 3, column 3: mismatched tag"},
+      {"<a><b>text", "line 1, column 11: no element found"},
+      {"<a x=1/>", "line 1, column 6: not well-formed (invalid token)"},
+      {"<a x='1' x='2'/>", "line 1, column 10: duplicate attribute"},
+      {"<a/><b/>", "line 1, column 5: junk after document element"},
+      {"<a>&undefined;</a>", "line 1, column 4: undefined entity"},
+      {"text only", "line 1, column 1: syntax error"},
+      {"", "line 1, column 1: no element found"},
+      {"  \n ", "line 2, column 2: no element found"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.xml);
+    std::string error = "earlier";
+    EXPECT_TRUE(XMLReader::XMLtoDictionary(c.xml, &error).isNull());
+    EXPECT_EQ(error, c.error);
+    error = "earlier";
+    EXPECT_TRUE(XMLReader::dataToDictionary(bytesOf(c.xml), &error).isNull());
+    EXPECT_EQ(error, c.error);
+    EXPECT_TRUE(XMLReader::XMLtoDictionary(c.xml).isNull());
+  }
+}
+
+TEST(XMLReaderFailure, AbsentInputGivesNull) {
+  std::string error;
+  EXPECT_TRUE(XMLReader::XMLtoDictionary(std::nullopt, &error).isNull());
+  EXPECT_EQ(error, "line 1, column 1: no element found");
+  error.clear();
+  EXPECT_TRUE(XMLReader::dataToDictionary(std::span<const std::byte>(), &error).isNull());
+  EXPECT_EQ(error, "line 1, column 1: no element found");
+  EXPECT_TRUE(XMLReader::dataToDictionary(std::span<const std::uint8_t>()).isNull());
+}
+
+std::string laughs(const std::string& use) {
+  std::string xml = "<?xml version=\"1.0\"?>\n<!DOCTYPE lolz [\n<!ENTITY lol0 \"lol\">\n";
+  for (int level = 1; level <= 9; ++level) {
+    xml += "<!ENTITY lol" + std::to_string(level) + " \"";
+    for (int i = 0; i < 10; ++i)
+      xml += "&lol" + std::to_string(level - 1) + ";";
+    xml += "\">\n";
+  }
+  return xml + "]>\n" + use;
+}
+
+TEST(XMLReaderFailure, EntityAmplificationIsRefused) {
+  for (const std::string& use : {std::string("<lolz>&lol9;</lolz>"), std::string("<lolz a=\"&lol9;\"/>")}) {
+    SCOPED_TRACE(use);
+    std::string error;
+    EXPECT_TRUE(XMLReader::XMLtoDictionary(laughs(use), &error).isNull());
+    EXPECT_NE(error.find("amplification"), std::string::npos) << error;
+  }
+  // Modest expansion stays legal.
+  const Value small = XMLReader::XMLtoDictionary(laughs("<lolz>&lol2;</lolz>"));
+  std::string hundred;
+  for (int i = 0; i < 100; ++i)
+    hundred += "lol";
+  EXPECT_EQ(small, dict({{"lolz", dict({{"text", hundred}})}}));
+}
+
+TEST(XMLReaderFailure, ExternalEntitiesAndDtdsAreNeverRead) {
+  const std::filesystem::path folder = std::filesystem::path(TARNAVEL_TEST_OUTPUT) / "external-entities";
+  std::filesystem::create_directories(folder);
+  const std::string secret = (folder / "secret.txt").string();
+  const std::string dtd = (folder / "secret.dtd").string();
+  std::ofstream(secret) << "SECRET-CONTENT";
+  std::ofstream(dtd) << "<!ENTITY fromdtd \"SECRET-CONTENT\">";
+
+  const std::string documents[] = {
+      "<!DOCTYPE a [<!ENTITY ext SYSTEM \"file://" + secret + "\">]><a>&ext;</a>",
+      "<!DOCTYPE a [<!ENTITY ext SYSTEM \"" + secret + "\">]><a>&ext;</a>",
+      "<!DOCTYPE a SYSTEM \"file://" + dtd + "\"><a>&fromdtd;</a>",
+      "<!DOCTYPE a [<!ENTITY % p SYSTEM \"file://" + dtd + "\"> %p;]><a>&fromdtd;</a>",
+  };
+  for (const std::string& xml : documents) {
+    SCOPED_TRACE(xml);
+    std::string error;
+    const Value result = XMLReader::XMLtoDictionary(xml, &error);
+    EXPECT_EQ(result, dict({{"a", dict()}})) << error;
+    EXPECT_EQ(result.description().find("SECRET"), std::string::npos);
+  }
+}
+
+std::string nested(int depth) {
+  std::string xml;
+  for (int i = 0; i < depth; ++i)
+    xml += "<e>";
+  for (int i = 0; i < depth; ++i)
+    xml += "</e>";
+  return xml;
+}
+
+TEST(XMLReaderFailure, NestingIsLimitedToAThousandElements) {
+  std::string error;
+  Value node = XMLReader::XMLtoDictionary(nested(1000), &error);
+  ASSERT_TRUE(node.isDictionary()) << error;
+  int depth = 0;
+  while (node.count() > 0) {
+    node = node.objectForKey("e");
+    ++depth;
+  }
+  EXPECT_EQ(depth, 1000);
+
+  EXPECT_TRUE(XMLReader::XMLtoDictionary(nested(1001), &error).isNull());
+  EXPECT_EQ(error, "line 1, column 3001: elements nested deeper than 1000");
+  EXPECT_TRUE(XMLReader::XMLtoDictionary(nested(100000)).isNull());
+}
+
+TEST(XMLReaderFailure, DeepTreeIsReleasedWithoutRecursion) {
+  // Far deeper than any stack would allow a recursive release; dictionaries and arrays alternate.
+  Value root = Value::newDictionary();
+  Value node = root;
+  for (int level = 0; level < 1'000'000; ++level) {
+    Value child = level % 2 == 0 ? Value::newArray() : Value::newDictionary();
+    if (node.isArray()) {
+      node.append(child);
+    } else {
+      node.setObjectForKey("e", child);
+    }
+    node = child;
+  }
+  node = Value();
+  EXPECT_EQ(root.count(), 1u);
+  root = Value();
+  EXPECT_TRUE(root.isNull());
+}
+
+}  // namespace
