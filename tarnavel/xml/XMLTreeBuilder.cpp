@@ -65,8 +65,8 @@ void XMLTreeBuilder::parserDidStartElement(NSXMLParser&, std::string_view elemen
 void XMLTreeBuilder::parserDidEndElement(NSXMLParser&, std::string_view) {
   endTextRun();
   if (!textInProgress_.empty()) {
-    dictionaryStack_.back()->insert_or_assign(std::string(kXMLReaderTextNodeKey),
-                                              Value(std::move(textInProgress_)));
+    // A copy, so that the stored string is no larger than its text and the buffer serves the next text.
+    dictionaryStack_.back()->insert_or_assign(std::string(kXMLReaderTextNodeKey), Value(textInProgress_));
     textInProgress_.clear();
   }
   // The root is never popped: the parser reports no end without a matching start.
@@ -81,16 +81,7 @@ void XMLTreeBuilder::parserFoundCharacters(NSXMLParser&, std::string_view charac
 // the parser split it, and adds it to the text in progress.
 void XMLTreeBuilder::endTextRun() {
   if (textRun_.empty()) return;
-  const std::string_view trimmed = trimWhitespaceAndNewlines(textRun_);
-  if (textInProgress_.empty()) {
-    // Most text is one run: trim the run in place and keep its buffer rather than copy it.
-    const auto begin = static_cast<std::size_t>(trimmed.data() - textRun_.data());
-    textRun_.resize(begin + trimmed.size());
-    textRun_.erase(0, begin);
-    textInProgress_.swap(textRun_);
-  } else {
-    textInProgress_.append(trimmed);
-  }
+  textInProgress_.append(trimWhitespaceAndNewlines(textRun_));
   textRun_.clear();
 }
 
