@@ -31,7 +31,7 @@ bench: build
 
 fuzz: deps
 	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTARNAVEL_FUZZ=ON -DTARNAVEL_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
-	@cmake --build build-fuzz -j $(JOBS)
+	@cmake --build build-fuzz -j $(JOBS) --target fuzzers
 
 format:
 	@find tarnavel tests examples bench fuzz -name '*.h' -o -name '*.cpp' | xargs clang-format -i
