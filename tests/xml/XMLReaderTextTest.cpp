@@ -51,15 +51,4 @@ TEST(XMLReaderText, RunsAroundChildrenAreJoinedWithoutSpaces) {
       dict({{"a", dict({{"b", dict({{"text", "pq"}})}, {"c", dict({{"text", "r"}})}, {"text", "s"}})}}));
 }
 
-TEST(XMLReaderText, LongTextKeepsEverySpaceInside) {
-  std::string body;
-  for (int line = 0; line < 2000; ++line)
-    body += "  word " + std::to_string(line) + " &amp; more  \n";
-  std::string expected;
-  for (int line = 0; line < 2000; ++line)
-    expected += "  word " + std::to_string(line) + " & more  \n";
-  expected = expected.substr(2, expected.size() - 5);
-  EXPECT_EQ(textOf("<a>" + body + "</a>"), expected);
-}
-
 }  // namespace

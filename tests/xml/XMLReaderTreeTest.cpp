@@ -69,12 +69,4 @@ TEST(XMLReaderTree, ElementsAndAttributes) {
   });
 }
 
-TEST(XMLReaderTree, ErrorSlotUntouchedOnSuccess) {
-  std::string error = "earlier";
-  EXPECT_TRUE(XMLReader::XMLtoDictionary("<a/>", &error).isDictionary());
-  const std::string bytes = "<a/>";
-  EXPECT_TRUE(XMLReader::dataToDictionary(std::as_bytes(std::span(bytes)), &error).isDictionary());
-  EXPECT_EQ(error, "earlier");
-}
-
 }  // namespace
