@@ -123,7 +123,8 @@ TEST(XMLReaderFailure, NestingIsLimitedToAThousandElements) {
 }
 
 TEST(XMLReaderFailure, DeepTreeIsReleasedWithoutRecursion) {
-  // A million levels, dictionaries and arrays alternating: a recursive release would overflow the stack.
+  // A million levels, dictionaries holding arrays as the reader builds them: a recursive release would
+  // overflow the stack.
   Value root = Value::newDictionary();
   Value node = root;
   for (int level = 0; level < 500'000; ++level) {
