@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "tarnavel/platform/CairoContext.h"
+#include "tarnavel/platform/CairoImage.h"
 #include "tarnavel/platform/CairoPatterns.h"
 #include "tarnavel/platform/NSException.h"
 #include "tarnavel/platform/UIView.h"
@@ -135,16 +136,7 @@ void render(const UIView& view, const std::string& path, const RenderOptions& op
 
 std::shared_ptr<CGImage> renderToImage(const UIView& view, const RenderOptions& options) {
   const Surface surface = drawToImageSurface(view, options);
-  const int width = cairo_image_surface_get_width(surface.get());
-  const int height = cairo_image_surface_get_height(surface.get());
-  const int stride = cairo_image_surface_get_stride(surface.get());
-  const unsigned char* data = cairo_image_surface_get_data(surface.get());
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-  for (int y = 0; y < height; ++y) {
-    std::memcpy(&pixels[static_cast<std::size_t>(y) * width], data + static_cast<std::size_t>(y) * stride,
-                static_cast<std::size_t>(width) * 4);
-  }
-  return std::make_shared<CGImage>(width, height, std::move(pixels));
+  return imageFromSurface(surface.get());
 }
 
 }  // namespace tarnavel

@@ -2,10 +2,11 @@
 
 #include <cairo.h>
 
-#include <cstring>
 #include <filesystem>
 #include <map>
 #include <mutex>
+
+#include "tarnavel/platform/CairoImage.h"
 
 namespace tarnavel {
 
@@ -74,29 +75,9 @@ CGSize UIImage::size() const {
 
 std::shared_ptr<UIImage> UIImage::imageWithContentsOfFile(const std::string& path) {
   cairo_surface_t* surface = cairo_image_surface_create_from_png(path.c_str());
-  std::shared_ptr<UIImage> image;
-  if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
-    cairo_surface_flush(surface);
-    const int width = cairo_image_surface_get_width(surface);
-    const int height = cairo_image_surface_get_height(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    const auto format = cairo_image_surface_get_format(surface);
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-    const unsigned char* data = cairo_image_surface_get_data(surface);
-    for (int y = 0; y < height && data; ++y) {
-      std::memcpy(&pixels[static_cast<std::size_t>(y) * width], data + static_cast<std::size_t>(y) * stride,
-                  static_cast<std::size_t>(width) * 4);
-    }
-    if (format == CAIRO_FORMAT_RGB24) {
-      for (std::uint32_t& p : pixels)
-        p |= 0xFF000000u;  // the unused byte of an opaque image
-    }
-    if (format == CAIRO_FORMAT_ARGB32 || format == CAIRO_FORMAT_RGB24) {
-      image = std::make_shared<UIImage>(std::make_shared<class CGImage>(width, height, std::move(pixels)));
-    }
-  }
+  std::shared_ptr<::tarnavel::CGImage> pixels = imageFromSurface(surface);
   cairo_surface_destroy(surface);
-  return image;
+  return pixels ? std::make_shared<UIImage>(std::move(pixels)) : nullptr;
 }
 
 std::shared_ptr<UIImage> UIImage::imageNamed(const std::string& name) {
