@@ -2,7 +2,6 @@
 #include <numbers>
 #include <optional>
 
-#include "tarnavel/chart/ChartBindRecord.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/PlotFrameSteps.h"
@@ -64,7 +63,7 @@ void placeAxisTitle(UIChart& chart, const std::shared_ptr<UILabel>& title, CGFlo
   if (CGRectIsEmpty(title->frame())) {
     if (const std::optional<CGRect> frame = frameOf(textSizeOf(title.get()))) title->setFrame(*frame);
   }
-  bindRecordOf(chart).addSubview(chartViewOf(chart), title);
+  addToChartView(chart, title);
   const CGFloat radians = angleDegrees * std::numbers::pi / 180;
   if (std::isfinite(radians)) title->setTransform(CGAffineTransformMakeRotation(radians));
 }

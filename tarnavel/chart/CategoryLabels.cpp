@@ -110,7 +110,7 @@ void placeCategoryLabel(UIChart& chart, const PlotGeometry& plot, CGFloat offset
     label->setFrame(CGRectMake(plot.plotX + x, plot.plotY + c - t.height / 2, t.width, t.height));
   }
   label->textAlignment = NSTextAlignment::Right;
-  bindRecordOf(chart).addSubview(chartViewOf(chart), label);
+  addToChartView(chart, label);
 }
 
 }  // namespace tarnavel

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "tarnavel/chart/ChartBindRecord.h"
 #include "tarnavel/chart/ChartElements.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartItem.h"
@@ -42,8 +43,12 @@ CGFloat PlotGeometry::slotCentre(std::size_t k) const {
   return halfSlot + slot * static_cast<CGFloat>(k);
 }
 
-std::shared_ptr<UIView> chartViewOf(UIChart& chart) {
-  return chart.shared_from_this();
+void addToChartView(UIChart& chart, std::shared_ptr<UIView> view) {
+  if (const std::shared_ptr<UIView> self = chart.weak_from_this().lock()) {
+    bindRecordOf(chart).addSubview(self, std::move(view));
+  } else {
+    chart.addSubview(std::move(view));
+  }
 }
 
 void computeStackedRange(UIChart& chart) {

@@ -13,8 +13,9 @@ class UIView;
 
 // The steps of the plot frame, in the order drawPlotFrame and drawCategoryLabels run them.
 
-/// The chart view as its owner holds it, for adding views to it through the bind record.
-std::shared_ptr<UIView> chartViewOf(UIChart& chart);
+/// Adds `view` on top of the chart's children, through the bind record when the chart is held by a shared
+/// pointer (as every bound chart is), directly otherwise.
+void addToChartView(UIChart& chart, std::shared_ptr<UIView> view);
 
 /// The extents of the plot area for an axis of `scale`, and the title band.
 PlotGeometry measurePlot(const UIChart& chart, const ValueScale& scale);

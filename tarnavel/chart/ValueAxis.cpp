@@ -32,7 +32,7 @@ void addValueLabel(UIChart& chart, const PlotGeometry& plot, const Tick& tick) {
                                plot.plotY + plot.plotFrameHeight + text.height, text.width, text.height));
     label->textAlignment = NSTextAlignment::Left;
   }
-  bindRecordOf(chart).addSubview(chartViewOf(chart), std::move(label));
+  addToChartView(chart, std::move(label));
 }
 
 void addValueGridLine(UIChart& chart, const PlotGeometry& plot, const Tick& tick) {

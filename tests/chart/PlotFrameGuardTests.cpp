@@ -133,6 +133,14 @@ TEST_F(PlotFrameGuards, AbsurdUnitsCountDrawsNoTicksInsteadOfMillions) {
   EXPECT_EQ(gridLines().size(), 4u);
 }
 
+TEST_F(PlotFrameGuards, AChartNotHeldBySharedPointerStillGetsItsLabels) {
+  UIChart local(CGRectMake(0, 0, 320, 240));
+  local.plotArea->setFrame(CGRectMake(20, 30, 200, 100));
+  local.maxValue = 100;
+  drawPlotFrame(local, PlotFrameOptions::bar());
+  EXPECT_EQ(local.subviews().size(), 4u) << "two value labels and the two axis titles";
+}
+
 TEST_F(PlotFrameGuards, ItemBreadthOutsideTheUnitRangeIsResetByBarDrawersOnly) {
   const CGFloat nan = std::nan("");
   const std::pair<CGFloat, CGFloat> barCases[] = {{1.5, 0.5}, {-0.2, 0.5}, {0, 0}, {1, 1}, {0.3, 0.3}};
