@@ -53,18 +53,6 @@ TEST_F(BoxDecorators, BarItemAtItsDefaultsGetsTheBarDefaultsAndALinearGradient) 
   EXPECT_EQ(gradient->frame(), CGRectMake(0, 0, 30, 40));
 }
 
-TEST_F(BoxDecorators, BarItemKeepsSettingsTheHostGave) {
-  auto item = std::make_shared<ChartItem>(CGRectMake(0, 0, 30, 40));
-  item->layoutStyle = ChartLayoutStylePlain;
-  item->titleVerticalLocation = ChartVerticalLocationBottom;
-  item->titleHorizontalLocation = 7;
-  DrawItem(*chart, item);
-  EXPECT_EQ(item->layoutStyle, ChartLayoutStylePlain);
-  EXPECT_EQ(item->titleVerticalLocation, ChartVerticalLocationBottom);
-  EXPECT_EQ(item->titleHorizontalLocation, 7u);
-  EXPECT_TRUE(item->layer()->sublayers().empty());
-}
-
 struct RegionTitleCase {
   NSUInteger horizontal;
   NSUInteger vertical;

@@ -35,52 +35,30 @@ TEST_F(CategoryLabels, DefaultOrderNumbersLabelItemsWithoutText) {
   EXPECT_EQ(series->Items[2]->xAxisLabel->frame(), CGRectMake(20 + 125 - 5, 130, 10, 8));
 }
 
-TEST_F(CategoryLabels, LabelsWithoutTextStayEmptyUnlessNumbered) {
-  const auto series = addSeries({1, 2});
-  chart->xAxisLabelsHidden = false;
-  frameAndLabel();
-  EXPECT_FALSE(series->Items[0]->xAxisLabel->text().has_value());
-  EXPECT_EQ(series->Items[0]->xAxisLabel->frame(), CGRectMake(45, 130, 0, 0));
-}
-
-TEST_F(CategoryLabels, HiddenLabelsAreNeitherPlacedNorAdded) {
-  const auto series = addSeries({1, 2});
-  frameAndLabel();
-  EXPECT_EQ(series->Items[0]->xAxisLabel->superview(), nullptr);
-}
-
-TEST_F(CategoryLabels, HorizontalLabelsStandBesideThePlotAndCylindersKeepFurtherOff) {
+TEST_F(CategoryLabels, CylinderLabelsKeepFurtherOffThePlotOnEverySide) {
   struct Case {
+    NSUInteger orientation;
     bool negativeData;
     CGFloat offset;
-    CGFloat x;
+    CGPoint origin;
   };
-  for (const Case& c : {Case{false, 0, 20 - 2 - 5}, Case{true, 0, 20 + 200 + 2},
-                        Case{false, 3, 20 - 2 - 5 - 3}, Case{true, 3, 20 + 200 + 2 + 3}}) {
-    SCOPED_TRACE(testing::Message() << c.negativeData << " " << c.offset);
+  // Item 1's label "2": under slot 1 (centre 75 of 200), or beside slot 1 (centre 37.5 of 100).
+  for (const Case& c :
+       {Case{0, false, 3, {92.5, 133}}, Case{1, false, 0, {13, 63.5}}, Case{1, true, 0, {222, 63.5}},
+        Case{1, false, 3, {10, 63.5}}, Case{1, true, 3, {225, 63.5}}}) {
+    SCOPED_TRACE(testing::Message() << c.orientation << " " << c.negativeData << " " << c.offset);
     chart = std::make_shared<UIChart>(CGRectMake(0, 0, 320, 240));
     PlotFixture::SetUp();
     setRange(100, c.negativeData ? -100 : 0, false, c.negativeData);
-    chart->orientation = 1;
+    chart->orientation = c.orientation;
     chart->xAxisLabelsHidden = false;
     chart->xAxisLabelsShowDefaultOrderNumbers = true;
     const auto series = addSeries({1, 2, 3, 4});
     PlotFrameOptions options = PlotFrameOptions::cylinder(false);
     options.categoryLabelOffset = c.offset;
     frameAndLabel(options);
-    EXPECT_EQ(series->Items[1]->xAxisLabel->frame(), CGRectMake(c.x, 30 + 37.5 - 4, 5, 8));
+    EXPECT_EQ(series->Items[1]->xAxisLabel->frame(), (CGRect{c.origin, {5, 8}}));
   }
-}
-
-TEST_F(CategoryLabels, VerticalCylinderLabelsSitFurtherBelow) {
-  chart->xAxisLabelsHidden = false;
-  chart->xAxisLabelsShowDefaultOrderNumbers = true;
-  const auto series = addSeries({1});
-  itemsCount = 1;
-  PlotFrameOptions options = PlotFrameOptions::cylinder(false);
-  options.categoryLabelOffset = 6.25;
-  frameAndLabel(options);
-  EXPECT_EQ(series->Items[0]->xAxisLabel->frame(), CGRectMake(117.5, 136.25, 5, 8));
 }
 
 TEST_F(CategoryLabels, GridLinesFollowTheFirstSeriesOnly) {

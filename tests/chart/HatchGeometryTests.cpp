@@ -46,12 +46,5 @@ TEST(HatchGeometry, StepsThatCannotAdvanceOrBoxesWithoutHeightDrawNothing) {
   EXPECT_TRUE(hatchSegments({1e308, 1}, 2).empty());  // the step across overflows
 }
 
-TEST(HatchGeometry, AFineStepStillCoversTheBox) {
-  const std::vector<HatchSegment> lines = hatchSegments({100, 100}, 0.5);
-  ASSERT_EQ(lines.size(), 400u);
-  EXPECT_EQ(lines[200], (HatchSegment{{0, 100}, {100, 0}}));
-  EXPECT_EQ(lines.back(), (HatchSegment{{99.5, 100}, {100, 99.5}}));
-}
-
 }  // namespace
 }  // namespace tarnavel

@@ -65,14 +65,6 @@ TEST_F(MarkedRegions, BoundsAreClampedIntoThePlotAndWrittenBack) {
   EXPECT_EQ(wide->frame(), CGRectMake(0, 0, 200, 100));
 }
 
-TEST_F(MarkedRegions, OneUnsetEndIsAnIndexLikeAnyOther) {
-  const auto region = addRegion(10, 20, kChartUnsetRegionX, 1);
-  drawPlotFrame(*chart, PlotFrameOptions::bar());
-  EXPECT_EQ(region->xStart, 0);
-  EXPECT_EQ(region->xEnd, 1);
-  EXPECT_EQ(region->frame(), CGRectMake(0, 80, 100, 10));
-}
-
 TEST_F(MarkedRegions, NegativeChartsClampToZeroFromAboveAndStillPlaceTheRegion) {
   setRange(100, -100, false, true);
   const auto above = addRegion(10, 20, 1, 1);

@@ -118,14 +118,6 @@ TEST_F(PlotFrameGuards, FirstSeriesWithoutItemsLeavesOutRegionsAndCategoryPlaces
   EXPECT_EQ(valueLabelTexts(), (std::vector<std::string>{"0", "10", "20", "30"}));
 }
 
-TEST_F(PlotFrameGuards, InfiniteMaximumHasNoScale) {
-  setRange(std::numeric_limits<CGFloat>::infinity(), 0, false, false);
-  const PlotGeometry plot = drawAll();
-  EXPECT_FALSE(plot.hasValueScale());
-  EXPECT_EQ(plot.valueLength(3), 0);
-  EXPECT_FALSE(regionDrawn());
-}
-
 TEST_F(PlotFrameGuards, AbsurdUnitsCountDrawsNoTicksInsteadOfMillions) {
   chart->yAxisScaleUnitsCount = 100000000;
   drawAll();
@@ -157,20 +149,6 @@ TEST_F(PlotFrameGuards, ItemBreadthOutsideTheUnitRangeIsResetByBarDrawersOnly) {
     drawPlotFrame(*chart, options);
     EXPECT_EQ(chart->itemBreadth, 1.5);
   }
-}
-
-TEST_F(PlotFrameGuards, GeometryGivesTheDrawersTheirQuantities) {
-  setRange(100, 0, false, false);
-  const PlotGeometry plot = drawPlotFrame(*chart, PlotFrameOptions::bar());
-  EXPECT_EQ(plot.valueStep, 25);
-  EXPECT_EQ(plot.tickSpacing, 25);
-  EXPECT_EQ(plot.pointsPerValue(), 1);
-  EXPECT_EQ(plot.halfSlot, 25);
-  EXPECT_EQ(plot.slot, 50);
-  EXPECT_EQ(plot.slotCentre(2), 125);
-  EXPECT_EQ(plot.valueLength(-30), -30);
-  EXPECT_EQ((CGRect{{plot.plotX, plot.plotY}, {plot.plotWidth, plot.plotFrameHeight}}),
-            CGRectMake(20, 30, 200, 100));
 }
 
 }  // namespace

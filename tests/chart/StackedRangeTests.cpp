@@ -19,20 +19,6 @@ TEST_F(StackedRange, FitsTheEndsToTheSumsOfEachSeriesExtremes) {
   EXPECT_FALSE(negativeOnly);
 }
 
-TEST_F(StackedRange, KeepsAHostMaximumAboveTheSumAndReplacesOneBelowIt) {
-  addSeries({10});
-  addSeries({20});
-  setRange(100, 5, false, false);
-  computeStackedRange(*chart);
-  EXPECT_EQ(chart->maxValue, 100);
-  EXPECT_EQ(chart->minValue, 0);
-  EXPECT_FALSE(positiveAndNegative);
-
-  chart->maxValue = 10;
-  computeStackedRange(*chart);
-  EXPECT_EQ(chart->maxValue, 31.5);
-}
-
 TEST_F(StackedRange, NegativeDataMirrorTheMinimumAndSetTheFlag) {
   addSeries({-10, -2});
   addSeries({-5});

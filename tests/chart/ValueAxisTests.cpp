@@ -61,6 +61,9 @@ TEST_F(ValueAxis, HorizontalLabelsStandLeftAlignedOneLabelHeightBelowThePlot) {
   EXPECT_EQ(labels[0]->frame(), CGRectMake(17.5, 138, 5, 8));
   EXPECT_EQ(labels[1]->frame(), CGRectMake(212.5, 138, 15, 8));
   EXPECT_EQ(labels[0]->textAlignment, NSTextAlignment::Left);
+  // Grid lines cross the plot, one point longer than it, from the value's place.
+  EXPECT_EQ(lineStart(*gridLines()[1]), CGPointMake(50, 0));
+  EXPECT_EQ(lineEnd(*gridLines()[1]), CGPointMake(50, 101));
 }
 
 TEST_F(ValueAxis, LabelledTicksReachOutFiveAndDrawATenthWider) {
@@ -82,25 +85,13 @@ TEST_F(ValueAxis, LabelledTicksReachOutFiveAndDrawATenthWider) {
     EXPECT_EQ(lineStart(*lines[4]), CGPointMake(-5, 0));
   }
   EXPECT_EQ(valueLabels().size(), 2u) << "labels only from the pass with labels shown";
-}
 
-TEST_F(ValueAxis, HiddenLinesLeaveTheLabels) {
-  chart->maxValue = 100;
+  chart->plotArea = std::make_shared<UIView>(CGRectMake(20, 30, 200, 100));
+  chart->yAxisLabelsHidden = false;
   chart->yAxisLinesHidden = true;
   drawPlotFrame(*chart, PlotFrameOptions::bar());
   EXPECT_TRUE(gridLines().empty());
-  EXPECT_EQ(valueLabelTexts(), (std::vector<std::string>{"0", "100"}));
-}
-
-TEST_F(ValueAxis, HorizontalGridLinesCrossThePlotOnePointLonger) {
-  chart->maxValue = 100;
-  chart->orientation = 1;
-  drawPlotFrame(*chart, PlotFrameOptions::bar());
-  const auto lines = gridLines();
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lineStart(*lines[0]), CGPointMake(0, 0));
-  EXPECT_EQ(lineEnd(*lines[0]), CGPointMake(0, 101));
-  EXPECT_EQ(lineStart(*lines[1]), CGPointMake(50, 0));
+  EXPECT_EQ(valueLabels().size(), 4u) << "hidden lines leave the labels";
 }
 
 TEST_F(ValueAxis, BothSignsSplitTheScaleAndLabelBothHalvesFromTheMiddle) {
