@@ -100,7 +100,8 @@ TEST(PathTrim, RestartsAtEachSubpathAndFollowsCurves) {
 
   CGPath circle;
   circle.addEllipseInRect(CGRectMake(-10, -10, 20, 20));
-  for (const auto& e : trimPath(circle, 0, 0.5).elements()) {
+  const CGPath half = trimPath(circle, 0, 0.5);
+  for (const auto& e : half.elements()) {
     EXPECT_NEAR(std::hypot(e.points[0].x, e.points[0].y), 10, 0.01);
     EXPECT_GE(e.points[0].y, -1e-9) << "the first half runs through the lower side (y down)";
   }
