@@ -1,4 +1,5 @@
-// The data grid: a bound grid's header strip of column titles.
+// The data grid: the five text kinds (image, label, text field, button, text view) in one bound grid, with
+// alternating rows, cell borders and a styled header.
 #include <memory>
 
 #include "GalleryPage.h"
@@ -8,37 +9,76 @@ namespace {
 
 using namespace tarnavel;
 
-std::shared_ptr<DataGridLabelColumn> titledColumn(const char* title, NSInteger field, CGFloat width) {
-  auto column = std::make_shared<DataGridLabelColumn>();
-  column->Title = title;
-  column->dataFieldIndex = field;
-  column->Width = width;
-  return column;
+template <class Column>
+std::shared_ptr<Column> column(const char* title, NSInteger field, CGFloat width) {
+  auto made = std::make_shared<Column>();
+  made->Title = title;
+  made->dataFieldIndex = field;
+  made->Width = width;
+  return made;
 }
 
 Value sampleRecords() {
-  return Value::newArray({Value::newArray({"Ada", "Lovelace", "1815"}),
-                          Value::newArray({"Alan", "Turing", "1912"}),
-                          Value::newArray({"Grace", "Hopper", "1906"})});
+  return Value::newArray({
+      Value::newArray({"status-ok.png", "Ada Lovelace", "London", "Open", "Notes on the engine"}),
+      Value::newArray({"status-warn.png", "Alan Turing", "Wilmslow", "Open", "Check the tape"}),
+      Value::newArray({"status-ok.png", "Grace Hopper", "Arlington", "Open", "Compiler ready"}),
+      Value::newArray({"status-stop.png", "Konrad Zuse", "Berlin", "Retry", "Relay fault"}),
+      Value::newArray({"status-ok.png", "Edsger Dijkstra", "Nuenen", "Open", "Shortest paths"}),
+  });
+}
+
+std::shared_ptr<UIDataGrid> makeGrid() {
+  const auto grid = std::make_shared<UIDataGrid>(CGRectMake(0, 0, 480, 190));
+  grid->setBackgroundColor(UIColor::whiteColor());
+  grid->ColumnsWidth = 0;  // each column keeps its own width
+  grid->RowHeight = 30;
+  grid->datagridFont = UIFont::fontWithName("Verdana", 11);
+  grid->foregroundColor = UIColor::colorWithWhite(0.15, 1);
+  grid->alternatingBackgroundColor = UIColor::colorWithRed(0.93, 0.95, 0.99, 1);
+  grid->cellBorderColor = UIColor::colorWithWhite(0.85, 1);
+  grid->cellBorderWidth = 0.5;
+  grid->HeaderFont = UIFont::fontWithName("Verdana-Bold", 11);
+  grid->HeaderHeight = 26;
+  grid->HeaderForegroundColor = UIColor::whiteColor();
+  grid->HeaderBackgroundColor = UIColor::colorWithRed(0.2, 0.35, 0.6, 1);
+  grid->HeaderBorderColor = UIColor::colorWithRed(0.14, 0.26, 0.46, 1);
+  grid->HeaderBorderWidth = 0.5;
+  return grid;
+}
+
+void addColumns(UIDataGrid& grid) {
+  const auto status = column<DataGridImageColumn>("", 0, 34);
+  status->cellSize = CGSizeMake(16, 16);
+
+  const auto name = column<DataGridLabelColumn>("Name", 1, 120);
+  name->cellTemplate->textAlignment = NSTextAlignment::Left;
+
+  const auto city = column<DataGridTextFieldColumn>("City", 2, 100);
+  city->borderStyle = 3;
+  city->cellSize = CGSizeMake(90, 22);
+  city->cellTemplate->setBackgroundColor(UIColor::whiteColor());
+
+  const auto action = column<DataGridButtonColumn>("Action", 3, 76);
+  action->cellSize = CGSizeMake(60, 20);
+  action->cellTemplate->setBackgroundColor(UIColor::colorWithRed(0.25, 0.5, 0.85, 1));
+  action->cellTemplate->titleLabel()->setTextColor(UIColor::whiteColor());
+  action->cellTemplate->layer()->cornerRadius = 5;
+
+  const auto notes = column<DataGridTextViewColumn>("Notes", 4, 150);
+  notes->cellTemplate->textColor = UIColor::darkGrayColor();
+  notes->cellTemplate->font = UIFont::fontWithName("Verdana", 10);
+  notes->cellTemplate->textContainerInset = UIEdgeInsetsMake(2, 0, 2, 0);
+
+  grid.Columns = {status, name, city, action, notes};
 }
 
 void build(gallery::GalleryOutput& output) {
-  const auto grid = std::make_shared<UIDataGrid>(CGRectMake(0, 0, 300, 60));
-  grid->setBackgroundColor(UIColor::whiteColor());
-  grid->ColumnsWidth = 0;  // let each column keep its own width
-  grid->HeaderFont = UIFont::fontWithName("Verdana-Bold", 12);
-  grid->HeaderForegroundColor = UIColor::whiteColor();
-  grid->HeaderBackgroundColor = UIColor::colorWithRed(0.2, 0.35, 0.6, 1);
-  grid->HeaderBorderColor = UIColor::colorWithRed(0.12, 0.22, 0.4, 1);
-  grid->HeaderBorderWidth = 1;
-  grid->columnBorderWidth = 1;
-  grid->columnBorderColor = UIColor::whiteColor();
-  grid->Columns = {titledColumn("First name", 0, 110), titledColumn("Last name", 1, 110),
-                   titledColumn("Born", 2, 70)};
-  grid->Columns[2]->HeaderBackgroundColor = UIColor::colorWithRed(0.55, 0.3, 0.1, 1);
+  const auto grid = makeGrid();
+  addColumns(*grid);
   grid->DataSource = sampleRecords();
   grid->DataBind();
-  output.renderView(*grid, "grid-header.png");
+  output.renderView(*grid, "grid.png");
 }
 
 gallery::GalleryPage page("grid", &build);

@@ -24,7 +24,7 @@ void DataGridBinder::bind() {
   if (state_.RowsCount == 0) return;  // no records: the grid shows nothing
   makeScrollArea();
   resetCellLists();
-  const CGFloat contentWidth = 0;  // cells come with the row pass
+  const CGFloat contentWidth = bindRows();
   handOverCells();
   fitContent(contentWidth);
   grid_.addSubview(state_.scroll);

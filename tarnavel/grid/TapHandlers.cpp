@@ -10,4 +10,11 @@ void UIDataGrid::tappedTitle(UIGestureRecognizer& sender) {
   });
 }
 
+void UIDataGrid::tappedCell(UIGestureRecognizer& sender) {
+  const CarriedPosition at = carriedPosition(sender);
+  tellDelegate(*this, [&](DataGridDelegate& delegate) {
+    delegate.datagridCellTapped(*this, at.row, at.column, sender.accessibilityValue);
+  });
+}
+
 }  // namespace tarnavel

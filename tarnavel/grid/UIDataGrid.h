@@ -72,9 +72,20 @@ class UIDataGrid : public UIView, public UITextViewDelegate {
   /// exception on the way ends the bind quietly, keeping what was built so far.
   void DataBind();
 
+  /// The frame of a control of `column`'s cellSize inside the cell whose control frame is `origFrame`: at
+  /// the column's explicit offsets, else at its anchor (an anchor outside the enumeration centres it).
+  CGRect cellLayoutFrame(const DataGridColumn& column, CGRect origFrame) const;
+  /// Stores into the column the offsets its anchor gives in a cell of `origFrame`'s size, unless it already
+  /// holds offsets.
+  void cellLayoutPosition(DataGridColumn& column, CGRect origFrame) const;
+
   // What the bound recognizers and controls call. Each finds its row and column from the carriers the
   // bind left on the sender and tells the delegate.
   void tappedTitle(UIGestureRecognizer& sender);
+  void tappedCell(UIGestureRecognizer& sender);
+  void txtChanged(UITextField& sender);
+  void txtEditBegin(UITextField& sender);
+  void txtEditEnd(UITextField& sender);
 
  private:
   void baseInit();

@@ -56,6 +56,23 @@ inline UIView* headerStripOf(const DataGridColumn& column) {
   return column.header->superview();
 }
 
+/// The cell of `row` among the column's cells of the last bind, as its kind.
+template <class Cell>
+std::shared_ptr<Cell> cellAt(const DataGridColumn& column, std::size_t row) {
+  if (!column.Cells || row >= column.Cells->size()) return nullptr;
+  return std::dynamic_pointer_cast<Cell>((*column.Cells)[row]);
+}
+
+/// The frames of the plain views (border strips) in the scroll view, in the order they were added.
+inline std::vector<CGRect> stripFramesIn(const UIScrollView& scroll) {
+  std::vector<CGRect> frames;
+  for (const auto& child : scroll.subviews()) {
+    if (!dynamic_cast<DataGridCell*>(child.get()) && child->subviews().empty())
+      frames.push_back(child->frame());
+  }
+  return frames;
+}
+
 /// Records the title and cell taps it hears.
 class TapRecorder : public DataGridDelegate {
  public:
