@@ -52,12 +52,14 @@ void addColumns(UIDataGrid& grid) {
   status->cellSize = CGSizeMake(16, 16);
 
   const auto name = column<DataGridLabelColumn>("Name", 1, 120);
-  name->cellTemplate->textAlignment = NSTextAlignment::Left;
+  name->cellSize = CGSizeMake(112, 30);  // a little room on the left
+  name->cellLayoutPosition = DataGridCellLayoutPositionMiddleRight;
 
   const auto city = column<DataGridTextFieldColumn>("City", 2, 100);
   city->borderStyle = 3;
   city->cellSize = CGSizeMake(90, 22);
   city->cellTemplate->setBackgroundColor(UIColor::whiteColor());
+  city->cellTemplate->layer()->cornerRadius = 5;
 
   const auto action = column<DataGridButtonColumn>("Action", 3, 76);
   action->cellSize = CGSizeMake(60, 20);
@@ -71,6 +73,8 @@ void addColumns(UIDataGrid& grid) {
   notes->cellTemplate->textContainerInset = UIEdgeInsetsMake(2, 0, 2, 0);
 
   grid.Columns = {status, name, city, action, notes};
+  for (const auto& each : grid.Columns)
+    each->header->textAlignment = NSTextAlignment::Center;
 }
 
 void build(gallery::GalleryOutput& output) {

@@ -2,6 +2,25 @@
 
 namespace tarnavel {
 
+namespace {
+
+// Runs of settings that stand together, in this order, in every list.
+
+void copyContentScaling(const UIView& from, UIView& to) {
+  to.setClipsToBounds(from.clipsToBounds());
+  to.contentMode = from.contentMode;
+  to.contentScaleFactor = from.contentScaleFactor;
+}
+
+void copyTintAndTransform(const UIView& from, UIView& to) {
+  to.tintAdjustmentMode = from.tintAdjustmentMode;
+  to.tintColor = from.tintColor;
+  to.setTransform(from.transform());
+  to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
+}
+
+}  // namespace
+
 void copyCellTemplate(const UILabel& from, UILabel& to) {
   to.adjustsFontSizeToFitWidth = from.adjustsFontSizeToFitWidth;
   to.setAlpha(from.alpha());
@@ -9,9 +28,7 @@ void copyCellTemplate(const UILabel& from, UILabel& to) {
   to.autoresizingMask = from.autoresizingMask;
   to.baselineAdjustment = from.baselineAdjustment;
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
-  to.setClipsToBounds(from.clipsToBounds());
-  to.contentMode = from.contentMode;
-  to.contentScaleFactor = from.contentScaleFactor;
+  copyContentScaling(from, to);
   to.enabled = from.enabled;
   to.exclusiveTouch = from.exclusiveTouch;
   to.setHidden(from.isHidden());
@@ -31,10 +48,7 @@ void copyCellTemplate(const UILabel& from, UILabel& to) {
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
   to.tag = from.tag;
   to.textAlignment = from.textAlignment;
-  to.tintAdjustmentMode = from.tintAdjustmentMode;
-  to.tintColor = from.tintColor;
-  to.setTransform(from.transform());
-  to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
+  copyTintAndTransform(from, to);
   to.userInteractionEnabled = from.userInteractionEnabled;
 }
 
@@ -45,9 +59,7 @@ void copyCellTemplate(const UIImageView& from, UIImageView& to) {
   to.autoresizesSubviews = from.autoresizesSubviews;
   to.autoresizingMask = from.autoresizingMask;
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
-  to.setClipsToBounds(from.clipsToBounds());
-  to.contentMode = from.contentMode;
-  to.contentScaleFactor = from.contentScaleFactor;
+  copyContentScaling(from, to);
   to.exclusiveTouch = from.exclusiveTouch;
   to.setHidden(from.isHidden());
   to.highlighted = from.highlighted;
@@ -60,10 +72,7 @@ void copyCellTemplate(const UIImageView& from, UIImageView& to) {
   to.restorationIdentifier = from.restorationIdentifier;
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
   to.tag = from.tag;
-  to.tintAdjustmentMode = from.tintAdjustmentMode;
-  to.tintColor = from.tintColor;
-  to.setTransform(from.transform());
-  to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
+  copyTintAndTransform(from, to);
   to.userInteractionEnabled = from.userInteractionEnabled;
 }
 
@@ -73,9 +82,7 @@ void copyCellTemplate(const UIButton& from, UIButton& to) {
   to.autoresizesSubviews = from.autoresizesSubviews;
   to.autoresizingMask = from.autoresizingMask;
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
-  to.setClipsToBounds(from.clipsToBounds());
-  to.contentMode = from.contentMode;
-  to.contentScaleFactor = from.contentScaleFactor;
+  copyContentScaling(from, to);
   to.exclusiveTouch = from.exclusiveTouch;
   to.setHidden(from.isHidden());
   to.highlighted = from.highlighted;
@@ -87,10 +94,7 @@ void copyCellTemplate(const UIButton& from, UIButton& to) {
   to.restorationIdentifier = from.restorationIdentifier;
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
   to.tag = from.tag;
-  to.tintAdjustmentMode = from.tintAdjustmentMode;
-  to.tintColor = from.tintColor;
-  to.setTransform(from.transform());
-  to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
+  copyTintAndTransform(from, to);
   to.userInteractionEnabled = from.userInteractionEnabled;
 }
 
@@ -105,9 +109,7 @@ void copyCellTemplate(const UITextField& from, UITextField& to) {
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
   to.clearsOnBeginEditing = from.clearsOnBeginEditing;
   to.clearsOnInsertion = from.clearsOnInsertion;
-  to.setClipsToBounds(from.clipsToBounds());
-  to.contentMode = from.contentMode;
-  to.contentScaleFactor = from.contentScaleFactor;
+  copyContentScaling(from, to);
   to.disabledBackground = from.disabledBackground;
   to.enabled = from.enabled;
   to.enablesReturnKeyAutomatically = from.enablesReturnKeyAutomatically;
@@ -135,10 +137,7 @@ void copyCellTemplate(const UITextField& from, UITextField& to) {
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
   to.spellCheckingType = from.spellCheckingType;
   to.tag = from.tag;
-  to.tintAdjustmentMode = from.tintAdjustmentMode;
-  to.tintColor = from.tintColor;
-  to.setTransform(from.transform());
-  to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
+  copyTintAndTransform(from, to);
   to.typingAttributes = from.typingAttributes;
   to.userInteractionEnabled = from.userInteractionEnabled;
 }
@@ -155,9 +154,7 @@ void copyCellTemplate(const UITextView& from, UITextView& to) {
   to.canCancelContentTouches = from.canCancelContentTouches;
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
   to.clearsOnInsertion = from.clearsOnInsertion;
-  to.setClipsToBounds(from.clipsToBounds());
-  to.contentMode = from.contentMode;
-  to.contentScaleFactor = from.contentScaleFactor;
+  copyContentScaling(from, to);
   to.contentInset = from.contentInset;
   to.setContentOffset(from.contentOffset());
   to.contentSize = from.contentSize;
@@ -196,10 +193,7 @@ void copyCellTemplate(const UITextView& from, UITextView& to) {
   to.showsHorizontalScrollIndicator = from.showsHorizontalScrollIndicator;
   to.showsVerticalScrollIndicator = from.showsVerticalScrollIndicator;
   to.tag = from.tag;
-  to.tintAdjustmentMode = from.tintAdjustmentMode;
-  to.tintColor = from.tintColor;
-  to.setTransform(from.transform());
-  to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
+  copyTintAndTransform(from, to);
   to.typingAttributes = from.typingAttributes;
   to.textContainerInset = from.textContainerInset;
   to.userInteractionEnabled = from.userInteractionEnabled;

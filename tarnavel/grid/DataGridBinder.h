@@ -60,6 +60,8 @@ class DataGridBinder {
   void bindButtonCell(DataGridButtonColumn& column, const CellSlot& slot);
   void bindTextFieldCell(DataGridTextFieldColumn& column, const CellSlot& slot);
   void bindTextViewCell(DataGridTextViewColumn& column, const CellSlot& slot);
+  template <class Cell, class Control, class Column>
+  void bindTextEntry(Cell& cell, Control& control, const Column& column, const CellSlot& slot);
 
   // CellPattern.cpp: the steps every cell kind shares.
   void applyAlternatingBackground(UIView& cell, UIView& control, const CellSlot& slot) const;

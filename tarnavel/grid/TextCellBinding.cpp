@@ -17,7 +17,7 @@ Value textValue(const std::optional<std::string>& text) {
   return text ? Value(*text) : Value();
 }
 
-void applyTextFieldOptions(const DataGridTextFieldColumn& column, UITextField& control) {
+void applyTextEntryOptions(const DataGridTextFieldColumn& column, UITextField& control) {
   control.autocapitalizationType = column.autocapitalizationType;
   control.borderStyle = column.borderStyle;
   control.clearButtonMode = column.clearButtonMode;
@@ -29,7 +29,7 @@ void applyTextFieldOptions(const DataGridTextFieldColumn& column, UITextField& c
   control.textAlignment = static_cast<NSTextAlignment>(column.TextAlignment);
 }
 
-void applyTextViewOptions(const DataGridTextViewColumn& column, UITextView& control) {
+void applyTextEntryOptions(const DataGridTextViewColumn& column, UITextView& control) {
   control.autocapitalizationType = column.autocapitalizationType;
   control.keyboardType = column.keyboardType;
   control.returnKeyType = column.returnKeyType;
@@ -115,24 +115,30 @@ void DataGridBinder::bindButtonCell(DataGridButtonColumn& column, const CellSlot
   finishCell(cell, cell->button, column, slot);
 }
 
-void DataGridBinder::bindTextFieldCell(DataGridTextFieldColumn& column, const CellSlot& slot) {
-  const auto cell = std::make_shared<DataGridTextFieldCell>(slot.frame);
-  UITextField& control = *cell->textField;
+// Value, look and template of a text field or text view, up to its optional recognizer.
+template <class Cell, class Control, class Column>
+void DataGridBinder::bindTextEntry(Cell& cell, Control& control, const Column& column, const CellSlot& slot) {
   const Value value = fieldValue(column, slot);
   control.text = fieldText(value).value_or("");
-  applyAlternatingBackground(*cell, control, slot);
-  inheritColumnBackground(*cell, control, column);
-  control.textColor = ownOrColumn(cell->textColor, column.textColor);
-  control.font = ownOrColumn(cell->font, column.font);
-  applyTextFieldOptions(column, control);
+  applyAlternatingBackground(cell, control, slot);
+  inheritColumnBackground(cell, control, column);
+  control.textColor = ownOrColumn(cell.textColor, column.textColor);
+  control.font = ownOrColumn(cell.font, column.font);
+  applyTextEntryOptions(column, control);
   const auto& tmpl = column.cellTemplate;
   if (tmpl) applyTextTemplateLook(*tmpl, control);
-  applyCellBorder(*cell, column);
+  applyCellBorder(cell, column);
   if (tmpl) {
     applyTemplateLayer(*tmpl->layer(), *control.layer());
     copyCellTemplate(*tmpl, control);
   }
   if (column.recognizeCellTapped) addCellTapRecognizer(control, slot, value);
+}
+
+void DataGridBinder::bindTextFieldCell(DataGridTextFieldColumn& column, const CellSlot& slot) {
+  const auto cell = std::make_shared<DataGridTextFieldCell>(slot.frame);
+  UITextField& control = *cell->textField;
+  bindTextEntry(*cell, control, column, slot);
   setControlCarriers(control, slot);
   control.addTarget(self_, "txtChanged:", &UIDataGrid::txtChanged, UIControlEventEditingChanged);
   control.addTarget(self_, "txtEditBegin:", &UIDataGrid::txtEditBegin, UIControlEventEditingDidBegin);
@@ -143,21 +149,7 @@ void DataGridBinder::bindTextFieldCell(DataGridTextFieldColumn& column, const Ce
 void DataGridBinder::bindTextViewCell(DataGridTextViewColumn& column, const CellSlot& slot) {
   const auto cell = std::make_shared<DataGridTextViewCell>(slot.frame);
   UITextView& control = *cell->textView;
-  const Value value = fieldValue(column, slot);
-  control.text = fieldText(value).value_or("");
-  applyAlternatingBackground(*cell, control, slot);
-  inheritColumnBackground(*cell, control, column);
-  control.textColor = ownOrColumn(cell->textColor, column.textColor);
-  control.font = ownOrColumn(cell->font, column.font);
-  applyTextViewOptions(column, control);
-  const auto& tmpl = column.cellTemplate;
-  if (tmpl) applyTextTemplateLook(*tmpl, control);
-  applyCellBorder(*cell, column);
-  if (tmpl) {
-    applyTemplateLayer(*tmpl->layer(), *control.layer());
-    copyCellTemplate(*tmpl, control);
-  }
-  if (column.recognizeCellTapped) addCellTapRecognizer(control, slot, value);
+  bindTextEntry(*cell, control, column, slot);
   control.setDelegate(self_);
   setControlCarriers(control, slot);
   finishCell(cell, cell->textView, column, slot);

@@ -10,6 +10,7 @@ namespace {
 
 constexpr CGFloat kDefaultFontSize = 17;
 constexpr CGFloat kTextInset = 3;
+constexpr CGFloat kRoundedTextInset = 7;
 constexpr CGFloat kRoundedCorner = 5;
 
 std::size_t codePointLength(unsigned char lead) {

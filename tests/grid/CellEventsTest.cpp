@@ -32,21 +32,6 @@ TEST(CellTap, TapOnALabelCellReportsRowColumnAndValue) {
   EXPECT_TRUE(recorder->titleTaps.empty());
 }
 
-TEST(CellTap, ScrolledContentIsTappedWhereItShows) {
-  const auto grid = makeGrid(300, 60);
-  grid->RowHeight = 20;
-  grid->HeaderHeight = 10;
-  const auto recorder = std::make_shared<testing::TapRecorder>();
-  grid->setDelegate(recorder);
-  grid->Columns = {labelColumn("N", 0)};
-  grid->DataSource = makeRecords({{"r0"}, {"r1"}, {"r2"}, {"r3"}});
-  grid->DataBind();
-  testing::scrollViewOf(*grid)->setContentOffset(CGPointMake(0, 40));
-  tapAt(*grid, CGPointMake(10, 10 + 5));
-  ASSERT_EQ(recorder->cellTaps.size(), 1u);
-  EXPECT_EQ(recorder->cellTaps[0].row, 2);
-}
-
 class EditRecorder : public DataGridDelegate {
  public:
   void datagridTextFieldColumnCellEditingBegin(UIDataGrid&, int row, int col, UITextField&) override {

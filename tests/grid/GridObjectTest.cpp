@@ -54,12 +54,5 @@ TEST(GridObject, DelegateIsHeldWeakly) {
   EXPECT_EQ(grid->delegate(), nullptr);
 }
 
-TEST(GridObject, GridingIsOnlyStored) {
-  const auto grid = testing::makeGrid();
-  grid->griding = 2.5f;
-  grid->DataBind();
-  EXPECT_EQ(grid->griding, 2.5f);
-}
-
 }  // namespace
 }  // namespace tarnavel

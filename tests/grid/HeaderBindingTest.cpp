@@ -70,18 +70,6 @@ TEST(HeaderBinding, TitlesAndColumnBordersSitSideBySide) {
   EXPECT_EQ(b->frame(), CGRectMake(72, 0, 50, 12));
 }
 
-TEST(HeaderBinding, UnsetColumnBorderColourLeavesTheBorderViewClear) {
-  const auto grid = makeGrid();
-  grid->columnBorderWidth = 1;
-  const auto a = labelColumn("A", 0);
-  grid->Columns = {a};
-  grid->DataSource = makeRecords({{"x"}});
-  grid->DataBind();
-  const auto& parts = testing::headerStripOf(*a)->subviews();
-  ASSERT_EQ(parts.size(), 2u);
-  EXPECT_EQ(parts[1]->backgroundColor(), nullptr);
-}
-
 TEST(HeaderBinding, HiddenColumnTakesNoRoomAndLaterColumnsKeepTheirIndex) {
   const auto metrics = fixedMetrics();
   const auto grid = makeGrid();
@@ -334,18 +322,6 @@ TEST(HeaderBinding, EveryColumnGetsAFreshCellListUpToTheLimit) {
   const auto firstList = grid->Columns[0]->Cells;
   grid->DataBind();
   EXPECT_NE(grid->Columns[0]->Cells, firstList);
-}
-
-TEST(HeaderBinding, RebindReplacesTheViews) {
-  const auto grid = makeGrid();
-  grid->Columns = {labelColumn("A", 0)};
-  grid->DataSource = makeRecords({{"x"}});
-  grid->DataBind();
-  const auto firstScroll = scrollViewOf(*grid);
-  grid->DataBind();
-  EXPECT_EQ(grid->subviews().size(), 2u);
-  EXPECT_NE(scrollViewOf(*grid), firstScroll);
-  EXPECT_EQ(firstScroll->superview(), nullptr);
 }
 
 TEST(HeaderBinding, FailedBindEndsQuietlyOnlyForPlatformExceptions) {

