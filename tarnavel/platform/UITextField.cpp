@@ -77,8 +77,8 @@ void UITextField::drawContent(CGContext& context) const {
   run.font = font ? font : UIFont::systemFontOfSize(kDefaultFontSize);
   run.color = showsPlaceholder ? UIColor::lightGrayColor()->CGColor()
                                : (textColor ? textColor : UIColor::blackColor())->CGColor();
-  run.rect =
-      CGRectMake(box.origin.x + kTextInset, box.origin.y, box.size.width - 2 * kTextInset, box.size.height);
+  const CGFloat inset = borderStyle == 3 ? kRoundedTextInset : kTextInset;
+  run.rect = CGRectMake(box.origin.x + inset, box.origin.y, box.size.width - 2 * inset, box.size.height);
   run.alignment = textAlignment;
   context.drawText(run);
 }
