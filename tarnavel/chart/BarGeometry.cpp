@@ -1,16 +1,9 @@
 #include "tarnavel/chart/BarGeometry.h"
 
-#include <cmath>
-
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/platform/NSException.h"
 
 namespace tarnavel {
-
-bool BarPlot::canPlaceBars() const {
-  return maxValue > 0 && std::isfinite(maxValue) && std::isfinite(valueExtent) && std::isfinite(slot) &&
-         std::isfinite(itemBreadth);
-}
 
 CGFloat groupedBarBreadth(const BarPlot& plot, std::size_t seriesCount) {
   return plot.slot * plot.itemBreadth / static_cast<float>(seriesCount);

@@ -8,11 +8,9 @@
 
 namespace tarnavel {
 
-/// What the bar marks take from the plot frame, fixed for one drawer call.
+/// What the bar marks take from the plot frame and the shared range flags, fixed for one drawer call.
 struct BarPlot {
-  /// The value at the end of the value axis (M).
-  CGFloat maxValue = 0;
-  /// Length of the value axis from the zero line to M, in points (E).
+  /// Length of the value axis from the zero line to its maximum, in points (E).
   CGFloat valueExtent = 0;
   /// Width of one category slot across the value axis (s).
   CGFloat slot = 0;
@@ -22,12 +20,8 @@ struct BarPlot {
   bool positiveAndNegative = false;
   bool negativeOnly = false;
 
-  /// Length of a bar of `value` along the value axis; negative for a negative value.
-  CGFloat lengthOf(CGFloat value) const { return valueExtent * value / maxValue; }
   /// Distance from a slot's start to its first bar, so that the group (or stack) is centred in the slot.
   CGFloat offset() const { return slot / 2 - slot / 2 * itemBreadth; }
-  /// Whether bars can be placed at all: a scale with a maximum and finite slots.
-  bool canPlaceBars() const;
 };
 
 /// Breadth of one grouped bar: the slot's share divided among the series.
@@ -35,9 +29,9 @@ CGFloat groupedBarBreadth(const BarPlot& plot, std::size_t seriesCount);
 /// Breadth of one stack: the slot's whole share.
 CGFloat stackedBarBreadth(const BarPlot& plot);
 
-/// The bar of series `j`, item `k`, of length `length`: side by side with the other series in slot k. The
-/// rectangle has a negative extent along the value axis for a negative length (the view standardises it).
-/// None for an orientation other than vertical or horizontal.
+/// The bar of series `j`, item `k`, of `length` points along the value axis (negative for a negative value):
+/// side by side with the other series in slot k. The rectangle has a negative extent along the value axis for
+/// a negative length (the view standardises it). None for an orientation other than vertical or horizontal.
 std::optional<CGRect> groupedBarRect(const BarPlot& plot, std::size_t j, std::size_t k, CGFloat length,
                                      CGFloat breadth);
 /// The bar of item `k` stacked on `base`, the length of the earlier bars of its sign at that index.

@@ -1,3 +1,4 @@
+#include "tarnavel/chart/BoxDecorators.h"
 #include "tarnavel/chart/ChartBindRecord.h"
 #include "tarnavel/chart/ChartDrawers.h"
 #include "tarnavel/chart/ProtectedStep.h"
@@ -31,7 +32,7 @@ void clearChart(UIChart& chart) {
 void bindSteps(UIChart& chart) {
   clearChart(chart);
   if (chart.series.empty()) return;
-  // The background overlay comes here, under everything the later steps add.
+  drawChartBackground(chart);
   placeChartTitle(chart);
   framePlotArea(chart);
   scanValueRange(chart);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "tarnavel/chart/BarDrawers.h"
 #include "tarnavel/chart/ProtectedStep.h"
 #include "tarnavel/chart/UIChart.h"
 
@@ -13,8 +14,9 @@ using ChartDrawer = void (*)(UIChart&);
 
 // By chart type: pie, bar, stacked bar, line, area, stacked area, points only, cylinder, stacked cylinder.
 // A type whose drawer is not part of the library yet draws no data.
-constexpr std::array<ChartDrawer, 9> kDrawers{nullptr, nullptr, nullptr, nullptr, nullptr,
-                                              nullptr, nullptr, nullptr, nullptr};
+constexpr std::array<ChartDrawer, 9> kDrawers{nullptr, drawChartType_bar, drawChartType_barStacked,
+                                              nullptr, nullptr,           nullptr,
+                                              nullptr, nullptr,           nullptr};
 
 }  // namespace
 

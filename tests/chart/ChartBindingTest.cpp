@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "ChartTreeSignature.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartMarkers.h"
+#include "tarnavel/chart/QnGradientLayer.h"
 #include "tarnavel/platform/NSException.h"
 #include "tarnavel/platform/TextMeasure.h"
 #include "tarnavel/platform/UserInput.h"
@@ -238,6 +240,14 @@ TEST(ChartRebind, BoundTwiceLooksLikeBoundOnceAndKeepsWhatTheHostAdded) {
   twice->DataBind();
   EXPECT_EQ(treeSignature(*twice), treeSignature(*once));
   EXPECT_EQ(twice->plotArea->subviews().front()->frame(), CGRectMake(1, 1, 5, 5));
+
+  // The background overlay lies on the chart's layer once, over the layer the host put there.
+  const auto& layers = twice->layer()->sublayers();
+  ASSERT_GE(layers.size(), 2u);
+  EXPECT_EQ(std::count_if(layers.begin(), layers.end(),
+                          [](const auto& l) { return dynamic_cast<QnGradientLayer*>(l.get()) != nullptr; }),
+            1);
+  EXPECT_NE(dynamic_cast<QnGradientLayer*>(layers[1].get()), nullptr);
 }
 
 }  // namespace

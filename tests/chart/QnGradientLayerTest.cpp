@@ -1,19 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "GradientRecorder.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/chart/QnGradientLayer.h"
 #include "tarnavel/chart/StyledBox.h"
+#include "tarnavel/platform/RecordingContext.h"
+#include "tarnavel/platform/Renderer.h"
 
 namespace tarnavel {
 namespace {
 
-using testing::GradientRecorder;
+using Record = DrawingRecord::Kind;
 using RGBA = std::array<CGFloat, 4>;
 
 // A gradient layer of w x h set up as the fill overlay sets one up with the default style colours.
@@ -30,18 +32,21 @@ std::shared_ptr<QnGradientLayer> defaultLayer(NSUInteger style, NSUInteger direc
   return layer;
 }
 
-std::vector<GradientRecorder::Call> drawn(const QnGradientLayer& layer) {
-  GradientRecorder recorder;
+std::vector<DrawingRecord> drawn(const QnGradientLayer& layer) {
+  RecordingContext recorder;
   layer.drawInContext(recorder);
-  return recorder.calls;
+  return recorder.records();
 }
 
-std::string describe(const std::vector<GradientRecorder::Call>& calls) {
+std::string describe(const std::vector<DrawingRecord>& calls) {
   std::string text;
   for (const auto& c : calls) {
-    text += (c.radial ? "radial " : "linear ") + std::to_string(int(c.start.x)) + "," +
-            std::to_string(int(c.start.y)) + "->" + std::to_string(int(c.end.x)) + "," +
-            std::to_string(int(c.end.y)) + " options " + std::to_string(c.options) + "; ";
+    text += (c.kind == Record::RadialGradient   ? "radial "
+             : c.kind == Record::LinearGradient ? "linear "
+                                                : "other ") +
+            std::to_string(int(c.start.x)) + "," + std::to_string(int(c.start.y)) + "->" +
+            std::to_string(int(c.end.x)) + "," + std::to_string(int(c.end.y)) + " options " +
+            std::to_string(c.options) + "; ";
   }
   return text;
 }
@@ -83,7 +88,7 @@ TEST(QnGradientLayerDrawing, RadialIgnoresDirectionAndContinuesTheLastColour) {
     const auto layer = defaultLayer(ChartGradientStyleRadial, direction);
     const auto calls = drawn(*layer);
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_TRUE(calls[0].radial);
+    EXPECT_EQ(calls[0].kind, Record::RadialGradient);
     EXPECT_EQ(calls[0].start, (CGPoint{50, 20}));
     EXPECT_EQ(calls[0].end, (CGPoint{50, 20}));
     EXPECT_EQ(calls[0].startRadius, 0.0);
@@ -192,6 +197,32 @@ TEST(QnGradientLayerProperties, LocationsAreCopiedAndHugeValuesReadBackExactly) 
   EXPECT_EQ(layer->locations().size(), 2u);
   layer->setGradientDirection(kChartItemUnset);
   EXPECT_EQ(layer->gradientDirection(), kChartItemUnset);
+}
+
+bool near(RGBA8 pixel, RGBA8 expected) {
+  auto close = [](int a, int b) { return std::abs(a - b) <= 4; };
+  return close(pixel.r, expected.r) && close(pixel.g, expected.g) && close(pixel.b, expected.b) &&
+         close(pixel.a, expected.a);
+}
+
+TEST(QnGradientLayerRendering, HorizontalGradientRunsFromTheFirstColourToTheLast) {
+  auto view = std::make_shared<UIView>(CGRectMake(0, 0, 100, 20));
+  auto layer = QnGradientLayer::layer();
+  layer->setGradientStyle(ChartGradientStyleLinear);
+  layer->setGradientDirection(ChartGradientDirectionHorizontal);
+  layer->setColors(
+      {UIColor::colorWithRed(1, 0, 0, 1)->CGColor(), UIColor::colorWithRed(0, 0, 1, 1)->CGColor()});
+  layer->setLocations({Value(0), Value(1)});
+  layer->setFrame(CGRectMake(0, 0, 100, 20));
+  view->layer()->addSublayer(layer);
+
+  const auto image = renderToImage(*view);
+  ASSERT_NE(image, nullptr);
+  EXPECT_TRUE(near(image->pixelAt(0, 10), {255, 0, 0, 255}));
+  EXPECT_TRUE(near(image->pixelAt(99, 10), {0, 0, 255, 255}));
+  EXPECT_TRUE(near(image->pixelAt(50, 3), {127, 0, 127, 255}));
+  EXPECT_FALSE(layer->needsDisplay()) << "the renderer displayed the layer";
+  EXPECT_NE(layer->presentationLayer(), nullptr);
 }
 
 }  // namespace
