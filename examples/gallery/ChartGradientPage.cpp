@@ -33,9 +33,11 @@ std::shared_ptr<QnGradientLayer> gradientTile(NSUInteger style, NSUInteger direc
   layer->setGradientDirection(direction);
   // The radial style has no direction: its row shows a growing radius instead.
   layer->setGradientRadius(kCell * (0.3 + 0.2 * static_cast<CGFloat>(direction)));
-  layer->setColors({UIColor::colorWithRed(0.11, 0.27, 0.53, 1)->CGColor(),
-                    UIColor::colorWithRed(0.16, 0.62, 0.64, 1)->CGColor(),
-                    UIColor::colorWithRed(0.98, 0.78, 0.31, 1)->CGColor()});
+  // Translucent colours let the crossed style's first pass show through its second.
+  const CGFloat alpha = style == ChartGradientStyleCrossed ? 0.6 : 1;
+  layer->setColors({UIColor::colorWithRed(0.11, 0.27, 0.53, alpha)->CGColor(),
+                    UIColor::colorWithRed(0.16, 0.62, 0.64, alpha)->CGColor(),
+                    UIColor::colorWithRed(0.98, 0.78, 0.31, alpha)->CGColor()});
   layer->setLocations({Value(0), Value(0.5), Value(1)});
   layer->setFrame(frame);
   layer->cornerRadius = 6;

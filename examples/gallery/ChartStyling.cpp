@@ -1,0 +1,98 @@
+#include "ChartStyling.h"
+
+#include "tarnavel/platform/Format.h"
+#include "tarnavel/platform/TextMeasure.h"
+#include "tarnavel/platform/UILabel.h"
+
+namespace gallery {
+
+using namespace tarnavel;
+
+namespace {
+
+std::shared_ptr<UIFont> galleryFont(CGFloat size) {
+  return UIFont::fontWithName("Verdana", size);
+}
+
+}  // namespace
+
+const std::vector<SeriesStyle>& gallerySeriesStyles() {
+  static const std::vector<SeriesStyle> styles{
+      {"North", UIColor::colorWithRed(0.42, 0.62, 0.86, 1), UIColor::colorWithRed(0.16, 0.36, 0.64, 1)},
+      {"South", UIColor::colorWithRed(0.98, 0.70, 0.38, 1), UIColor::colorWithRed(0.86, 0.45, 0.12, 1)},
+      {"West", UIColor::colorWithRed(0.55, 0.80, 0.50, 1), UIColor::colorWithRed(0.25, 0.56, 0.24, 1)},
+  };
+  return styles;
+}
+
+std::shared_ptr<UIColor> galleryInk() {
+  return UIColor::colorWithRed(0.22, 0.24, 0.28, 1);
+}
+
+std::shared_ptr<UIChart> makeGalleryChart(CGSize size, const std::string& title) {
+  auto chart = std::make_shared<UIChart>(CGRectMake(0, 0, size.width, size.height));
+  chart->setBackgroundColor(UIColor::whiteColor());
+  chart->chartTitle->setText(title);
+  chart->chartTitle->setFont(UIFont::fontWithName("Verdana-Bold", 14));
+  chart->chartTitle->setTextColor(galleryInk());
+  chart->chartTitle->textAlignment = NSTextAlignment::Center;
+  chart->chartTitle->setFrame(CGRectMake(0, 10, size.width, 24));
+  chart->plotArea->setFrame(CGRectMake(70, 70, size.width - 110, size.height - 130));
+  chart->foregroundColor = UIColor::colorWithRed(0.82, 0.84, 0.87, 1);
+  chart->hatchLineWidth = 0.6;
+  chart->yAxisLabelsFont = galleryFont(9);
+  chart->yAxisLabelsTextColor = galleryInk();
+  chart->xAxisLabelsFont = galleryFont(9);
+  chart->xAxisLabelsTextColor = galleryInk();
+  chart->xAxisLabelsHidden = false;
+  for (const auto& label : {chart->yAxisTitleLabel, chart->xAxisTitleLabel}) {
+    label->setFont(galleryFont(10));
+    label->setTextColor(galleryInk());
+  }
+  return chart;
+}
+
+std::shared_ptr<ChartSeries> makeGallerySeries(const std::vector<double>& values, const SeriesStyle& style,
+                                               NSUInteger gradientDirection) {
+  auto series = std::make_shared<ChartSeries>();
+  for (double value : values) {
+    auto item = std::make_shared<ChartItem>();
+    item->value = value;
+    item->layoutStyle = 1;
+    item->gradientStyle = 0;
+    item->gradientDirection = gradientDirection;
+    item->gradientColorTop = style.light;
+    item->gradientColorTopExtra = style.dark;
+    item->gradientColorBottom = nullptr;  // the colour list ends here: a two-colour gradient
+    item->gradientLocations = {Value(0), Value(1)};
+    item->Title->setText(formatInteger(static_cast<long long>(value)));
+    item->Title->setFont(galleryFont(8));
+    item->Title->setTextColor(galleryInk());
+    series->Items.push_back(item);
+  }
+  return series;
+}
+
+void centreAxisTitle(UILabel& title, CGPoint centre) {
+  const CGSize size = sizeWithFont(title.text(), title.font());
+  title.setFrame(CGRectMake(centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height));
+}
+
+void addSeriesKey(UIChart& chart, const std::vector<SeriesStyle>& styles, CGPoint origin) {
+  CGFloat x = origin.x;
+  for (const SeriesStyle& style : styles) {
+    auto swatch = std::make_shared<UIView>(CGRectMake(x, origin.y + 2, 10, 10));
+    swatch->setBackgroundColor(style.dark);
+    chart.addSubview(swatch);
+    auto name = std::make_shared<UILabel>();
+    name->setText(style.name);
+    name->setFont(galleryFont(9));
+    name->setTextColor(galleryInk());
+    const CGSize size = sizeWithFont(name->text(), name->font());
+    name->setFrame(CGRectMake(x + 14, origin.y, size.width, 14));
+    chart.addSubview(name);
+    x += 14 + size.width + 16;
+  }
+}
+
+}  // namespace gallery

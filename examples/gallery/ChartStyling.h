@@ -1,0 +1,44 @@
+#pragma once
+
+// The look the gallery gives its charts: a light page, grey grid, dark text and one colour per series. The
+// library's own defaults stay as they are; these are a host's choices.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tarnavel/chart/ChartItem.h"
+#include "tarnavel/chart/ChartSeries.h"
+#include "tarnavel/chart/UIChart.h"
+#include "tarnavel/platform/UIColor.h"
+#include "tarnavel/platform/UILabel.h"
+
+namespace gallery {
+
+struct SeriesStyle {
+  std::string name;
+  std::shared_ptr<tarnavel::UIColor> light;
+  std::shared_ptr<tarnavel::UIColor> dark;
+};
+
+/// Blue, orange and green, each as a light and a dark shade for a vertical gradient.
+const std::vector<SeriesStyle>& gallerySeriesStyles();
+
+std::shared_ptr<tarnavel::UIColor> galleryInk();
+
+/// A chart of `size` with a centred title, light grid lines, dark axis labels and its plot area inset for
+/// the labels and axis titles.
+std::shared_ptr<tarnavel::UIChart> makeGalleryChart(tarnavel::CGSize size, const std::string& title);
+
+/// A series of `values`, each item filled with a gradient of the style's shades and labelled with its value.
+std::shared_ptr<tarnavel::ChartSeries> makeGallerySeries(const std::vector<double>& values,
+                                                         const SeriesStyle& style,
+                                                         tarnavel::NSUInteger gradientDirection);
+
+/// Gives an axis title the frame of its text centred on `centre` (the chart keeps a frame the host set).
+void centreAxisTitle(tarnavel::UILabel& title, tarnavel::CGPoint centre);
+
+/// Small coloured squares with the series names, in a row at (x, y) of the chart, drawn by the host after
+/// the bind.
+void addSeriesKey(tarnavel::UIChart& chart, const std::vector<SeriesStyle>& styles, tarnavel::CGPoint origin);
+
+}  // namespace gallery
