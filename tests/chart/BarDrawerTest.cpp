@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <memory>
 #include <vector>
 
 #include "ChartTestSupport.h"
+#include "platform/RenderingTestSupport.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartMarkers.h"
@@ -170,12 +170,6 @@ TEST_F(BarDrawerTest, ValuesWithoutAScaleGiveFiniteFlatBars) {
   }
 }
 
-bool near(RGBA8 pixel, RGBA8 expected) {
-  auto close = [](int a, int b) { return std::abs(a - b) <= 3; };
-  return close(pixel.r, expected.r) && close(pixel.g, expected.g) && close(pixel.b, expected.b) &&
-         close(pixel.a, expected.a);
-}
-
 TEST_F(BarDrawerTest, RenderedBarsShowTheirFillAtTheirCentre) {
   auto chart = barChart(ChartTypeBar, {{10, 15}, {-5, 8}});
   const RGBA8 colours[2] = {{200, 40, 40, 255}, {40, 90, 200, 255}};
@@ -197,9 +191,10 @@ TEST_F(BarDrawerTest, RenderedBarsShowTheirFillAtTheirCentre) {
       const CGRect bar = barOf(*chart, j, k);
       const int x = static_cast<int>(plot.x + CGRectGetMidX(bar));
       const int y = static_cast<int>(plot.y + CGRectGetMidY(bar));
-      EXPECT_TRUE(near(image->pixelAt(x, y), colours[j])) << "series " << j << " item " << k;
+      EXPECT_TRUE(testing::pixelNear(*image, x, y, colours[j])) << "series " << j << " item " << k;
       // Beside the group, at the same height: the background.
-      EXPECT_TRUE(near(image->pixelAt(static_cast<int>(plot.x + 100 * k + 5), y), {255, 255, 255, 255}));
+      EXPECT_TRUE(
+          testing::pixelNear(*image, static_cast<int>(plot.x + 100 * k + 5), y, {255, 255, 255, 255}));
     }
   }
 }

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/RenderingTestSupport.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/chart/QnGradientLayer.h"
@@ -199,12 +199,6 @@ TEST(QnGradientLayerProperties, LocationsAreCopiedAndHugeValuesReadBackExactly) 
   EXPECT_EQ(layer->gradientDirection(), kChartItemUnset);
 }
 
-bool near(RGBA8 pixel, RGBA8 expected) {
-  auto close = [](int a, int b) { return std::abs(a - b) <= 4; };
-  return close(pixel.r, expected.r) && close(pixel.g, expected.g) && close(pixel.b, expected.b) &&
-         close(pixel.a, expected.a);
-}
-
 TEST(QnGradientLayerRendering, HorizontalGradientRunsFromTheFirstColourToTheLast) {
   auto view = std::make_shared<UIView>(CGRectMake(0, 0, 100, 20));
   auto layer = QnGradientLayer::layer();
@@ -218,9 +212,9 @@ TEST(QnGradientLayerRendering, HorizontalGradientRunsFromTheFirstColourToTheLast
 
   const auto image = renderToImage(*view);
   ASSERT_NE(image, nullptr);
-  EXPECT_TRUE(near(image->pixelAt(0, 10), {255, 0, 0, 255}));
-  EXPECT_TRUE(near(image->pixelAt(99, 10), {0, 0, 255, 255}));
-  EXPECT_TRUE(near(image->pixelAt(50, 3), {127, 0, 127, 255}));
+  EXPECT_TRUE(testing::pixelNear(*image, 0, 10, {255, 0, 0, 255}));
+  EXPECT_TRUE(testing::pixelNear(*image, 99, 10, {0, 0, 255, 255}));
+  EXPECT_TRUE(testing::pixelNear(*image, 50, 3, {127, 0, 127, 255}));
   EXPECT_FALSE(layer->needsDisplay()) << "the renderer displayed the layer";
   EXPECT_NE(layer->presentationLayer(), nullptr);
 }
