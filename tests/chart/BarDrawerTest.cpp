@@ -81,6 +81,16 @@ TEST_F(BarDrawerTest, NegativeBarsAreStandardisedOnBothAxes) {
   EXPECT_EQ(barOf(*hanging, 0, 1), CGRectMake(125, 0, 50, 25));
 }
 
+TEST_F(BarDrawerTest, OrientationWithoutBarsKeepsTheItemFramesButStillFillsAndAddsThem) {
+  auto chart = barChart(ChartTypeBarStacked, {{10, 5}}, 2);
+  chart->series[0]->Items[1]->setFrame(CGRectMake(1, 2, 3, 4));
+  chart->DataBind();
+  EXPECT_EQ(barOf(*chart, 0, 0), CGRectZero);
+  EXPECT_EQ(barOf(*chart, 0, 1), CGRectMake(1, 2, 3, 4));
+  EXPECT_TRUE(inPlot(*chart, chart->series[0]->Items[1]));
+  EXPECT_EQ(chart->series[0]->Items[1]->layoutStyle, 1u);
+}
+
 TEST_F(BarDrawerTest, ItemBreadthOutsideItsRangeIsStoredBackAsAHalf) {
   struct Case {
     CGFloat given, stored;

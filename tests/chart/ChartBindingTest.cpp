@@ -11,6 +11,7 @@
 #include "ChartTreeSignature.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartMarkers.h"
+#include "tarnavel/chart/MarkedRegion.h"
 #include "tarnavel/chart/QnGradientLayer.h"
 #include "tarnavel/platform/NSException.h"
 #include "tarnavel/platform/TextMeasure.h"
@@ -248,6 +249,43 @@ TEST(ChartRebind, BoundTwiceLooksLikeBoundOnceAndKeepsWhatTheHostAdded) {
                           [](const auto& l) { return dynamic_cast<QnGradientLayer*>(l.get()) != nullptr; }),
             1);
   EXPECT_NE(dynamic_cast<QnGradientLayer*>(layers[1].get()), nullptr);
+}
+
+TEST(ChartRebind, RebindAfterTheDataChangedShowsOnlyTheNewData) {
+  auto makeRevised = [] {
+    auto chart = makeChart(1, {{40, 50}, {30, 20}});
+    chart->plotArea->setFrame(CGRectMake(20, 30, 200, 100));
+    chart->xAxisLinesHidden = false;
+    return chart;
+  };
+  auto revised = makeChart(1, {{10, 20, 30}, {5, 5, 5}});
+  revised->plotArea->setFrame(CGRectMake(20, 30, 200, 100));
+  revised->xAxisLinesHidden = false;
+  auto region = std::make_shared<markedRegion>();
+  region->yTop = 10;
+  revised->markedRegions.push_back(region);
+  revised->DataBind();
+  const auto dropped = revised->series[0]->Items[2];
+
+  // The host replaces the data (dropping that item), removes the region and raises the values past the old
+  // scale; the chart should then look like one that only ever saw the new data.
+  revised->markedRegions.clear();
+  revised->series = makeRevised()->series;
+  const auto fresh = makeRevised();
+  revised->DataBind();
+  fresh->DataBind();
+  EXPECT_EQ(treeSignature(*revised->plotArea), treeSignature(*fresh->plotArea));
+  EXPECT_EQ(dropped->superview(), nullptr);
+  EXPECT_EQ(region->superview(), nullptr);
+}
+
+TEST(ChartBinding, ChartHeldByNoSharedPointerBindsWithoutRecognizer) {
+  UIChart chart(CGRectMake(0, 0, 320, 480));
+  chart.series.push_back(makeSeries({10, 20}));
+  chart.DataBind();
+  EXPECT_EQ(chart.subviews().back(), chart.plotArea);
+  EXPECT_EQ(chart.plotArea->subviews().size(), 4u) << "two bars and their value titles";
+  EXPECT_TRUE(chart.gestureRecognizers().empty());
 }
 
 }  // namespace

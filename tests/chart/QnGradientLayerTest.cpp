@@ -76,13 +76,6 @@ TEST(QnGradientLayerDrawing, LinearAndCrossedPassesFollowTheDirection) {
   }
 }
 
-TEST(QnGradientLayerDrawing, HalvesAreExactForOddSizes) {
-  const auto calls = drawn(*defaultLayer(ChartGradientStyleCrossed, 2, 33, 7));
-  ASSERT_EQ(calls.size(), 2u);
-  EXPECT_EQ(calls[0].start, (CGPoint{0, 3.5}));
-  EXPECT_EQ(calls[1].end, (CGPoint{16.5, 7}));
-}
-
 TEST(QnGradientLayerDrawing, RadialIgnoresDirectionAndContinuesTheLastColour) {
   for (NSUInteger direction : {0u, 3u}) {
     const auto layer = defaultLayer(ChartGradientStyleRadial, direction);
@@ -187,16 +180,6 @@ TEST(QnGradientLayerProperties, ChangesOnScreenAnimateFromTheDisplayedValue) {
   layer->setGradientStyle(1);
   ASSERT_NE(layer->animationForKey("gradientStyle"), nullptr);
   EXPECT_EQ(layer->animationForKey("gradientStyle")->fromValue, CALayerValue(Value(NSUInteger{0})));
-}
-
-TEST(QnGradientLayerProperties, LocationsAreCopiedAndHugeValuesReadBackExactly) {
-  auto layer = QnGradientLayer::layer();
-  std::vector<Value> stops{Value(0), Value(1)};
-  layer->setLocations(stops);
-  stops.push_back(Value(2));
-  EXPECT_EQ(layer->locations().size(), 2u);
-  layer->setGradientDirection(kChartItemUnset);
-  EXPECT_EQ(layer->gradientDirection(), kChartItemUnset);
 }
 
 TEST(QnGradientLayerRendering, HorizontalGradientRunsFromTheFirstColourToTheLast) {
