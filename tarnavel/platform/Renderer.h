@@ -16,7 +16,7 @@ struct RenderOptions {
   /// Pixels per point of PNG output (2 for sharp images); vector formats ignore it.
   double scale = 1;
   /// Painted under the tree; null leaves the background transparent (PNG) or empty (SVG, PDF).
-  std::shared_ptr<UIColor> background;
+  std::shared_ptr<UIColor> background = nullptr;
 };
 
 /// Draws `view` and everything under it into a file: PNG, SVG or PDF by the extension of `path`. The view's

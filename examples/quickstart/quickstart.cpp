@@ -1,0 +1,61 @@
+// The README's example: a grid, a chart and the XML reader, each drawn or printed.
+#include <iostream>
+
+#include "tarnavel/chart/ChartItem.h"
+#include "tarnavel/chart/ChartSeries.h"
+#include "tarnavel/chart/UIChart.h"
+#include "tarnavel/grid/UIDataGrid.h"
+#include "tarnavel/platform/Renderer.h"
+#include "tarnavel/platform/UserInput.h"
+#include "tarnavel/xml/XMLReader.h"
+
+using namespace tarnavel;
+
+// Hears taps on the grid's cells.
+struct Listener : DataGridDelegate {
+  void datagridCellTapped(UIDataGrid&, int row, int col, const Value& value) override {
+    std::cout << "tapped row " << row << ", column " << col << ": " << value.description() << "\n";
+  }
+};
+
+int main() {
+  // A grid of two columns over three records.
+  auto grid = std::make_shared<UIDataGrid>(CGRectMake(0, 0, 240, 120));
+  grid->RowHeight = 20;
+  grid->datagridFont = UIFont::fontWithName("Verdana", 10);
+  grid->HeaderFont = UIFont::fontWithName("Verdana-Bold", 10);
+  auto name = std::make_shared<DataGridLabelColumn>();
+  name->Title = "Name";
+  name->dataFieldIndex = 0;
+  auto city = std::make_shared<DataGridTextFieldColumn>();
+  city->Title = "City";
+  city->dataFieldIndex = 1;
+  grid->Columns = {name, city};
+  grid->DataSource = Value::newArray({Value::newArray({"Ann", "Oslo"}), Value::newArray({"Bo", "Lund"}),
+                                      Value::newArray({"Cy", "Turku"})});
+  auto listener = std::make_shared<Listener>();  // held weakly by the grid: keep it alive
+  grid->setDelegate(listener);
+  grid->DataBind();
+  render(*grid, "grid.png", {.scale = 2, .background = UIColor::whiteColor()});
+  tapAt(*grid, CGPointMake(20, 30));  // as a user: prints "tapped row 0, column 0: Ann"
+
+  // A bar chart of one series.
+  auto chart = std::make_shared<UIChart>(CGRectMake(0, 0, 320, 240));
+  chart->setBackgroundColor(UIColor::colorWithWhite(0.15, 1));  // the axis labels and lines are white
+  chart->chartTitle->setText("Sales");
+  chart->chartTitle->setTextColor(UIColor::whiteColor());
+  auto sales = std::make_shared<ChartSeries>();
+  for (double value : {12.0, 30.0, 21.0}) {
+    auto item = std::make_shared<ChartItem>();
+    item->value = value;
+    sales->Items.push_back(item);
+  }
+  chart->series.push_back(sales);
+  chart->DataBind();
+  render(*chart, "chart.png", {.scale = 2});
+
+  // An XML document as nested dictionaries.
+  const Value tree = XMLReader::XMLtoDictionary("<a x=\"1\"><b>t</b><b>u</b></a>");
+  std::cout << tree.objectForKey("a").objectForKey("b").at(1).objectForKey(kXMLReaderTextNodeKey).string()
+            << "\n";  // prints "u"
+}
