@@ -45,16 +45,15 @@ void normaliseBounds(markedRegion& region, const UIChart& chart, const PlotGeome
 }
 
 std::optional<CGRect> regionFrame(const markedRegion& region, const PlotGeometry& plot) {
-  const CGFloat scale = plot.pointsPerValue();
-  const CGFloat length = (region.yTop - region.yBottom) * scale;
+  const CGFloat length = plot.regionLength(region.yTop - region.yBottom);
   const CGFloat across = plot.slot * (region.xEnd - region.xStart + 1);
   if (plot.orientation == ChartOrientationVertical) {
-    const CGFloat top = ((negativeOnly ? 0 : plot.maxValue) - region.yTop) * scale;
+    const CGFloat top = plot.regionLength((negativeOnly ? 0 : plot.maxValue) - region.yTop);
     return CGRectMake(plot.slot * region.xStart, top, across, length);
   }
   if (plot.orientation == ChartOrientationHorizontal) {
     const CGFloat zero = positiveAndNegative || negativeOnly ? plot.valueExtent : 0;
-    return CGRectMake(region.yBottom * scale + zero, plot.slot * region.xStart, length, across);
+    return CGRectMake(plot.regionLength(region.yBottom) + zero, plot.slot * region.xStart, length, across);
   }
   return std::nullopt;
 }

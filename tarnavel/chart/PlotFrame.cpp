@@ -34,9 +34,9 @@ CGFloat PlotGeometry::valueLength(CGFloat value) const {
   return isFinite(length) ? length : 0;
 }
 
-CGFloat PlotGeometry::pointsPerValue() const {
+CGFloat PlotGeometry::regionLength(CGFloat span) const {
   if (!hasValueScale()) return 0;
-  return valueStep > 0 ? tickSpacing / valueStep : valueExtent / maxValue;
+  return valueStep > 0 ? span * tickSpacing / valueStep : span * valueExtent / maxValue;
 }
 
 CGFloat PlotGeometry::slotCentre(std::size_t k) const {

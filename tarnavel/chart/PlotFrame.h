@@ -75,9 +75,9 @@ struct PlotGeometry {
   /// The signed length of `value` from the zero line, valueExtent x value / maxValue; 0 when that is not a
   /// finite number (no value scale, or a value that is not finite).
   CGFloat valueLength(CGFloat value) const;
-  /// Points per value unit as the regions use it, tickSpacing / valueStep (valueExtent / maxValue when the
-  /// axis has no step); 0 without a value scale.
-  CGFloat pointsPerValue() const;
+  /// The length of a value span as the regions measure it, span x tickSpacing / valueStep (span x
+  /// valueExtent / maxValue when the axis has no step); 0 without a value scale.
+  CGFloat regionLength(CGFloat span) const;
   /// The centre line of category k: halfSlot + slot x k.
   CGFloat slotCentre(std::size_t k) const;
 };

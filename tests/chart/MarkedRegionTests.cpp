@@ -100,6 +100,26 @@ TEST_F(MarkedRegions, HorizontalRegionsRunAlongTheWidth) {
   EXPECT_EQ(region->frame(), CGRectMake(100 + 10, 25, 10, 50));  // from the middle
 }
 
+// The frame is read back through the bounds and the centre, which keep every bit of the frame that was set.
+TEST_F(MarkedRegions, ValuesScaleByTheTickSpacingThenDivideByTheStep) {
+  // 37 rounds to 37.5 with the step 2.5: the spacing is 2.5 x 100 / 37.5 (vertical) or 2.5 x 200 / 37.5.
+  setRange(37, 0, false, false);
+  const auto region = addRegion(0, 10);
+  drawPlotFrame(*chart, PlotFrameOptions::bar());
+  EXPECT_EQ(region->bounds().size, CGSizeMake(200, 26.666666666666668));
+  EXPECT_EQ(region->center(), CGPointMake(100, 73.333333333333343 + 0.5 * 26.666666666666668));
+
+  chart->orientation = 1;
+  chart->plotArea = std::make_shared<UIView>(CGRectMake(20, 30, 200, 100));
+  setRange(37, 0, false, false);
+  region->yBottom = 10;
+  region->yTop = 20;
+  region->xStart = region->xEnd = 0;
+  drawPlotFrame(*chart, PlotFrameOptions::bar());
+  EXPECT_EQ(region->bounds().size, CGSizeMake(53.333333333333336, 25));
+  EXPECT_EQ(region->center(), CGPointMake(53.333333333333336 + 0.5 * 53.333333333333336, 12.5));
+}
+
 TEST_F(MarkedRegions, OtherOrientationsSetNoFrameButStillDecorateAndAdd) {
   chart->orientation = 5;
   const auto region = addRegion(10, 20);
