@@ -1,4 +1,5 @@
 #include "tarnavel/chart/ChartBindRecord.h"
+#include "tarnavel/chart/ChartElements.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartItem.h"
@@ -13,9 +14,9 @@ namespace {
 
 // Where a value title's top-left corner goes, before the item's shifts, by each drawer's rule.
 
-CGPoint barTitleOrigin(const ChartItem& item, const PlotGeometry& plot, CGRect f, CGSize t) {
+CGPoint barTitleOrigin(const ChartItem& item, CGFloat value, const PlotGeometry& plot, CGRect f, CGSize t) {
   const NSUInteger h = item.titleHorizontalLocation, v = item.titleVerticalLocation;
-  const bool negative = item.value < 0;
+  const bool negative = value < 0;
   CGPoint p{f.origin.x, f.origin.y - t.height};
   if (h == ChartHorizontalLocationCenter) p.x = f.origin.x + f.size.width / 2 - t.width / 2;
   const CGFloat middleY = f.origin.y + f.size.height / 2 - t.height / 2;
@@ -68,11 +69,12 @@ void placeValueTitle(UIChart& chart, const PlotGeometry& plot, ValueTitleRule ru
   if (!title) return;
   const CGRect f = item.frame();
   const CGSize t = textSizeOf(title.get());
-  const CGPoint p = rule == ValueTitleRule::Bar     ? barTitleOrigin(item, plot, f, t)
+  const CGFloat value = itemValueOf(item);
+  const CGPoint p = rule == ValueTitleRule::Bar     ? barTitleOrigin(item, value, plot, f, t)
                     : rule == ValueTitleRule::Point ? pointTitleOrigin(item, f, t)
                                                     : areaTitleOrigin(item, f, t);
   // The vertical shift turns round for a negative value, so that it moves away from the bar's end alike.
-  const CGFloat sign = item.value < 0 ? -1 : 1;
+  const CGFloat sign = value < 0 ? -1 : 1;
   title->setFrame(CGRectMake(p.x + item.titleXshift, p.y + item.titleYshift * sign, t.width, t.height));
   if (chart.plotArea) bindRecordOf(chart).addSubview(chart.plotArea, title);
 }

@@ -1,3 +1,6 @@
+#include <cmath>
+#include <limits>
+
 #include "PlotFixture.h"
 #include "tarnavel/chart/ChartMarkers.h"
 
@@ -124,6 +127,20 @@ TEST_F(CategoryLabels, TitleShiftsTurnRoundForNegativeValues) {
   item->value = -5;
   drawCategoryLabelsOfItem(*chart, plot, PlotFrameOptions::bar(), 1, 0, *item);
   EXPECT_EQ(item->Title->frame().origin, CGPointMake(18, 64));
+}
+
+TEST_F(CategoryLabels, ValuesThatAreNotFinitePlaceTheirTitleAsZeroDoes) {
+  // A value that is not finite is drawn as 0: its title sits above the bar's end, its shift unturned.
+  for (const CGFloat value : {-std::numeric_limits<CGFloat>::infinity(), std::nan("")}) {
+    SCOPED_TRACE(value);
+    auto item = std::make_shared<ChartItem>(CGRectMake(10, 40, 20, 0));
+    item->value = value;
+    item->Title->setText("12");
+    item->titleHorizontalLocation = item->titleVerticalLocation = 0;
+    item->titleYshift = 2;
+    drawCategoryLabelsOfItem(*chart, PlotGeometry{}, PlotFrameOptions::bar(), 1, 0, *item);
+    EXPECT_EQ(item->Title->frame().origin, CGPointMake(10, 40 - 8 + 2));
+  }
 }
 
 struct PointTitleCase {
