@@ -60,6 +60,11 @@ CGAffineTransform CALayer::transformToSuperlayer() const {
 }
 
 CGRect CALayer::frame() const {
+  if (CATransform3DIsIdentity(transform_)) {
+    // Without a transform the frame is exact: the size is the bounds' size, not a difference of corners.
+    const CGSize size = CGRectStandardize(bounds_).size;
+    return {{position_.x - anchorPoint_.x * size.width, position_.y - anchorPoint_.y * size.height}, size};
+  }
   return CGRectApplyAffineTransform(bounds_, transformToSuperlayer());
 }
 

@@ -19,6 +19,14 @@ TEST(Geometry, NegativeFrameReadsBackStandardised) {
   EXPECT_EQ(view->bounds().size, CGSizeMake(12.5, 25));
 }
 
+TEST(Geometry, AnUntransformedFrameReadsBackExactly) {
+  // A corner difference would lose the last bit: 73.333333333333343 + 26.666666666666668 - 73.33...
+  const CGRect frame = CGRectMake(0, 73.333333333333343, 200, 26.666666666666668);
+  auto view = std::make_shared<UIView>(frame);
+  EXPECT_EQ(view->frame().size, frame.size);
+  EXPECT_EQ(view->frame().origin, frame.origin);
+}
+
 TEST(Geometry, EmptyRectangles) {
   EXPECT_TRUE(CGRectIsEmpty(CGRectZero));
   EXPECT_TRUE(CGRectIsEmpty(CGRectMake(5, 5, 0, 10)));
