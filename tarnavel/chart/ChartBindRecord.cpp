@@ -25,6 +25,12 @@ void ChartBindRecord::addGestureRecognizer(const std::shared_ptr<UIView>& view,
   view->addGestureRecognizer(std::move(recognizer));
 }
 
+void ChartBindRecord::setContents(const std::shared_ptr<CALayer>& target, std::shared_ptr<CGImage> contents) {
+  if (!target) return;
+  contents_.push_back({target, target->contents, contents});
+  target->contents = std::move(contents);
+}
+
 void ChartBindRecord::undo() {
   // Newest first, so a view added twice in one bind is judged by where its last addition put it.
   for (auto it = recognizers_.rbegin(); it != recognizers_.rend(); ++it) {
@@ -42,9 +48,14 @@ void ChartBindRecord::undo() {
     const auto layer = it->child.lock();
     if (target && layer && layer->superlayer() == target.get()) layer->removeFromSuperlayer();
   }
+  for (auto it = contents_.rbegin(); it != contents_.rend(); ++it) {
+    const auto target = it->target.lock();
+    if (target && target->contents == it->after) target->contents = it->before;
+  }
   recognizers_.clear();
   views_.clear();
   layers_.clear();
+  contents_.clear();
 }
 
 ChartBindRecord& bindRecordOf(UIChart& chart) {

@@ -115,7 +115,7 @@ std::vector<std::shared_ptr<CALayer>> addFillOverlay(const ChartStyle& style,
     case ChartLayoutStyleImage: {
       const auto image =
           style.backgroundImageName ? UIImage::imageNamed(*style.backgroundImageName) : nullptr;
-      target->contents = image ? image->CGImage() : nullptr;
+      record.setContents(target, image ? image->CGImage() : nullptr);
       return {};
     }
     default:

@@ -2,19 +2,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "ChartTestSupport.h"
 #include "ChartTreeSignature.h"
+#include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/chart/MarkedRegion.h"
 #include "tarnavel/chart/QnGradientLayer.h"
 #include "tarnavel/platform/NSException.h"
 #include "tarnavel/platform/TextMeasure.h"
+#include "tarnavel/platform/UIImage.h"
 #include "tarnavel/platform/UserInput.h"
 
 namespace tarnavel {
@@ -249,6 +253,37 @@ TEST(ChartRebind, BoundTwiceLooksLikeBoundOnceAndKeepsWhatTheHostAdded) {
                           [](const auto& l) { return dynamic_cast<QnGradientLayer*>(l.get()) != nullptr; }),
             1);
   EXPECT_NE(dynamic_cast<QnGradientLayer*>(layers[1].get()), nullptr);
+}
+
+TEST(ChartRebind, RebindAfterTheStyleChangedFromImageToGradientShowsNoImage) {
+  const auto paper = std::make_shared<CGImage>(1, 1, std::vector<std::uint32_t>{0xffeeeeee});
+  UIImage::registerImage("paper", std::make_shared<UIImage>(paper));
+  const auto hostImage = std::make_shared<CGImage>(1, 1, std::vector<std::uint32_t>{0xff000000});
+  auto makeStyled = [&](NSUInteger style) {
+    auto chart = makeChart(1, {{10, 20}});
+    chart->layer()->contents = hostImage;
+    for (auto* box : {static_cast<ChartStyle*>(chart.get()),
+                      static_cast<ChartStyle*>(chart->series[0]->Items[0].get())}) {
+      box->layoutStyle = style;
+      box->backgroundImageName = "paper";
+    }
+    return chart;
+  };
+  auto restyled = makeStyled(ChartLayoutStyleImage);
+  restyled->DataBind();
+  ASSERT_EQ(restyled->layer()->contents.get(), paper.get());
+  ASSERT_EQ(restyled->series[0]->Items[0]->layer()->contents.get(), paper.get());
+
+  restyled->layoutStyle = ChartLayoutStyleGradient;
+  restyled->series[0]->Items[0]->layoutStyle = ChartLayoutStyleGradient;
+  restyled->DataBind();
+  const auto once = makeStyled(ChartLayoutStyleGradient);
+  once->DataBind();
+  EXPECT_EQ(treeSignature(*restyled), treeSignature(*once));
+  // The chart's layer shows what the host gave it again; the bar shows its gradient alone.
+  EXPECT_EQ(restyled->layer()->contents.get(), hostImage.get());
+  EXPECT_EQ(restyled->series[0]->Items[0]->layer()->contents, nullptr);
+  UIImage::registerImage("paper", nullptr);
 }
 
 TEST(ChartRebind, RebindAfterTheDataChangedShowsOnlyTheNewData) {

@@ -16,7 +16,8 @@ inline std::string rectText(CGRect r) {
 }
 
 /// One line per view and layer under `layer`, indented by depth, in drawing order: each object's class,
-/// frame, a label's text and a view's recognizer count. Two trees that draw alike have equal signatures.
+/// frame, a label's text, a view's recognizer count and whether the layer shows an image as its contents.
+/// Two trees that draw alike have equal signatures.
 inline std::string treeSignature(const CALayer& layer, int depth = 0) {
   std::string text;
   for (const auto& sublayer : layer.sublayers()) {
@@ -29,14 +30,15 @@ inline std::string treeSignature(const CALayer& layer, int depth = 0) {
     } else {
       text += std::string("layer ") + typeid(*sublayer).name() + " " + rectText(sublayer->frame());
     }
+    if (sublayer->contents) text += " contents";
     text += "\n" + treeSignature(*sublayer, depth + 1);
   }
   return text;
 }
 
 inline std::string treeSignature(const UIView& view) {
-  return "recognizers " + std::to_string(view.gestureRecognizers().size()) + "\n" +
-         treeSignature(*view.layer());
+  return "recognizers " + std::to_string(view.gestureRecognizers().size()) +
+         (view.layer()->contents ? " contents" : "") + "\n" + treeSignature(*view.layer());
 }
 
 }  // namespace tarnavel::testing
