@@ -17,14 +17,7 @@ namespace tarnavel {
 namespace {
 
 BarPlot barPlotOf(const UIChart& chart, const PlotGeometry& geometry) {
-  BarPlot plot;
-  plot.valueExtent = geometry.valueExtent;
-  plot.slot = geometry.slot;
-  plot.itemBreadth = chart.itemBreadth;
-  plot.orientation = geometry.orientation;
-  plot.positiveAndNegative = positiveAndNegative;
-  plot.negativeOnly = negativeOnly;
-  return plot;
+  return {geometry, chart.itemBreadth, positiveAndNegative, negativeOnly};
 }
 
 // The item view becomes the bar: its frame (standardised by the view), its fill, its place on top of the

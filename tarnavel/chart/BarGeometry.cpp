@@ -6,11 +6,11 @@
 namespace tarnavel {
 
 CGFloat groupedBarBreadth(const BarPlot& plot, std::size_t seriesCount) {
-  return plot.slot * plot.itemBreadth / static_cast<float>(seriesCount);
+  return plot.frame.slot * plot.itemBreadth / static_cast<float>(seriesCount);
 }
 
 CGFloat stackedBarBreadth(const BarPlot& plot) {
-  return plot.slot * plot.itemBreadth;
+  return plot.frame.slot * plot.itemBreadth;
 }
 
 namespace {
@@ -18,13 +18,13 @@ namespace {
 // The bar's rectangle from where it starts across the value axis and where it stands along it.
 std::optional<CGRect> barRect(const BarPlot& plot, CGFloat cross, CGFloat length, CGFloat base,
                               CGFloat breadth) {
-  if (plot.orientation == ChartOrientationVertical) {
+  if (plot.frame.orientation == ChartOrientationVertical) {
     // Values grow upwards from the zero line at E, or hang down from the top when all are negative.
-    const CGFloat y = (plot.negativeOnly ? 0 : plot.valueExtent - length) - base;
+    const CGFloat y = (plot.negativeOnly ? 0 : plot.frame.valueExtent - length) - base;
     return CGRectMake(cross, y, breadth, plot.negativeOnly ? -length : length);
   }
-  if (plot.orientation == ChartOrientationHorizontal) {
-    const CGFloat zero = plot.positiveAndNegative || plot.negativeOnly ? plot.valueExtent : 0;
+  if (plot.frame.orientation == ChartOrientationHorizontal) {
+    const CGFloat zero = plot.positiveAndNegative || plot.negativeOnly ? plot.frame.valueExtent : 0;
     return CGRectMake(base + zero, cross, length, breadth);
   }
   return std::nullopt;
@@ -35,13 +35,13 @@ std::optional<CGRect> barRect(const BarPlot& plot, CGFloat cross, CGFloat length
 std::optional<CGRect> groupedBarRect(const BarPlot& plot, std::size_t j, std::size_t k, CGFloat length,
                                      CGFloat breadth) {
   const CGFloat cross =
-      plot.slot * static_cast<CGFloat>(k) + plot.offset() + static_cast<CGFloat>(j) * breadth;
+      plot.frame.slot * static_cast<CGFloat>(k) + plot.offset() + static_cast<CGFloat>(j) * breadth;
   return barRect(plot, cross, length, 0, breadth);
 }
 
 std::optional<CGRect> stackedBarRect(const BarPlot& plot, std::size_t k, CGFloat length, CGFloat base,
                                      CGFloat breadth) {
-  const CGFloat cross = plot.slot * static_cast<CGFloat>(k) + plot.offset();
+  const CGFloat cross = plot.frame.slot * static_cast<CGFloat>(k) + plot.offset();
   return barRect(plot, cross, length, base, breadth);
 }
 

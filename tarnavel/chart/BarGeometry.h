@@ -4,24 +4,22 @@
 #include <optional>
 #include <vector>
 
+#include "tarnavel/chart/PlotFrame.h"
 #include "tarnavel/platform/Geometry.h"
 
 namespace tarnavel {
 
 /// What the bar marks take from the plot frame and the shared range flags, fixed for one drawer call.
 struct BarPlot {
-  /// Length of the value axis from the zero line to its maximum, in points (E).
-  CGFloat valueExtent = 0;
-  /// Width of one category slot across the value axis (s).
-  CGFloat slot = 0;
+  /// The plot frame's quantities: the value extent E, the half slot and slot, the orientation.
+  PlotGeometry frame;
   /// Share of a slot the bars of one category take, within [0, 1].
   CGFloat itemBreadth = 0;
-  NSUInteger orientation = 0;
   bool positiveAndNegative = false;
   bool negativeOnly = false;
 
   /// Distance from a slot's start to its first bar, so that the group (or stack) is centred in the slot.
-  CGFloat offset() const { return slot / 2 - slot / 2 * itemBreadth; }
+  CGFloat offset() const { return frame.halfSlot - frame.halfSlot * itemBreadth; }
 };
 
 /// Breadth of one grouped bar: the slot's share divided among the series.
