@@ -129,6 +129,16 @@ TEST_F(BarDrawerTest, StackedBarsStartWhereTheEarlierOnesOfTheirSignEnded) {
   EXPECT_EQ(barOf(*across, 0, 0), CGRectMake(100, 25, 50, 50));
   EXPECT_EQ(barOf(*across, 1, 0), CGRectMake(80, 25, 20, 50));
   EXPECT_EQ(barOf(*across, 2, 0), CGRectMake(150, 25, 20, 50));
+
+  // The running sums are single-precision numbers: on an axis to 30, a bar of 10 is 100/3 points long,
+  // and the bar stacked on it starts where that length ends as a float.
+  auto thirds = barChart(ChartTypeBarStacked, {{10}, {5}});
+  thirds->maxValue = 30;
+  thirds->DataBind();
+  ASSERT_EQ(thirds->maxValue, 30);
+  const CGFloat firstLength = 100 * 10 / 30.0;
+  const CGFloat secondLength = 100 * 5 / 30.0;
+  EXPECT_EQ(barOf(*thirds, 1, 0).origin.y, 100 - secondLength - static_cast<float>(firstLength));
 }
 
 TEST_F(BarDrawerTest, LaterStackedSeriesLongerThanTheFirstEndsTheDrawerThere) {
@@ -138,6 +148,7 @@ TEST_F(BarDrawerTest, LaterStackedSeriesLongerThanTheFirstEndsTheDrawerThere) {
   EXPECT_TRUE(inPlot(*chart, longer[1]));
   EXPECT_FALSE(inPlot(*chart, longer[2]));
   EXPECT_EQ(longer[2]->layoutStyle, kChartItemUnset) << "the surplus item was not touched";
+  EXPECT_EQ(longer[2]->frame(), CGRectZero);
   // No value titles after the marks, but the bind itself went on.
   EXPECT_FALSE(inPlot(*chart, chart->series[0]->Items[0]->Title));
   EXPECT_EQ(chart->subviews().back(), chart->plotArea);

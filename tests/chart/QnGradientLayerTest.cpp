@@ -121,6 +121,10 @@ TEST(QnGradientLayerDrawing, MixedColourKindsAreReadAsRGBAOnePerStop) {
   ASSERT_EQ(grey.size(), 1u);
   EXPECT_EQ(grey[0].gradient.stops[0].rgba, (RGBA{1, 1, 1, 1}));
   EXPECT_EQ(grey[0].gradient.stops[1].rgba, (RGBA{0.25, 0.5, 0.75, 1}));
+
+  // Stops are read as single-precision numbers.
+  greyFirst->setLocations({Value(0), Value(0.1)});
+  EXPECT_EQ(drawn(*greyFirst).at(0).gradient.stops.at(1).location, static_cast<CGFloat>(0.1f));
 }
 
 TEST(QnGradientLayerDrawing, DrawsTheShorterOfColoursAndStopsAndNothingForAnEmptyList) {
