@@ -27,15 +27,15 @@ void unsetTextControlLook(TextControl& control) {
 
 }  // namespace
 
-DataGridColumn::DataGridColumn(CGRect frame) : UIView(frame) {
-  baseInit();
+DataGridColumn::DataGridColumn(CGRect frame, OwnBackground background) : UIView(frame) {
+  baseInit(background);
 }
-DataGridColumn::DataGridColumn(const NSCoder& coder) : UIView(coder) {
-  baseInit();
+DataGridColumn::DataGridColumn(const NSCoder& coder, OwnBackground background) : UIView(coder) {
+  baseInit(background);
 }
 
-void DataGridColumn::baseInit() {
-  setBackgroundColor(kDataGridUnsetColor());
+void DataGridColumn::baseInit(OwnBackground background) {
+  if (background == OwnBackground::Unset) setBackgroundColor(kDataGridUnsetColor());
   header = std::make_shared<UILabel>(frame());
 }
 
@@ -130,29 +130,31 @@ void DataGridSliderColumn::baseInit() {
   borderWidth = kDataGridUnsetSliderBorderWidth;
 }
 
-DataGridDatePickerColumn::DataGridDatePickerColumn(CGRect frame) : DataGridColumn(frame) {
+DataGridDatePickerColumn::DataGridDatePickerColumn(CGRect frame)
+    : DataGridColumn(frame, OwnBackground::AsInitialised) {
   baseInit();
 }
-DataGridDatePickerColumn::DataGridDatePickerColumn(const NSCoder& coder) : DataGridColumn(coder) {
+DataGridDatePickerColumn::DataGridDatePickerColumn(const NSCoder& coder)
+    : DataGridColumn(coder, OwnBackground::AsInitialised) {
   baseInit();
 }
 
 void DataGridDatePickerColumn::baseInit() {
-  setBackgroundColor(nullptr);
   textColor = nullptr;
   cellTemplate = std::make_shared<UIDatePicker>(frame());
   cellTemplate->datePickerMode = UIDatePickerModeDate;
 }
 
-DataGridPickerColumn::DataGridPickerColumn(CGRect frame) : DataGridColumn(frame) {
+DataGridPickerColumn::DataGridPickerColumn(CGRect frame)
+    : DataGridColumn(frame, OwnBackground::AsInitialised) {
   baseInit();
 }
-DataGridPickerColumn::DataGridPickerColumn(const NSCoder& coder) : DataGridColumn(coder) {
+DataGridPickerColumn::DataGridPickerColumn(const NSCoder& coder)
+    : DataGridColumn(coder, OwnBackground::AsInitialised) {
   baseInit();
 }
 
 void DataGridPickerColumn::baseInit() {
-  setBackgroundColor(nullptr);
   textColor = nullptr;
   cellTemplate = std::make_shared<UIPickerView>(frame());
   cellLabelTemplate = std::make_shared<UILabel>(frame());

@@ -53,11 +53,16 @@ class DataGridColumn : public UIView {
   CGFloat cellLayoutPositionY = 0;
 
  protected:
-  explicit DataGridColumn(CGRect frame);
-  explicit DataGridColumn(const NSCoder& coder);
+  /// What the defaults do with the column's own background: most kinds mark it unset (a bind then gives it
+  /// the grid's background); the date-picker and picker kinds leave what the view initialiser set, which
+  /// is null, or the background an archive held.
+  enum class OwnBackground { Unset, AsInitialised };
+
+  explicit DataGridColumn(CGRect frame, OwnBackground background = OwnBackground::Unset);
+  explicit DataGridColumn(const NSCoder& coder, OwnBackground background = OwnBackground::Unset);
 
  private:
-  void baseInit();
+  void baseInit(OwnBackground background);
 };
 
 /// The settings the text-field and text-view columns put on their controls.
