@@ -66,7 +66,8 @@ CGPoint areaTitleOrigin(const ChartItem& item, CGRect f, CGSize t) {
 
 void placeValueTitle(UIChart& chart, const PlotGeometry& plot, ValueTitleRule rule, ChartItem& item) {
   const std::shared_ptr<UILabel>& title = item.Title;
-  if (!title) return;
+  // A title follows its item's mark; without category slots no mark has a place, so neither has the title.
+  if (!title || !plot.hasSlots()) return;
   const CGRect f = item.frame();
   const CGSize t = textSizeOf(title.get());
   const CGFloat value = itemValueOf(item);

@@ -161,6 +161,18 @@ TEST_F(BarDrawerTest, LaterStackedSeriesLongerThanTheFirstEndsTheDrawerThere) {
   EXPECT_TRUE(inPlot(*grouped, grouped->series[0]->Items[0]->Title));
 }
 
+TEST_F(BarDrawerTest, FirstSeriesWithoutItemsPlacesNoBarAndNoValueTitle) {
+  for (NSUInteger type : {ChartTypeBar, ChartTypeBarStacked}) {
+    auto chart = barChart(type, {{}, {3, 4}});
+    chart->DataBind();
+    for (const auto& item : chart->series[1]->Items) {
+      EXPECT_FALSE(inPlot(*chart, item));
+      EXPECT_FALSE(inPlot(*chart, item->Title)) << "a title has no place without its bar";
+    }
+    EXPECT_EQ(chart->subviews().back(), chart->plotArea) << "the bind goes on";
+  }
+}
+
 TEST_F(BarDrawerTest, BarsWriteTheirItemDefaultsBackAndAreFilledOnce) {
   auto chart = barChart(ChartTypeBar, {{10}});
   const auto item = chart->series[0]->Items[0];
