@@ -3,6 +3,7 @@
 #include "tarnavel/chart/ChartBindRecord.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartStyle.h"
+#include "tarnavel/chart/GradientStops.h"
 #include "tarnavel/chart/QnGradientLayer.h"
 #include "tarnavel/platform/CAGradientLayer.h"
 #include "tarnavel/platform/UIImage.h"
@@ -71,7 +72,7 @@ std::shared_ptr<CAGradientLayer> makeInsetGradientLayer(const QnGradientLayer& g
   inset->colors = gradient.colors();
   std::vector<CGFloat> locations;
   for (const Value& location : gradient.locations())
-    locations.push_back(location.doubleValue());
+    locations.push_back(gradientStop(location).doubleValue());
   inset->locations = std::move(locations);
   const CGFloat fifthW = base.size.width / 5, fifthH = base.size.height / 5;
   inset->setFrame(CGRectMake(base.origin.x + fifthW, base.origin.y + fifthH, 3 * fifthW, 3 * fifthH));

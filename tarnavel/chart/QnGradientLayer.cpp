@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "tarnavel/chart/ChartEnumerations.h"
+#include "tarnavel/chart/GradientStops.h"
 #include "tarnavel/platform/CGContext.h"
 
 namespace tarnavel {
@@ -44,11 +45,8 @@ LinearPasses linearPasses(NSUInteger direction, CGFloat w, CGFloat h) {
   }
 }
 
-// A stop read as the toolkit's floatValue does; a list or dictionary in its place counts as 0.
-CGFloat stopLocation(const Value& location) {
-  if (location.isArray() || location.isDictionary()) return 0;
-  return location.floatValue();
-}
+// A stop read as the toolkit's floatValue does, in single precision.
+CGFloat stopLocation(const Value& location) { return gradientStop(location).floatValue(); }
 
 // One colour per stop, each brought to red, green, blue and alpha whatever its own space, so that colours of
 // different kinds mix; the gradient ends at the shorter list, or at a null colour.

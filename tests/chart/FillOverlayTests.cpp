@@ -64,7 +64,8 @@ TEST(FillOverlay, InsetDrawsTheGradientLinearWithAPlainGradientOverTheMiddleThre
   Fixture f;
   f.box->layoutStyle = ChartLayoutStyleGradient;
   f.box->gradientStyle = ChartGradientStyleInset;
-  f.box->gradientLocations = {Value(0), Value(1)};
+  // A stray list among the locations counts as 0 in both layers instead of raising in one of them.
+  f.box->gradientLocations = {Value::newArray({"x"}), Value(1)};
   f.fill();
   ASSERT_EQ(f.box->layer()->sublayers().size(), 2u);
   const auto outer = sublayerAs<QnGradientLayer>(*f.box->layer(), 0);
