@@ -31,8 +31,8 @@ int main() {
   city->Title = "City";
   city->dataFieldIndex = 1;
   grid->Columns = {name, city};
-  grid->DataSource = Value::newArray({Value::newArray({"Ann", "Oslo"}), Value::newArray({"Bo", "Lund"}),
-                                      Value::newArray({"Cy", "Turku"})});
+  grid->DataSource = Value::newArray(
+      {Value::newArray({"Ann", "Oslo"}), Value::newArray({"Bo", "Lund"}), Value::newArray({"Cy", "Turku"})});
   auto listener = std::make_shared<Listener>();  // held weakly by the grid: keep it alive
   grid->setDelegate(listener);
   grid->DataBind();

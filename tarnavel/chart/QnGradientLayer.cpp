@@ -46,7 +46,9 @@ LinearPasses linearPasses(NSUInteger direction, CGFloat w, CGFloat h) {
 }
 
 // A stop read as the toolkit's floatValue does, in single precision.
-CGFloat stopLocation(const Value& location) { return gradientStop(location).floatValue(); }
+CGFloat stopLocation(const Value& location) {
+  return gradientStop(location).floatValue();
+}
 
 // One colour per stop, each brought to red, green, blue and alpha whatever its own space, so that colours of
 // different kinds mix; the gradient ends at the shorter list, or at a null colour.

@@ -177,5 +177,7 @@ CGSize measureTextWithPango(std::string_view text, const UIFont& font) {
 #if defined(__SANITIZE_ADDRESS__)
 // Fontconfig never frees what it matched for Pango's font map (a bare Pango program shows the same), so
 // leak checking would fail every program that lays out text; the leak is not ours to fix.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig.so\n";
+}
 #endif
