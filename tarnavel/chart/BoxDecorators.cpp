@@ -7,9 +7,9 @@
 #include "tarnavel/chart/FillOverlay.h"
 #include "tarnavel/chart/LegendArea.h"
 #include "tarnavel/chart/MarkedRegion.h"
-#include "tarnavel/chart/ProtectedStep.h"
 #include "tarnavel/chart/SegmentLayer.h"
 #include "tarnavel/chart/UIChart.h"
+#include "tarnavel/platform/NSException.h"
 
 namespace tarnavel {
 

@@ -1,10 +1,10 @@
 #include "tarnavel/chart/BoxDecorators.h"
 #include "tarnavel/chart/ChartBindRecord.h"
 #include "tarnavel/chart/ChartDrawers.h"
-#include "tarnavel/chart/ProtectedStep.h"
 #include "tarnavel/chart/TitleAndPlotArea.h"
 #include "tarnavel/chart/UIChart.h"
 #include "tarnavel/chart/ValueScan.h"
+#include "tarnavel/platform/NSException.h"
 #include "tarnavel/platform/UIGestureRecognizer.h"
 
 namespace tarnavel {

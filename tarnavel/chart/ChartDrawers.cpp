@@ -3,8 +3,8 @@
 #include <array>
 
 #include "tarnavel/chart/BarDrawers.h"
-#include "tarnavel/chart/ProtectedStep.h"
 #include "tarnavel/chart/UIChart.h"
+#include "tarnavel/platform/NSException.h"
 
 namespace tarnavel {
 

@@ -33,12 +33,11 @@ void setControlCarriers(UIView& control, const CellSlot& slot) {
 
 void DataGridBinder::applyAlternatingBackground(UIView& cell, UIView& control, const CellSlot& slot) const {
   if (!slot.isOddRow() || isUnsetColor(grid_.alternatingBackgroundColor)) return;
-  try {
+  // The alternating colour is the one cell step a bind may skip and go on.
+  runProtected([&] {
     cell.setBackgroundColor(grid_.alternatingBackgroundColor);
     control.setBackgroundColor(grid_.alternatingBackgroundColor);
-  } catch (const NSException&) {
-    // The alternating colour is the one cell step a bind may skip and go on.
-  }
+  });
 }
 
 void DataGridBinder::applyCellBorder(UIView& cell, const DataGridColumn& column) const {

@@ -21,11 +21,10 @@ CarriedPosition carriedPosition(const Sender& sender) {
 /// Hands the grid's current delegate, if any, to `call`; a platform exception raised there ends the call.
 template <class Call>
 void tellDelegate(UIDataGrid& grid, Call&& call) {
-  try {
+  // The host's failure ends this handler and nothing else.
+  runProtected([&] {
     if (const auto delegate = grid.delegate()) call(*delegate);
-  } catch (const NSException&) {
-    // The host's failure ends this handler and nothing else.
-  }
+  });
 }
 
 }  // namespace tarnavel

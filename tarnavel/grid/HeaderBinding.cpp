@@ -65,11 +65,10 @@ void DataGridBinder::bindTitleLabel(DataGridColumn& column, std::size_t index,
   if (!label) return;
   label->setFrame(column.frame());
   label->setText(column.Title);
-  try {
+  // The title's background is the one step a bind may skip and go on.
+  runProtected([&] {
     label->setBackgroundColor(colorOrFallback(column.HeaderBackgroundColor, grid_.HeaderBackgroundColor));
-  } catch (const NSException&) {
-    // The title's background is the one step a bind may skip and go on.
-  }
+  });
   label->setTextColor(colorOrFallback(column.HeaderForegroundColor, grid_.HeaderForegroundColor));
   label->setFont(titleFont);
   label->layer()->borderColor =

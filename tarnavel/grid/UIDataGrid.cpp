@@ -21,12 +21,9 @@ void UIDataGrid::baseInit() {
 }
 
 void UIDataGrid::DataBind() {
+  // A failed bind ends quietly; what it built and wrote back so far stays.
   DataGridBinder binder(*this, *binding_);
-  try {
-    binder.bind();
-  } catch (const NSException&) {
-    // A failed bind ends quietly; what it built and wrote back so far stays.
-  }
+  runProtected([&] { binder.bind(); });
 }
 
 }  // namespace tarnavel

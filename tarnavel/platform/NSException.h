@@ -30,6 +30,18 @@ inline constexpr const char* CALayerInvalidGeometry = "CALayerInvalidGeometry";
 
 [[noreturn]] void raiseException(const char* name, std::string reason);
 
+/// Runs `step` as one protected region: an NSException raised inside ends the step silently at that point,
+/// keeping whatever it did before; any other exception passes on to the caller. The controls protect their
+/// binding, drawing and event steps with it.
+template <class Step>
+void runProtected(Step&& step) {
+  try {
+    step();
+  } catch (const NSException&) {
+    // A failed step reports nothing; the caller goes on with its next step.
+  }
+}
+
 /// Returns `index` when it lies in [0, count); raises NSRangeException otherwise.
 std::size_t checkedIndex(long long index, std::size_t count);
 
