@@ -34,7 +34,7 @@ fuzz: deps
 	@cmake --build build-fuzz -j $(JOBS) --target fuzzers
 
 format:
-	@find tarnavel tests examples bench fuzz -name '*.h' -o -name '*.cpp' | xargs clang-format -i
+	@find src tests examples bench fuzz -name '*.h' -o -name '*.cpp' | xargs clang-format -i
 
 clean:
 	@rm -rf build build-asan build-fuzz

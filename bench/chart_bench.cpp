@@ -14,10 +14,10 @@
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartSeries.h"
 #include "tarnavel/chart/UIChart.h"
-#include "tarnavel/platform/CAShapeLayer.h"
-#include "tarnavel/platform/Format.h"
-#include "tarnavel/platform/Renderer.h"
-#include "tarnavel/platform/UILabel.h"
+#include "tarnavel/platform/layers/CAShapeLayer.h"
+#include "tarnavel/platform/foundation/Format.h"
+#include "tarnavel/platform/render/Renderer.h"
+#include "tarnavel/platform/views/UILabel.h"
 
 namespace {
 

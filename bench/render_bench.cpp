@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "tarnavel/platform/Renderer.h"
-#include "tarnavel/platform/TextMeasure.h"
-#include "tarnavel/platform/UIColor.h"
-#include "tarnavel/platform/UIFont.h"
-#include "tarnavel/platform/UILabel.h"
+#include "tarnavel/platform/render/Renderer.h"
+#include "tarnavel/platform/graphics/TextMeasure.h"
+#include "tarnavel/platform/graphics/UIColor.h"
+#include "tarnavel/platform/graphics/UIFont.h"
+#include "tarnavel/platform/views/UILabel.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "tarnavel/platform/NSXMLParser.h"
+#include "tarnavel/platform/foundation/NSXMLParser.h"
 #include "tarnavel/xml/XMLReader.h"
 
 namespace {

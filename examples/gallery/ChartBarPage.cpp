@@ -8,7 +8,7 @@
 #include "GalleryPage.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/MarkedRegion.h"
-#include "tarnavel/platform/UIFont.h"
+#include "tarnavel/platform/graphics/UIFont.h"
 
 namespace {
 

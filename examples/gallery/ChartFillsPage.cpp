@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "GalleryPage.h"
-#include "tarnavel/chart/BoxDecorators.h"
+#include "tarnavel/chart/internal/BoxDecorators.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/UIChart.h"
-#include "tarnavel/platform/UIImage.h"
-#include "tarnavel/platform/UILabel.h"
+#include "tarnavel/platform/graphics/UIImage.h"
+#include "tarnavel/platform/views/UILabel.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include "GalleryPage.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/QnGradientLayer.h"
-#include "tarnavel/platform/UIColor.h"
-#include "tarnavel/platform/UIFont.h"
-#include "tarnavel/platform/UILabel.h"
-#include "tarnavel/platform/UIView.h"
+#include "tarnavel/platform/graphics/UIColor.h"
+#include "tarnavel/platform/graphics/UIFont.h"
+#include "tarnavel/platform/views/UILabel.h"
+#include "tarnavel/platform/views/UIView.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "ChartStyling.h"
 
-#include "tarnavel/platform/Format.h"
-#include "tarnavel/platform/TextMeasure.h"
-#include "tarnavel/platform/UILabel.h"
+#include "tarnavel/platform/foundation/Format.h"
+#include "tarnavel/platform/graphics/TextMeasure.h"
+#include "tarnavel/platform/views/UILabel.h"
 
 namespace gallery {
 

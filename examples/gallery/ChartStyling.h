@@ -9,8 +9,8 @@
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartSeries.h"
 #include "tarnavel/chart/UIChart.h"
-#include "tarnavel/platform/UIColor.h"
-#include "tarnavel/platform/UILabel.h"
+#include "tarnavel/platform/graphics/UIColor.h"
+#include "tarnavel/platform/views/UILabel.h"
 
 namespace gallery {
 

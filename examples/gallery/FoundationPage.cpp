@@ -3,9 +3,9 @@
 #include <string>
 
 #include "GalleryPage.h"
-#include "tarnavel/platform/UIColor.h"
-#include "tarnavel/platform/UIFont.h"
-#include "tarnavel/platform/UILabel.h"
+#include "tarnavel/platform/graphics/UIColor.h"
+#include "tarnavel/platform/graphics/UIFont.h"
+#include "tarnavel/platform/views/UILabel.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <iostream>
 
 #include "GalleryPage.h"
-#include "tarnavel/platform/NSException.h"
-#include "tarnavel/platform/Renderer.h"
-#include "tarnavel/platform/UIColor.h"
-#include "tarnavel/platform/UIImage.h"
+#include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/render/Renderer.h"
+#include "tarnavel/platform/graphics/UIColor.h"
+#include "tarnavel/platform/graphics/UIImage.h"
 
 namespace gallery {
 

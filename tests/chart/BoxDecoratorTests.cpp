@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "tarnavel/chart/BoxDecorators.h"
+#include "tarnavel/chart/internal/BoxDecorators.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartMarkers.h"
@@ -10,7 +10,7 @@
 #include "tarnavel/chart/MarkedRegion.h"
 #include "tarnavel/chart/QnGradientLayer.h"
 #include "tarnavel/chart/UIChart.h"
-#include "tarnavel/platform/TextMeasure.h"
+#include "tarnavel/platform/graphics/TextMeasure.h"
 
 namespace tarnavel {
 namespace {

@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "tarnavel/chart/ChartBindRecord.h"
-#include "tarnavel/platform/UIGestureRecognizer.h"
+#include "tarnavel/chart/internal/ChartBindRecord.h"
+#include "tarnavel/platform/input/UIGestureRecognizer.h"
 
 namespace tarnavel {
 namespace {

@@ -16,10 +16,10 @@
 #include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/chart/MarkedRegion.h"
 #include "tarnavel/chart/QnGradientLayer.h"
-#include "tarnavel/platform/NSException.h"
-#include "tarnavel/platform/TextMeasure.h"
-#include "tarnavel/platform/UIImage.h"
-#include "tarnavel/platform/UserInput.h"
+#include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/graphics/TextMeasure.h"
+#include "tarnavel/platform/graphics/UIImage.h"
+#include "tarnavel/platform/input/UserInput.h"
 
 namespace tarnavel {
 namespace {

@@ -3,10 +3,10 @@
 #include <string>
 #include <typeinfo>
 
-#include "tarnavel/platform/CALayer.h"
-#include "tarnavel/platform/Format.h"
-#include "tarnavel/platform/UILabel.h"
-#include "tarnavel/platform/UIView.h"
+#include "tarnavel/platform/layers/CALayer.h"
+#include "tarnavel/platform/foundation/Format.h"
+#include "tarnavel/platform/views/UILabel.h"
+#include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel::testing {
 

@@ -3,11 +3,11 @@
 
 #include <cstdlib>
 
-#include "tarnavel/chart/BoxDecorators.h"
+#include "tarnavel/chart/internal/BoxDecorators.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/UIChart.h"
-#include "tarnavel/platform/Renderer.h"
+#include "tarnavel/platform/render/Renderer.h"
 
 namespace tarnavel {
 namespace {

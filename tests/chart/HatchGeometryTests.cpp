@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "tarnavel/chart/HatchGeometry.h"
+#include "tarnavel/chart/internal/HatchGeometry.h"
 
 namespace tarnavel {
 namespace {

@@ -9,10 +9,10 @@
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartSeries.h"
-#include "tarnavel/chart/PlotFrame.h"
+#include "tarnavel/chart/internal/PlotFrame.h"
 #include "tarnavel/chart/UIChart.h"
-#include "tarnavel/platform/CAShapeLayer.h"
-#include "tarnavel/platform/TextMeasure.h"
+#include "tarnavel/platform/layers/CAShapeLayer.h"
+#include "tarnavel/platform/graphics/TextMeasure.h"
 
 namespace tarnavel {
 

@@ -4,7 +4,7 @@
 
 #include "PlotFixture.h"
 #include "tarnavel/chart/MarkedRegion.h"
-#include "tarnavel/platform/NSException.h"
+#include "tarnavel/platform/foundation/NSException.h"
 
 namespace tarnavel {
 namespace {

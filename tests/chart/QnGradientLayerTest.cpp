@@ -8,9 +8,9 @@
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/chart/QnGradientLayer.h"
-#include "tarnavel/chart/StyledBox.h"
-#include "tarnavel/platform/RecordingContext.h"
-#include "tarnavel/platform/Renderer.h"
+#include "tarnavel/chart/internal/StyledBox.h"
+#include "tarnavel/platform/render/RecordingContext.h"
+#include "tarnavel/platform/render/Renderer.h"
 
 namespace tarnavel {
 namespace {

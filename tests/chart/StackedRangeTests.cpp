@@ -1,6 +1,6 @@
 #include "PlotFixture.h"
 #include "tarnavel/chart/ChartMarkers.h"
-#include "tarnavel/platform/NSException.h"
+#include "tarnavel/platform/foundation/NSException.h"
 
 namespace tarnavel {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "tarnavel/chart/ValueScale.h"
+#include "tarnavel/chart/internal/ValueScale.h"
 
 namespace tarnavel {
 namespace {

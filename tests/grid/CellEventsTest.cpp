@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GridTestSupport.h"
-#include "tarnavel/platform/UserInput.h"
+#include "tarnavel/platform/input/UserInput.h"
 
 namespace tarnavel {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tarnavel/grid/UIDataGrid.h"
-#include "tarnavel/platform/TextMeasure.h"
+#include "tarnavel/platform/graphics/TextMeasure.h"
 
 namespace tarnavel::testing {
 

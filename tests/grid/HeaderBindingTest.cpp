@@ -3,9 +3,9 @@
 #include <stdexcept>
 
 #include "GridTestSupport.h"
-#include "tarnavel/platform/NSException.h"
-#include "tarnavel/platform/UIImage.h"
-#include "tarnavel/platform/UserInput.h"
+#include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/graphics/UIImage.h"
+#include "tarnavel/platform/input/UserInput.h"
 
 namespace tarnavel {
 namespace {

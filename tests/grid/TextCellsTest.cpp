@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GridTestSupport.h"
-#include "tarnavel/platform/UIImage.h"
+#include "tarnavel/platform/graphics/UIImage.h"
 
 namespace tarnavel {
 namespace {

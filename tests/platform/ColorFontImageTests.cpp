@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "tarnavel/platform/TextMeasure.h"
-#include "tarnavel/platform/UIColor.h"
-#include "tarnavel/platform/UIFont.h"
-#include "tarnavel/platform/UIImage.h"
+#include "tarnavel/platform/graphics/TextMeasure.h"
+#include "tarnavel/platform/graphics/UIColor.h"
+#include "tarnavel/platform/graphics/UIFont.h"
+#include "tarnavel/platform/graphics/UIImage.h"
 
 namespace tarnavel {
 namespace {

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "tarnavel/platform/RecordingContext.h"
-#include "tarnavel/platform/UIButton.h"
-#include "tarnavel/platform/UIDatePicker.h"
-#include "tarnavel/platform/UIPickerView.h"
-#include "tarnavel/platform/UISlider.h"
-#include "tarnavel/platform/UISwitch.h"
-#include "tarnavel/platform/UITextField.h"
-#include "tarnavel/platform/UITextView.h"
+#include "tarnavel/platform/render/RecordingContext.h"
+#include "tarnavel/platform/controls/UIButton.h"
+#include "tarnavel/platform/controls/UIDatePicker.h"
+#include "tarnavel/platform/controls/UIPickerView.h"
+#include "tarnavel/platform/controls/UISlider.h"
+#include "tarnavel/platform/controls/UISwitch.h"
+#include "tarnavel/platform/controls/UITextField.h"
+#include "tarnavel/platform/controls/UITextView.h"
 
 namespace tarnavel {
 namespace {

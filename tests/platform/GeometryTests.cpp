@@ -4,9 +4,9 @@
 #include <limits>
 #include <numbers>
 
-#include "tarnavel/platform/CALayer.h"
-#include "tarnavel/platform/NSException.h"
-#include "tarnavel/platform/UIView.h"
+#include "tarnavel/platform/layers/CALayer.h"
+#include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {
 namespace {

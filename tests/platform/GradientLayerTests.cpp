@@ -3,8 +3,8 @@
 #include <cmath>
 #include <optional>
 
-#include "tarnavel/platform/CAGradientLayer.h"
-#include "tarnavel/platform/RecordingContext.h"
+#include "tarnavel/platform/layers/CAGradientLayer.h"
+#include "tarnavel/platform/render/RecordingContext.h"
 
 namespace tarnavel {
 namespace {

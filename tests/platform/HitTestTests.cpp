@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "tarnavel/platform/UIGestureRecognizer.h"
-#include "tarnavel/platform/UILabel.h"
-#include "tarnavel/platform/UIScrollView.h"
-#include "tarnavel/platform/UserInput.h"
+#include "tarnavel/platform/input/UIGestureRecognizer.h"
+#include "tarnavel/platform/views/UILabel.h"
+#include "tarnavel/platform/views/UIScrollView.h"
+#include "tarnavel/platform/input/UserInput.h"
 
 namespace tarnavel {
 namespace {

@@ -1,5 +1,5 @@
 // Trimming by the whitespace-and-newline set, on UTF-8 text that may be malformed.
-#include "tarnavel/platform/NSCharacterSet.h"
+#include "tarnavel/platform/foundation/NSCharacterSet.h"
 
 #include <gtest/gtest.h>
 

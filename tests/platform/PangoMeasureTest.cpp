@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "tarnavel/platform/FontResolution.h"
-#include "tarnavel/platform/TextMeasure.h"
-#include "tarnavel/platform/UIFont.h"
+#include "tarnavel/platform/internal/FontResolution.h"
+#include "tarnavel/platform/graphics/TextMeasure.h"
+#include "tarnavel/platform/graphics/UIFont.h"
 
 namespace tarnavel {
 namespace {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "RenderingTestSupport.h"
-#include "tarnavel/platform/RecordingContext.h"
-#include "tarnavel/platform/UILabel.h"
+#include "tarnavel/platform/render/RecordingContext.h"
+#include "tarnavel/platform/views/UILabel.h"
 
 namespace tarnavel {
 namespace {

@@ -6,8 +6,8 @@
 #include <limits>
 
 #include "RenderingTestSupport.h"
-#include "tarnavel/platform/NSException.h"
-#include "tarnavel/platform/UILabel.h"
+#include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/views/UILabel.h"
 
 namespace tarnavel {
 namespace {

@@ -4,9 +4,9 @@
 #include <numbers>
 
 #include "RenderingTestSupport.h"
-#include "tarnavel/platform/CAShapeLayer.h"
-#include "tarnavel/platform/UIImageView.h"
-#include "tarnavel/platform/UILabel.h"
+#include "tarnavel/platform/layers/CAShapeLayer.h"
+#include "tarnavel/platform/views/UIImageView.h"
+#include "tarnavel/platform/views/UILabel.h"
 
 namespace tarnavel {
 namespace {

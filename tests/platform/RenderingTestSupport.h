@@ -9,12 +9,12 @@
 #include <memory>
 #include <utility>
 
-#include "tarnavel/platform/CALayer.h"
-#include "tarnavel/platform/CGContext.h"
-#include "tarnavel/platform/Renderer.h"
-#include "tarnavel/platform/UIColor.h"
-#include "tarnavel/platform/UIImage.h"
-#include "tarnavel/platform/UIView.h"
+#include "tarnavel/platform/layers/CALayer.h"
+#include "tarnavel/platform/render/CGContext.h"
+#include "tarnavel/platform/render/Renderer.h"
+#include "tarnavel/platform/graphics/UIColor.h"
+#include "tarnavel/platform/graphics/UIImage.h"
+#include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel::testing {
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "tarnavel/platform/CAShapeLayer.h"
-#include "tarnavel/platform/PathTrim.h"
-#include "tarnavel/platform/RecordingContext.h"
+#include "tarnavel/platform/layers/CAShapeLayer.h"
+#include "tarnavel/platform/geometry/PathTrim.h"
+#include "tarnavel/platform/render/RecordingContext.h"
 
 namespace tarnavel {
 namespace {

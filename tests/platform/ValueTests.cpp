@@ -3,9 +3,9 @@
 #include <clocale>
 #include <limits>
 
-#include "tarnavel/platform/Format.h"
-#include "tarnavel/platform/NSException.h"
-#include "tarnavel/platform/Value.h"
+#include "tarnavel/platform/foundation/Format.h"
+#include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/foundation/Value.h"
 
 namespace tarnavel {
 namespace {

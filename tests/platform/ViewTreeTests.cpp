@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "tarnavel/platform/CALayer.h"
-#include "tarnavel/platform/UIGestureRecognizer.h"
-#include "tarnavel/platform/UIImageView.h"
-#include "tarnavel/platform/UILabel.h"
-#include "tarnavel/platform/UIScrollView.h"
-#include "tarnavel/platform/UIView.h"
+#include "tarnavel/platform/layers/CALayer.h"
+#include "tarnavel/platform/input/UIGestureRecognizer.h"
+#include "tarnavel/platform/views/UIImageView.h"
+#include "tarnavel/platform/views/UILabel.h"
+#include "tarnavel/platform/views/UIScrollView.h"
+#include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "tarnavel/platform/Value.h"
+#include "tarnavel/platform/foundation/Value.h"
 
 namespace tarnavel {
 

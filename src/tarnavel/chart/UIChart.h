@@ -1,0 +1,106 @@
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+#include "tarnavel/chart/ChartDelegate.h"
+#include "tarnavel/chart/ChartStyle.h"
+#include "tarnavel/chart/LegendArea.h"
+#include "tarnavel/platform/views/UILabel.h"
+#include "tarnavel/platform/views/UIView.h"
+
+namespace tarnavel {
+
+class ChartBindRecord;
+class ChartSeries;
+class UITapGestureRecognizer;
+class legend;
+class markedRegion;
+
+/// The chart control. The host sets its properties, fills `series` (and optionally `legends` and
+/// `markedRegions`), sets the delegate and binds; binding builds the chart as views and layers under this
+/// view. Some properties are written back by a bind so that the next one starts from them.
+class UIChart : public UIView, public ChartStyle, public ChartDelegate {
+ public:
+  /// initWithFrame:
+  explicit UIChart(CGRect frame = CGRectZero);
+  /// initWithCoder:
+  explicit UIChart(const NSCoder& coder);
+  ~UIChart() override;
+
+  /// `ChartType`: which drawer a bind runs.
+  NSUInteger chartType = 0;
+  /// `ChartOrientation`: direction of the value axis.
+  NSUInteger orientation = 0;
+  /// Made with frame (0, 0, 222, 22); a bind sizes it to its text while it still has exactly that frame.
+  std::shared_ptr<UILabel> chartTitle;
+  /// A bind gives it a default frame while its frame is empty.
+  std::shared_ptr<UIView> plotArea;
+  std::vector<std::shared_ptr<markedRegion>> markedRegions;
+  /// Value-axis title: placed only when its text is not "" and its frame is empty.
+  std::shared_ptr<UILabel> yAxisTitleLabel;
+  /// Degrees.
+  CGFloat yAxisTitleLabelRotationAngle = 0;
+  /// `ChartVerticalLocation`.
+  NSUInteger yAxisTitleVerticalLocation = 0;
+  std::shared_ptr<UIColor> yAxisLabelsTextColor;
+  std::shared_ptr<UIFont> yAxisLabelsFont;
+  bool yAxisLabelsHidden = false;
+  bool yAxisLinesHidden = false;
+  /// Value steps per labelled tick.
+  int yAxisScaleUnitsCount = 0;
+  /// Category-axis title, placed like the value-axis title.
+  std::shared_ptr<UILabel> xAxisTitleLabel;
+  /// Degrees.
+  CGFloat xAxisTitleLabelRotationAngle = 0;
+  /// `ChartHorizontalLocation`.
+  NSUInteger xAxisTitleHorizontalLocation = 0;
+  CGFloat xAxisTitleXshift = 0;
+  CGFloat xAxisTitleYshift = 0;
+  std::shared_ptr<UIColor> xAxisLabelsTextColor;
+  std::shared_ptr<UIFont> xAxisLabelsFont;
+  bool xAxisLabelsHidden = false;
+  bool xAxisLinesHidden = false;
+  /// An item whose category label has no text is labelled with its 1-based index.
+  bool xAxisLabelsShowDefaultOrderNumbers = false;
+  std::shared_ptr<legendArea> legendZone;
+  /// `ChartHorizontalLocation` of the legend zone.
+  NSUInteger legendZoneHorizontalLocation = 0;
+  /// `ChartVerticalLocation` of the legend zone.
+  NSUInteger legendZoneVerticalLocation = 0;
+  /// `ChartLegendsInterposition`: entries in a column or a row.
+  NSUInteger legendsInterpositions = 0;
+  /// The legend entries, in display order.
+  std::vector<std::shared_ptr<legend>> legends;
+  /// The data; series 0 gives the item count.
+  std::vector<std::shared_ptr<ChartSeries>> series;
+  /// Lower end of the value axis; a bind computes it and writes it back.
+  CGFloat minValue = 0;
+  /// Upper end of the value axis; `kChartUnsetMaxValue` (or any negative value) asks a bind to compute it.
+  CGFloat maxValue = 0;
+  /// Share of a category slot the bars or cylinders take; outside [0, 1] it is written back as 0.5.
+  CGFloat itemBreadth = 0;
+
+  /// Builds the chart from its properties, as views and layers under this view: clears what the previous
+  /// bind built, fills the background, places the title and the plot area, scans the values for the value
+  /// range, runs the drawer of `chartType`, adds the plot area and installs the chart's tap recognizer. An
+  /// NSException on the way ends the bind silently, keeping the steps already done.
+  void DataBind();
+  /// The tap recognizer's action: sends `chartTapped` to the delegate, when there is one.
+  void tappedChart(UITapGestureRecognizer& recognizer);
+
+  /// The delegate, held weakly and read and written atomically: null once the host released it.
+  std::shared_ptr<ChartDelegate> delegate() const { return delegate_.load().lock(); }
+  void setDelegate(std::weak_ptr<ChartDelegate> delegate) { delegate_.store(std::move(delegate)); }
+
+ private:
+  friend ChartBindRecord& bindRecordOf(UIChart& chart);
+
+  void baseInit();
+
+  std::atomic<std::weak_ptr<ChartDelegate>> delegate_;
+  std::unique_ptr<ChartBindRecord> bindRecord_;
+};
+
+}  // namespace tarnavel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cmath>
+#include <memory>
+
+#include "tarnavel/chart/ChartItem.h"
+#include "tarnavel/platform/foundation/NSException.h"
+
+namespace tarnavel {
+
+/// The object in a list entry of the chart's model (a series, an item, a region, a legend). A null entry
+/// raises NSInvalidArgumentException, as an entry of the wrong class does in the toolkit, so that it ends the
+/// step reading it.
+template <class T>
+T& elementOf(const std::shared_ptr<T>& entry) {
+  if (!entry) raiseException(NSInvalidArgumentException, "a chart list holds a null entry");
+  return *entry;
+}
+
+/// An item's value as the chart reads it: a value that is not finite counts as 0, so that it cannot carry
+/// NaN into the value range or any frame.
+inline CGFloat itemValueOf(const ChartItem& item) {
+  return std::isfinite(item.value) ? item.value : 0.0;
+}
+
+}  // namespace tarnavel

@@ -1,0 +1,18 @@
+#include "tarnavel/chart/internal/SegmentLayer.h"
+
+namespace tarnavel {
+
+std::shared_ptr<CAShapeLayer> makeSegmentLayer(CGPoint from, CGPoint to, CGFloat lineWidth,
+                                               const std::shared_ptr<UIColor>& color) {
+  auto line = CAShapeLayer::layer();
+  line->lineWidth = lineWidth;
+  line->lineCap = kCALineCapButt;
+  line->strokeColor = color ? color->CGColor() : nullptr;
+  const CGMutablePathRef path = CGPathCreateMutable();
+  CGPathMoveToPoint(path, nullptr, from.x, from.y);
+  CGPathAddLineToPoint(path, nullptr, to.x, to.y);
+  line->path = path;
+  return line;
+}
+
+}  // namespace tarnavel

@@ -1,0 +1,203 @@
+#include "tarnavel/grid/internal/CellTemplateCopy.h"
+
+namespace tarnavel {
+
+namespace {
+
+// Runs of settings that stand together, in this order, in every list.
+
+void copyContentScaling(const UIView& from, UIView& to) {
+  to.setClipsToBounds(from.clipsToBounds());
+  to.contentMode = from.contentMode;
+  to.contentScaleFactor = from.contentScaleFactor;
+}
+
+void copyTintAndTransform(const UIView& from, UIView& to) {
+  to.tintAdjustmentMode = from.tintAdjustmentMode;
+  to.tintColor = from.tintColor;
+  to.setTransform(from.transform());
+  to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
+}
+
+}  // namespace
+
+void copyCellTemplate(const UILabel& from, UILabel& to) {
+  to.adjustsFontSizeToFitWidth = from.adjustsFontSizeToFitWidth;
+  to.setAlpha(from.alpha());
+  to.autoresizesSubviews = from.autoresizesSubviews;
+  to.autoresizingMask = from.autoresizingMask;
+  to.baselineAdjustment = from.baselineAdjustment;
+  to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
+  copyContentScaling(from, to);
+  to.enabled = from.enabled;
+  to.exclusiveTouch = from.exclusiveTouch;
+  to.setHidden(from.isHidden());
+  to.highlighted = from.highlighted;
+  to.highlightedTextColor = from.highlightedTextColor;
+  to.isAccessibilityElement = from.isAccessibilityElement;
+  to.lineBreakMode = from.lineBreakMode;
+  to.minimumScaleFactor = from.minimumScaleFactor;
+  to.motionEffects = from.motionEffects;
+  to.multipleTouchEnabled = from.multipleTouchEnabled;
+  to.numberOfLines = from.numberOfLines;
+  to.opaque = from.opaque;
+  to.preferredMaxLayoutWidth = from.preferredMaxLayoutWidth;
+  to.restorationIdentifier = from.restorationIdentifier;
+  to.shadowColor = from.shadowColor;
+  to.shadowOffset = from.shadowOffset;
+  to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
+  to.tag = from.tag;
+  to.textAlignment = from.textAlignment;
+  copyTintAndTransform(from, to);
+  to.userInteractionEnabled = from.userInteractionEnabled;
+}
+
+void copyCellTemplate(const UIImageView& from, UIImageView& to) {
+  to.animationDuration = from.animationDuration;
+  to.animationImages = from.animationImages;
+  to.animationRepeatCount = from.animationRepeatCount;
+  to.autoresizesSubviews = from.autoresizesSubviews;
+  to.autoresizingMask = from.autoresizingMask;
+  to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
+  copyContentScaling(from, to);
+  to.exclusiveTouch = from.exclusiveTouch;
+  to.setHidden(from.isHidden());
+  to.highlighted = from.highlighted;
+  to.highlightedAnimationImages = from.highlightedAnimationImages;
+  to.highlightedImage = from.highlightedImage;
+  to.isAccessibilityElement = from.isAccessibilityElement;
+  to.motionEffects = from.motionEffects;
+  to.multipleTouchEnabled = from.multipleTouchEnabled;
+  to.opaque = from.opaque;
+  to.restorationIdentifier = from.restorationIdentifier;
+  to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
+  to.tag = from.tag;
+  copyTintAndTransform(from, to);
+  to.userInteractionEnabled = from.userInteractionEnabled;
+}
+
+void copyCellTemplate(const UIButton& from, UIButton& to) {
+  to.adjustsImageWhenDisabled = from.adjustsImageWhenDisabled;
+  to.adjustsImageWhenHighlighted = from.adjustsImageWhenHighlighted;
+  to.autoresizesSubviews = from.autoresizesSubviews;
+  to.autoresizingMask = from.autoresizingMask;
+  to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
+  copyContentScaling(from, to);
+  to.exclusiveTouch = from.exclusiveTouch;
+  to.setHidden(from.isHidden());
+  to.highlighted = from.highlighted;
+  to.imageEdgeInsets = from.imageEdgeInsets;
+  to.isAccessibilityElement = from.isAccessibilityElement;
+  to.motionEffects = from.motionEffects;
+  to.multipleTouchEnabled = from.multipleTouchEnabled;
+  to.opaque = from.opaque;
+  to.restorationIdentifier = from.restorationIdentifier;
+  to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
+  to.tag = from.tag;
+  copyTintAndTransform(from, to);
+  to.userInteractionEnabled = from.userInteractionEnabled;
+}
+
+void copyCellTemplate(const UITextField& from, UITextField& to) {
+  to.adjustsFontSizeToFitWidth = from.adjustsFontSizeToFitWidth;
+  to.allowsEditingTextAttributes = from.allowsEditingTextAttributes;
+  to.attributedPlaceholder = from.attributedPlaceholder;
+  to.autocorrectionType = from.autocorrectionType;
+  to.autoresizesSubviews = from.autoresizesSubviews;
+  to.autoresizingMask = from.autoresizingMask;
+  to.background = from.background;
+  to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
+  to.clearsOnBeginEditing = from.clearsOnBeginEditing;
+  to.clearsOnInsertion = from.clearsOnInsertion;
+  copyContentScaling(from, to);
+  to.disabledBackground = from.disabledBackground;
+  to.enabled = from.enabled;
+  to.enablesReturnKeyAutomatically = from.enablesReturnKeyAutomatically;
+  to.exclusiveTouch = from.exclusiveTouch;
+  to.setHidden(from.isHidden());
+  to.highlighted = from.highlighted;
+  to.inputAccessoryView = from.inputAccessoryView;
+  to.inputDelegate = from.inputDelegate;
+  to.inputView = from.inputView;
+  to.isAccessibilityElement = from.isAccessibilityElement;
+  to.keyboardAppearance = from.keyboardAppearance;
+  to.leftView = from.leftView;
+  to.leftViewMode = from.leftViewMode;
+  to.markedTextStyle = from.markedTextStyle;
+  to.minimumFontSize = from.minimumFontSize;
+  to.motionEffects = from.motionEffects;
+  to.multipleTouchEnabled = from.multipleTouchEnabled;
+  to.opaque = from.opaque;
+  to.restorationIdentifier = from.restorationIdentifier;
+  to.rightView = from.rightView;
+  to.rightViewMode = from.rightViewMode;
+  to.secureTextEntry = from.secureTextEntry;
+  to.selected = from.selected;
+  to.selectedTextRange = from.selectedTextRange;
+  to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
+  to.spellCheckingType = from.spellCheckingType;
+  to.tag = from.tag;
+  copyTintAndTransform(from, to);
+  to.typingAttributes = from.typingAttributes;
+  to.userInteractionEnabled = from.userInteractionEnabled;
+}
+
+void copyCellTemplate(const UITextView& from, UITextView& to) {
+  to.alwaysBounceHorizontal = from.alwaysBounceHorizontal;
+  to.alwaysBounceVertical = from.alwaysBounceVertical;
+  to.allowsEditingTextAttributes = from.allowsEditingTextAttributes;
+  to.autocorrectionType = from.autocorrectionType;
+  to.autoresizesSubviews = from.autoresizesSubviews;
+  to.autoresizingMask = from.autoresizingMask;
+  to.bounces = from.bounces;
+  to.bouncesZoom = from.bouncesZoom;
+  to.canCancelContentTouches = from.canCancelContentTouches;
+  to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
+  to.clearsOnInsertion = from.clearsOnInsertion;
+  copyContentScaling(from, to);
+  to.contentInset = from.contentInset;
+  to.setContentOffset(from.contentOffset());
+  to.contentSize = from.contentSize;
+  to.dataDetectorTypes = from.dataDetectorTypes;
+  to.decelerationRate = from.decelerationRate;
+  to.delaysContentTouches = from.delaysContentTouches;
+  to.directionalLockEnabled = from.directionalLockEnabled;
+  to.editable = from.editable;
+  to.enablesReturnKeyAutomatically = from.enablesReturnKeyAutomatically;
+  to.exclusiveTouch = from.exclusiveTouch;
+  to.setHidden(from.isHidden());
+  to.inputAccessoryView = from.inputAccessoryView;
+  to.inputDelegate = from.inputDelegate;
+  to.inputView = from.inputView;
+  to.isAccessibilityElement = from.isAccessibilityElement;
+  to.indicatorStyle = from.indicatorStyle;
+  to.keyboardAppearance = from.keyboardAppearance;
+  to.keyboardDismissMode = from.keyboardDismissMode;
+  to.linkTextAttributes = from.linkTextAttributes;
+  to.markedTextStyle = from.markedTextStyle;
+  to.motionEffects = from.motionEffects;
+  to.multipleTouchEnabled = from.multipleTouchEnabled;
+  to.maximumZoomScale = from.maximumZoomScale;
+  to.minimumZoomScale = from.minimumZoomScale;
+  to.opaque = from.opaque;
+  to.restorationIdentifier = from.restorationIdentifier;
+  to.pagingEnabled = from.pagingEnabled;
+  to.scrollEnabled = from.scrollEnabled;
+  to.secureTextEntry = from.secureTextEntry;
+  to.selectedTextRange = from.selectedTextRange;
+  to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
+  to.spellCheckingType = from.spellCheckingType;
+  to.scrollIndicatorInsets = from.scrollIndicatorInsets;
+  to.scrollsToTop = from.scrollsToTop;
+  to.selectable = from.selectable;
+  to.showsHorizontalScrollIndicator = from.showsHorizontalScrollIndicator;
+  to.showsVerticalScrollIndicator = from.showsVerticalScrollIndicator;
+  to.tag = from.tag;
+  copyTintAndTransform(from, to);
+  to.typingAttributes = from.typingAttributes;
+  to.textContainerInset = from.textContainerInset;
+  to.userInteractionEnabled = from.userInteractionEnabled;
+  to.zoomScale = from.zoomScale;
+}
+
+}  // namespace tarnavel

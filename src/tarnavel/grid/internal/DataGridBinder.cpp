@@ -1,0 +1,82 @@
+#include "tarnavel/grid/internal/DataGridBinder.h"
+
+#include <algorithm>
+
+#include "tarnavel/grid/internal/GridMarkerTests.h"
+
+namespace tarnavel {
+
+namespace {
+
+// The scroll view's content reaches this far below the last row.
+constexpr CGFloat kContentBottomMargin = 10.0;
+
+}  // namespace
+
+DataGridBinder::DataGridBinder(UIDataGrid& grid, DataGridBindingState& state)
+    : grid_(grid), state_(state), self_(std::static_pointer_cast<UIDataGrid>(grid.shared_from_this())) {}
+
+void DataGridBinder::bind() {
+  grid_.removeAllSubviews();
+  state_.header = std::make_shared<UIView>(CGRectMake(0, 0, grid_.frame().size.width, grid_.HeaderHeight));
+  state_.RowsCount = grid_.DataSource.count();
+  bindHeader();
+  if (state_.RowsCount == 0) return;  // no records: the grid shows nothing
+  makeScrollArea();
+  resetCellLists();
+  const CGFloat contentWidth = bindRows();
+  handOverCells();
+  fitContent(contentWidth);
+  grid_.addSubview(state_.scroll);
+}
+
+void DataGridBinder::makeScrollArea() {
+  const CGSize size = grid_.frame().size;
+  if (grid_.HeaderScrollHide) {
+    state_.scroll = std::make_shared<UIScrollView>(CGRectMake(0, 0, size.width, size.height));
+    state_.scroll->addSubview(state_.header);
+  } else {
+    state_.scroll = std::make_shared<UIScrollView>(
+        CGRectMake(0, grid_.HeaderHeight, size.width, size.height - grid_.HeaderHeight));
+    grid_.addSubview(state_.header);
+  }
+  state_.scroll->setDelegate(self_);
+}
+
+void DataGridBinder::resetCellLists() {
+  state_.ColumnsCount = grid_.Columns.size();
+  const std::size_t listed = std::min(state_.ColumnsCount, DataGridBindingState::kMaxColumns);
+  for (std::size_t k = 0; k < listed; ++k)
+    state_.arrCells[k] = std::make_shared<DataGridCellList>();
+}
+
+void DataGridBinder::handOverCells() {
+  const std::size_t listed = std::min(state_.ColumnsCount, DataGridBindingState::kMaxColumns);
+  for (std::size_t c = 0; c < listed; ++c) {
+    if (const auto& column = grid_.Columns[c]) column->Cells = state_.arrCells[c];
+  }
+}
+
+void DataGridBinder::fitContent(CGFloat contentWidth) {
+  const CGRect frame = grid_.frame();
+  const CGFloat width = std::max(contentWidth, frame.size.width);
+  const CGFloat rowPitch = grid_.RowHeight + grid_.rowBorderHeight;
+  CGFloat height = static_cast<CGFloat>(state_.RowsCount) * rowPitch + kContentBottomMargin;
+  if (grid_.HeaderScrollHide) height += grid_.HeaderHeight;
+  state_.scroll->contentSize = CGSizeMake(width, height);
+  grid_.setFrame(CGRectMake(frame.origin.x, frame.origin.y, width, frame.size.height));
+}
+
+std::optional<std::string> fieldText(const Value& value) {
+  if (value.isNull()) return std::nullopt;
+  if (value.isString()) return value.string();
+  return value.description();
+}
+
+std::shared_ptr<UIView> DataGridBinder::makeStrip(CGRect frame, const std::shared_ptr<UIColor>& color) {
+  auto strip = std::make_shared<UIView>(frame);
+  if (!isUnsetColor(color)) strip->setBackgroundColor(color);
+  return strip;
+}
+
+}  // namespace tarnavel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "tarnavel/platform/controls/UIControl.h"
+
+namespace tarnavel {
+
+/// A horizontal slider over [minimumValue, maximumValue]. The value is always kept within the bounds;
+/// setting a bound or the value from code sends nothing.
+class UISlider : public UIControl {
+ public:
+  /// The size of a slider made without a frame.
+  static constexpr CGSize kNaturalSize{118, 31};
+
+  UISlider() : UISlider(CGRect{{0, 0}, kNaturalSize}) {}
+  explicit UISlider(CGRect frame);
+  explicit UISlider(const NSCoder& coder);
+
+  float minimumValue() const { return minimumValue_; }
+  /// Raises the maximum to the new minimum when it was below it.
+  void setMinimumValue(float minimum);
+  float maximumValue() const { return maximumValue_; }
+  /// Lowers the minimum to the new maximum when it was above it.
+  void setMaximumValue(float maximum);
+  float value() const { return value_; }
+  /// Limited to the bounds; a value that is not a number becomes the minimum.
+  void setValue(float value);
+
+  void drawContent(CGContext& context) const override;
+
+ private:
+  void limitValue();
+
+  float minimumValue_ = 0;
+  float maximumValue_ = 1;
+  float value_ = 0;
+};
+
+}  // namespace tarnavel

@@ -1,0 +1,86 @@
+#include "tarnavel/platform/controls/UITextField.h"
+
+#include <algorithm>
+
+#include "tarnavel/platform/geometry/CGPath.h"
+
+namespace tarnavel {
+
+namespace {
+
+constexpr CGFloat kDefaultFontSize = 17;
+constexpr CGFloat kTextInset = 3;
+constexpr CGFloat kRoundedTextInset = 7;
+constexpr CGFloat kRoundedCorner = 5;
+
+std::size_t codePointLength(unsigned char lead) {
+  if (lead >= 0xF0) return 4;
+  if (lead >= 0xE0) return 3;
+  if (lead >= 0xC0) return 2;
+  return 1;
+}
+
+void strokeFieldBorder(CGContext& context, CGRect box, NSInteger borderStyle) {
+  if (borderStyle < 1 || borderStyle > 3) return;
+  CGPath path;
+  const CGRect inner =
+      CGRectMake(box.origin.x + 0.5, box.origin.y + 0.5, box.size.width - 1, box.size.height - 1);
+  if (borderStyle == 3) {
+    path.addRoundedRect(inner, kRoundedCorner);
+  } else {
+    path.addRect(inner);
+  }
+  CGStrokeStyle style;
+  style.color = (borderStyle == 1 ? UIColor::darkGrayColor() : UIColor::grayColor())->CGColor();
+  context.strokePath(path, style);
+}
+
+}  // namespace
+
+UITextField::UITextField(CGRect frame) : UIControl(frame) {}
+
+UITextField::UITextField(const NSCoder& coder) : UIControl(coder) {}
+
+bool UITextField::beginEditing() {
+  if (!enabled || !userInteractionEnabled) return false;
+  if (editing_) return true;
+  editing_ = true;
+  if (clearsOnBeginEditing) text.clear();
+  sendActionsForControlEvents(UIControlEventEditingDidBegin);
+  return true;
+}
+
+void UITextField::typeText(std::string_view typed) {
+  if (!beginEditing()) return;
+  for (std::size_t i = 0; i < typed.size();) {
+    const std::size_t length =
+        std::min(codePointLength(static_cast<unsigned char>(typed[i])), typed.size() - i);
+    text.append(typed.substr(i, length));
+    i += length;
+    sendActionsForControlEvents(UIControlEventEditingChanged);
+  }
+}
+
+void UITextField::endEditing() {
+  if (!editing_) return;
+  editing_ = false;
+  sendActionsForControlEvents(UIControlEventEditingDidEnd);
+}
+
+void UITextField::drawContent(CGContext& context) const {
+  const CGRect box = bounds();
+  strokeFieldBorder(context, box, borderStyle);
+  const bool showsPlaceholder = text.empty();
+  if (showsPlaceholder && (!placeholder || placeholder->empty())) return;
+  CGTextRun run;
+  run.text = showsPlaceholder ? *placeholder : text;
+  run.font = font ? font : UIFont::systemFontOfSize(kDefaultFontSize);
+  run.color = showsPlaceholder ? UIColor::lightGrayColor()->CGColor()
+                               : (textColor ? textColor : UIColor::blackColor())->CGColor();
+  const CGFloat inset = borderStyle == 3 ? kRoundedTextInset : kTextInset;
+  run.rect = CGRectMake(box.origin.x + inset, box.origin.y, box.size.width - 2 * inset, box.size.height);
+  run.alignment = textAlignment;
+  context.drawText(run);
+}
+
+}  // namespace tarnavel

@@ -1,0 +1,388 @@
+#include "tarnavel/platform/foundation/Value.h"
+
+#include <unicode/unistr.h>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "tarnavel/platform/foundation/NSException.h"
+
+namespace tarnavel {
+
+namespace {
+
+bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+std::string_view skipSpaces(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size() && isSpace(s[i]))
+    ++i;
+  return s.substr(i);
+}
+
+// The leading decimal number of `s` ([sign] digits [. digits] [exponent]), as the toolkit's readers take it.
+std::string_view leadingDecimal(std::string_view s) {
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  const std::size_t intStart = i;
+  while (i < s.size() && isDigit(s[i]))
+    ++i;
+  bool digits = i > intStart;
+  if (i < s.size() && s[i] == '.') {
+    std::size_t fracStart = ++i;
+    while (i < s.size() && isDigit(s[i]))
+      ++i;
+    digits = digits || i > fracStart;
+  }
+  if (!digits) return {};
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    const std::size_t expStart = j;
+    while (j < s.size() && isDigit(s[j]))
+      ++j;
+    if (j > expStart) i = j;
+  }
+  return s.substr(0, i);
+}
+
+double parseDouble(std::string_view text) {
+  std::string_view number = leadingDecimal(skipSpaces(text));
+  if (number.empty()) return 0;
+  const bool negative = number.front() == '-';
+  if (number.front() == '+' || number.front() == '-') number.remove_prefix(1);
+  double value = 0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    // An exponent past the double range: the reader answers an infinity (or 0 for a tiny number).
+    value = number.find_first_of("eE") != std::string_view::npos &&
+                    number.substr(number.find_first_of("eE") + 1).starts_with('-')
+                ? 0.0
+                : std::numeric_limits<double>::infinity();
+  }
+  return negative ? -value : value;
+}
+
+long long parseInteger(std::string_view text) {
+  std::string_view s = skipSpaces(text);
+  bool negative = false;
+  if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  unsigned long long magnitude = 0;
+  const unsigned long long limit = negative ? 9223372036854775808ULL : 9223372036854775807ULL;
+  for (char c : s) {
+    if (!isDigit(c)) break;
+    const unsigned digit = static_cast<unsigned>(c - '0');
+    if (magnitude > (limit - digit) / 10) {
+      magnitude = limit;
+      break;
+    }
+    magnitude = magnitude * 10 + digit;
+  }
+  if (negative)
+    return magnitude == limit ? std::numeric_limits<long long>::min() : -static_cast<long long>(magnitude);
+  return static_cast<long long>(magnitude);
+}
+
+bool parseBool(std::string_view text) {
+  std::string_view s = skipSpaces(text);
+  if (!s.empty() && (s.front() == '+' || s.front() == '-')) s.remove_prefix(1);
+  while (!s.empty() && s.front() == '0')
+    s.remove_prefix(1);
+  if (s.empty()) return false;
+  const char c = s.front();
+  return c == 'Y' || c == 'y' || c == 'T' || c == 't' || (c >= '1' && c <= '9');
+}
+
+template <class Int>
+Int saturate(double d) {
+  if (std::isnan(d)) return 0;
+  if (d <= static_cast<double>(std::numeric_limits<Int>::min())) return std::numeric_limits<Int>::min();
+  if (d >= static_cast<double>(std::numeric_limits<Int>::max())) return std::numeric_limits<Int>::max();
+  return static_cast<Int>(d);
+}
+
+std::string formatDouble(double d, bool asFloat) {
+  char buffer[64];
+  const auto result = asFloat ? std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(d),
+                                              std::chars_format::general, 7)
+                              : std::to_chars(buffer, buffer + sizeof buffer, d);
+  return std::string(buffer, result.ptr);
+}
+
+[[noreturn]] void wrongKind(const char* wanted) {
+  raiseException(NSInvalidArgumentException, std::string("value is not ") + wanted);
+}
+
+}  // namespace
+
+Value::~Value() {
+  // Move the children of containers this value alone holds onto a work list, so that nested containers are
+  // released one level at a time instead of by recursion.
+  auto takeChildren = [](Storage& storage, ValueArray& pending) {
+    if (auto* arr = std::get_if<std::shared_ptr<ValueArray>>(&storage)) {
+      if (*arr && arr->use_count() == 1 && !(*arr)->empty()) {
+        for (Value& child : **arr)
+          pending.push_back(std::move(child));
+        (*arr)->clear();
+      }
+    } else if (auto* dict = std::get_if<std::shared_ptr<ValueDictionary>>(&storage)) {
+      if (*dict && dict->use_count() == 1 && !(*dict)->empty()) {
+        for (auto& entry : **dict)
+          pending.push_back(std::move(entry.second));
+        (*dict)->clear();
+      }
+    }
+  };
+  if (storage_.index() < 3) return;
+  ValueArray pending;
+  takeChildren(storage_, pending);
+  while (!pending.empty()) {
+    Value child = std::move(pending.back());
+    pending.pop_back();
+    takeChildren(child.storage_, pending);
+  }
+}
+
+Value Value::newArray(std::initializer_list<Value> items) {
+  return newArray(ValueArray(items));
+}
+
+Value Value::newArray(ValueArray items) {
+  Value v;
+  v.storage_ = std::make_shared<ValueArray>(std::move(items));
+  return v;
+}
+
+Value Value::newDictionary(std::initializer_list<std::pair<const std::string, Value>> entries) {
+  Value v;
+  v.storage_ = std::make_shared<ValueDictionary>(entries.begin(), entries.end());
+  return v;
+}
+
+Value::Type Value::type() const {
+  return static_cast<Type>(storage_.index());
+}
+
+Value::NumberKind Value::numberKind() const {
+  if (const auto* n = std::get_if<Number>(&storage_)) return n->kind;
+  wrongKind("a number");
+}
+
+const std::string& Value::string() const {
+  if (const auto* s = std::get_if<std::string>(&storage_)) return *s;
+  wrongKind("a string");
+}
+
+ValueArray& Value::array() const {
+  if (const auto* a = std::get_if<std::shared_ptr<ValueArray>>(&storage_)) return **a;
+  wrongKind("an array");
+}
+
+ValueDictionary& Value::dictionary() const {
+  if (const auto* d = std::get_if<std::shared_ptr<ValueDictionary>>(&storage_)) return **d;
+  wrongKind("a dictionary");
+}
+
+std::size_t Value::count() const {
+  switch (type()) {
+    case Type::Null:
+      return 0;
+    case Type::Array:
+      return array().size();
+    case Type::Dictionary:
+      return dictionary().size();
+    default:
+      wrongKind("an array or a dictionary");
+  }
+}
+
+Value Value::at(long long index) const {
+  if (isNull()) return {};
+  const ValueArray& items = array();
+  return items[checkedIndex(index, items.size())];
+}
+
+void Value::replaceAt(long long index, Value value) const {
+  if (isNull()) return;
+  ValueArray& items = array();
+  items[checkedIndex(index, items.size())] = std::move(value);
+}
+
+void Value::append(Value value) const {
+  if (isNull()) return;
+  array().push_back(std::move(value));
+}
+
+Value Value::objectForKey(std::string_view key) const {
+  if (isNull()) return {};
+  const ValueDictionary& entries = dictionary();
+  const auto found = entries.find(key);
+  return found == entries.end() ? Value() : found->second;
+}
+
+void Value::setObjectForKey(std::string key, Value value) const {
+  if (isNull()) return;
+  dictionary().insert_or_assign(std::move(key), std::move(value));
+}
+
+double Value::numberAsDouble() const {
+  const Number& n = std::get<Number>(storage_);
+  switch (n.kind) {
+    case NumberKind::Bool:
+    case NumberKind::Integer:
+      return static_cast<double>(n.v.i);
+    case NumberKind::Unsigned:
+      return static_cast<double>(n.v.u);
+    default:
+      return n.v.d;
+  }
+}
+
+long long Value::integerValue() const {
+  switch (type()) {
+    case Type::Null:
+      return 0;
+    case Type::String:
+      return parseInteger(string());
+    case Type::Number: {
+      const Number& n = std::get<Number>(storage_);
+      if (n.kind == NumberKind::Bool || n.kind == NumberKind::Integer) return n.v.i;
+      if (n.kind == NumberKind::Unsigned) return static_cast<long long>(n.v.u);
+      return saturate<long long>(n.v.d);
+    }
+    default:
+      wrongKind("a number or a string");
+  }
+}
+
+int Value::intValue() const {
+  if (isNumber() && (numberKind() == NumberKind::Float || numberKind() == NumberKind::Double)) {
+    return saturate<int>(numberAsDouble());
+  }
+  const long long wide = integerValue();
+  if (wide > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  if (wide < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  return static_cast<int>(wide);
+}
+
+double Value::doubleValue() const {
+  switch (type()) {
+    case Type::Null:
+      return 0;
+    case Type::String:
+      return parseDouble(string());
+    case Type::Number:
+      return numberAsDouble();
+    default:
+      wrongKind("a number or a string");
+  }
+}
+
+float Value::floatValue() const {
+  return static_cast<float>(doubleValue());
+}
+
+bool Value::boolValue() const {
+  switch (type()) {
+    case Type::Null:
+      return false;
+    case Type::String:
+      return parseBool(string());
+    case Type::Number:
+      return numberAsDouble() != 0;
+    default:
+      wrongKind("a number or a string");
+  }
+}
+
+std::string Value::description() const {
+  switch (type()) {
+    case Type::Null:
+      return "(null)";
+    case Type::String:
+      return string();
+    case Type::Number: {
+      const Number& n = std::get<Number>(storage_);
+      switch (n.kind) {
+        case NumberKind::Bool:
+        case NumberKind::Integer:
+          return std::to_string(n.v.i);
+        case NumberKind::Unsigned:
+          return std::to_string(n.v.u);
+        case NumberKind::Float:
+          return formatDouble(n.v.d, true);
+        case NumberKind::Double:
+          return formatDouble(n.v.d, false);
+      }
+      return {};
+    }
+    case Type::Array: {
+      std::string text = "(";
+      const ValueArray& items = array();
+      for (std::size_t i = 0; i < items.size(); ++i)
+        text += (i ? ", " : "") + items[i].description();
+      return text + ")";
+    }
+    case Type::Dictionary: {
+      std::string text = "{";
+      for (const auto& [key, value] : dictionary())
+        text += key + " = " + value.description() + "; ";
+      return text + "}";
+    }
+  }
+  return {};
+}
+
+std::string Value::lowercaseString() const {
+  std::string lowered;
+  icu::UnicodeString::fromUTF8(description()).toLower().toUTF8String(lowered);
+  return lowered;
+}
+
+bool Value::isSameObject(const Value& other) const {
+  if (storage_.index() != other.storage_.index()) return false;
+  if (const auto* a = std::get_if<std::shared_ptr<ValueArray>>(&storage_)) {
+    return *a == std::get<std::shared_ptr<ValueArray>>(other.storage_);
+  }
+  if (const auto* d = std::get_if<std::shared_ptr<ValueDictionary>>(&storage_)) {
+    return *d == std::get<std::shared_ptr<ValueDictionary>>(other.storage_);
+  }
+  return false;
+}
+
+bool operator==(const Value& a, const Value& b) {
+  if (a.type() != b.type()) return false;
+  switch (a.type()) {
+    case Value::Type::Null:
+      return true;
+    case Value::Type::String:
+      return a.string() == b.string();
+    case Value::Type::Number: {
+      const bool aExact =
+          a.numberKind() != Value::NumberKind::Float && a.numberKind() != Value::NumberKind::Double;
+      const bool bExact =
+          b.numberKind() != Value::NumberKind::Float && b.numberKind() != Value::NumberKind::Double;
+      if (aExact && bExact && a.numberKind() != Value::NumberKind::Unsigned &&
+          b.numberKind() != Value::NumberKind::Unsigned) {
+        return a.integerValue() == b.integerValue();
+      }
+      return a.numberAsDouble() == b.numberAsDouble();
+    }
+    case Value::Type::Array:
+      return a.isSameObject(b) || a.array() == b.array();
+    case Value::Type::Dictionary:
+      return a.isSameObject(b) || a.dictionary() == b.dictionary();
+  }
+  return false;
+}
+
+}  // namespace tarnavel

@@ -1,0 +1,116 @@
+#include "tarnavel/platform/graphics/UIImage.h"
+
+#include <cairo.h>
+
+#include <filesystem>
+#include <map>
+#include <mutex>
+
+#include "tarnavel/platform/internal/CairoImage.h"
+
+namespace tarnavel {
+
+namespace {
+
+struct ImageRegistry {
+  std::mutex mutex;
+  std::vector<std::string> folders;
+  std::map<std::string, std::shared_ptr<UIImage>, std::less<>> registered;
+  std::map<std::string, std::shared_ptr<UIImage>, std::less<>> cache;
+};
+
+ImageRegistry& registry() {
+  static ImageRegistry instance;
+  return instance;
+}
+
+// A name may name a file inside a registered folder, never one outside it.
+bool isSafeImageName(const std::string& name) {
+  if (name.empty() || name.find('\0') != std::string::npos) return false;
+  const std::filesystem::path path(name);
+  if (path.is_absolute()) return false;
+  for (const auto& part : path) {
+    if (part == "..") return false;
+  }
+  return true;
+}
+
+std::shared_ptr<UIImage> findInFolders(const std::vector<std::string>& folders, const std::string& name) {
+  const bool hasExtension = std::filesystem::path(name).has_extension();
+  for (const std::string& folder : folders) {
+    for (const std::string& candidate : {name, name + ".png"}) {
+      if (hasExtension && candidate != name) continue;
+      const std::filesystem::path file = std::filesystem::path(folder) / candidate;
+      std::error_code error;
+      if (!std::filesystem::is_regular_file(file, error)) continue;
+      if (auto image = UIImage::imageWithContentsOfFile(file.string())) return image;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+CGImage::CGImage(int width, int height, std::vector<std::uint32_t> premultipliedArgb)
+    : width_(width < 0 ? 0 : width), height_(height < 0 ? 0 : height), pixels_(std::move(premultipliedArgb)) {
+  pixels_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0);
+}
+
+RGBA8 CGImage::pixelAt(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return {};
+  const std::uint32_t argb = pixels_[static_cast<std::size_t>(y) * width_ + x];
+  const std::uint8_t a = argb >> 24;
+  if (a == 0) return {};
+  auto unpremultiply = [a](std::uint32_t c) { return static_cast<std::uint8_t>((c * 255 + a / 2) / a); };
+  return {unpremultiply((argb >> 16) & 0xFF), unpremultiply((argb >> 8) & 0xFF), unpremultiply(argb & 0xFF),
+          a};
+}
+
+UIImage::UIImage(std::shared_ptr<class CGImage> image) : image_(std::move(image)) {}
+
+CGSize UIImage::size() const {
+  if (!image_) return {};
+  return {static_cast<CGFloat>(image_->width()), static_cast<CGFloat>(image_->height())};
+}
+
+std::shared_ptr<UIImage> UIImage::imageWithContentsOfFile(const std::string& path) {
+  cairo_surface_t* surface = cairo_image_surface_create_from_png(path.c_str());
+  std::shared_ptr<::tarnavel::CGImage> pixels = imageFromSurface(surface);
+  cairo_surface_destroy(surface);
+  return pixels ? std::make_shared<UIImage>(std::move(pixels)) : nullptr;
+}
+
+std::shared_ptr<UIImage> UIImage::imageNamed(const std::string& name) {
+  if (!isSafeImageName(name)) return nullptr;
+  ImageRegistry& reg = registry();
+  std::lock_guard lock(reg.mutex);
+  if (auto found = reg.registered.find(name); found != reg.registered.end()) return found->second;
+  if (auto found = reg.cache.find(name); found != reg.cache.end()) return found->second;
+  auto image = findInFolders(reg.folders, name);
+  if (image) reg.cache.emplace(name, image);
+  return image;
+}
+
+void UIImage::addImageSearchPath(const std::string& folder) {
+  std::lock_guard lock(registry().mutex);
+  registry().folders.push_back(folder);
+}
+
+void UIImage::registerImage(const std::string& name, std::shared_ptr<UIImage> image) {
+  std::lock_guard lock(registry().mutex);
+  if (image) {
+    registry().registered.insert_or_assign(name, std::move(image));
+  } else {
+    registry().registered.erase(name);
+  }
+}
+
+void UIImage::resetImageRegistry() {
+  ImageRegistry& reg = registry();
+  std::lock_guard lock(reg.mutex);
+  reg.folders.clear();
+  reg.registered.clear();
+  reg.cache.clear();
+}
+
+}  // namespace tarnavel

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "tarnavel/platform/geometry/Geometry.h"
+
+namespace tarnavel {
+
+/// The target-action list of a control or a gesture recognizer. Targets are held weakly: an action whose
+/// target is gone is skipped. Each entry keeps its action's name, so that a caller can find the entries it
+/// added ("tappedCell:") among those others added.
+template <class Sender>
+class TargetActionList {
+ public:
+  struct Entry {
+    std::weak_ptr<void> target;
+    const void* targetIdentity;
+    std::string action;
+    NSUInteger events;
+    std::function<void(Sender&)> invoke;
+  };
+
+  /// `method` may take the sender as `Sender&` or as a class derived from it; a sender of another class
+  /// is not passed to such a method.
+  template <class Target, class Arg>
+  void add(const std::shared_ptr<Target>& target, std::string action, void (Target::*method)(Arg&),
+           NSUInteger events) {
+    std::weak_ptr<Target> weak = target;
+    entries_.push_back({weak, target.get(), std::move(action), events, [weak, method](Sender& sender) {
+                          auto* argument = dynamic_cast<Arg*>(&sender);
+                          if (auto strong = weak.lock(); strong && argument) ((*strong).*method)(*argument);
+                        }});
+  }
+
+  /// Removes the entries of `target` (all targets when null) with `action` (any action when empty) for
+  /// any of `events`.
+  void remove(const void* target, std::string_view action, NSUInteger events) {
+    std::erase_if(entries_, [&](Entry& e) {
+      if (target && e.targetIdentity != target) return false;
+      if (!action.empty() && e.action != action) return false;
+      e.events &= ~events;
+      return e.events == 0;
+    });
+  }
+
+  bool contains(const void* target, std::string_view action) const {
+    for (const Entry& e : entries_) {
+      if (e.targetIdentity == target && e.action == action && !e.target.expired()) return true;
+    }
+    return false;
+  }
+
+  /// Sends every action registered for any of `events`, in the order they were added. The list is copied
+  /// first, so an action may change it.
+  void send(Sender& sender, NSUInteger events) const {
+    const std::vector<Entry> snapshot = entries_;
+    for (const Entry& e : snapshot) {
+      if (e.events & events) e.invoke(sender);
+    }
+  }
+
+  const std::vector<Entry>& entries() const { return entries_; }
+  bool empty() const { return entries_.empty(); }
+
+ private:
+  std::vector<Entry> entries_;
+};
+
+}  // namespace tarnavel

@@ -1,0 +1,48 @@
+#pragma once
+
+// Internal: fonts and text layout on Pango, shared by the measurer and the Cairo drawing context.
+
+#include <pango/pangocairo.h>
+
+#include <string>
+#include <string_view>
+
+#include "tarnavel/platform/render/CGContext.h"
+#include "tarnavel/platform/graphics/UIFont.h"
+
+namespace tarnavel {
+
+/// The Pango description of a font (family, weight, style, absolute size in user units), cached per thread;
+/// owned by the cache.
+const PangoFontDescription* pangoFontDescription(const UIFont& font);
+
+/// Gives a Pango context the options under which measuring and drawing agree: unhinted metrics and glyph
+/// positions that are not rounded to whole pixels, so sizes stay fractional and independent of the scale.
+void applyTextOptions(PangoContext* context);
+
+/// The thread's layout for measuring, with the identity transform; reused for every measurement.
+PangoLayout* measuringLayout();
+/// The thread's layout for drawing, brought to the transform and target of `cr`; reused for every run.
+PangoLayout* drawingLayout(cairo_t* cr);
+
+/// Sets a layout's text, replacing invalid UTF-8 so that Pango never sees it.
+void setLayoutText(PangoLayout* layout, std::string_view text);
+
+/// Lays out text runs and draws them onto a Cairo context, on the thread's drawing layout.
+class PangoTextPainter {
+ public:
+  /// Lays out `run` for the context's current transform; false when it draws nothing (no text, no room, or
+  /// a single line that lies wholly outside the clip).
+  bool layOut(cairo_t* cr, const CGTextRun& run);
+  /// The box of the laid-out run's ink, in user space.
+  CGRect inkBox() const { return inkBox_; }
+  /// Draws the laid-out run with the context's current source.
+  void show(cairo_t* cr);
+
+ private:
+  PangoLayout* layout_ = nullptr;
+  CGPoint origin_;
+  CGRect inkBox_;
+};
+
+}  // namespace tarnavel

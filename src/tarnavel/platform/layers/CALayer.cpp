@@ -1,0 +1,151 @@
+#include "tarnavel/platform/layers/CALayer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "tarnavel/platform/foundation/Format.h"
+#include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/views/UIView.h"
+
+namespace tarnavel {
+
+namespace {
+
+bool isFinite(CGPoint p) {
+  return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
+void refuseNonFinite(bool finite, const char* what, CGPoint p, CGSize s = {}) {
+  if (finite) return;
+  raiseException(CALayerInvalidGeometry, std::string("CALayer ") + what + " contains NaN or infinity: [" +
+                                             formatFixed(p.x, 2) + " " + formatFixed(p.y, 2) + "; " +
+                                             formatFixed(s.width, 2) + " " + formatFixed(s.height, 2) + "]");
+}
+
+}  // namespace
+
+CALayer::CALayer() = default;
+
+CALayer::~CALayer() {
+  for (const auto& sublayer : sublayers_)
+    sublayer->superlayer_ = nullptr;
+}
+
+void CALayer::setBounds(CGRect bounds) {
+  refuseNonFinite(CGRectIsFinite(bounds), "bounds", bounds.origin, bounds.size);
+  bounds_ = bounds;
+}
+
+void CALayer::setPosition(CGPoint position) {
+  refuseNonFinite(isFinite(position), "position", position);
+  position_ = position;
+}
+
+void CALayer::setAnchorPoint(CGPoint anchorPoint) {
+  refuseNonFinite(isFinite(anchorPoint), "anchorPoint", anchorPoint);
+  anchorPoint_ = anchorPoint;
+}
+
+void CALayer::setTransform(const CATransform3D& transform) {
+  transform_ = transform;
+}
+
+CGAffineTransform CALayer::transformToSuperlayer() const {
+  // Bounds coordinates -> anchor at the origin -> transform -> position in the superlayer.
+  const CGAffineTransform toAnchor =
+      CGAffineTransformMakeTranslation(-bounds_.origin.x - anchorPoint_.x * bounds_.size.width,
+                                       -bounds_.origin.y - anchorPoint_.y * bounds_.size.height);
+  const CGAffineTransform moved = CGAffineTransformConcat(toAnchor, affineTransform());
+  return CGAffineTransformConcat(moved, CGAffineTransformMakeTranslation(position_.x, position_.y));
+}
+
+CGRect CALayer::frame() const {
+  if (CATransform3DIsIdentity(transform_)) {
+    // Without a transform the frame is exact: the size is the bounds' size, not a difference of corners.
+    const CGSize size = CGRectStandardize(bounds_).size;
+    return {{position_.x - anchorPoint_.x * size.width, position_.y - anchorPoint_.y * size.height}, size};
+  }
+  return CGRectApplyAffineTransform(bounds_, transformToSuperlayer());
+}
+
+void CALayer::setFrame(CGRect frame) {
+  frame = CGRectStandardize(frame);
+  refuseNonFinite(CGRectIsFinite(frame), "frame", frame.origin, frame.size);
+  bounds_.size = frame.size;
+  position_ = {frame.origin.x + anchorPoint_.x * frame.size.width,
+               frame.origin.y + anchorPoint_.y * frame.size.height};
+}
+
+void CALayer::addSublayer(std::shared_ptr<CALayer> layer) {
+  insertSublayer(std::move(layer), sublayers_.size());
+}
+
+void CALayer::insertSublayer(std::shared_ptr<CALayer> layer, std::size_t index) {
+  if (!layer || layer.get() == this) return;
+  if (layer->superlayer_) layer->superlayer_->detachSublayer(layer.get());
+  index = std::min(index, sublayers_.size());
+  layer->superlayer_ = this;
+  sublayers_.insert(sublayers_.begin() + static_cast<std::ptrdiff_t>(index), std::move(layer));
+}
+
+void CALayer::detachSublayer(const CALayer* layer) {
+  const auto found = std::find_if(sublayers_.begin(), sublayers_.end(),
+                                  [layer](const auto& candidate) { return candidate.get() == layer; });
+  if (found == sublayers_.end()) return;
+  const std::shared_ptr<CALayer> keepAlive = *found;  // the caller may hold the last reference elsewhere
+  keepAlive->superlayer_ = nullptr;
+  sublayers_.erase(found);
+}
+
+void CALayer::removeFromSuperlayer() {
+  if (owningView_ && owningView_->superview()) {
+    owningView_->removeFromSuperview();
+    return;
+  }
+  if (superlayer_) superlayer_->detachSublayer(this);
+}
+
+CALayerValue CALayerKeyValues::valueForKey(std::string_view key) const {
+  const auto found = values_.find(key);
+  return found == values_.end() ? CALayerValue{} : found->second;
+}
+
+void CALayerKeyValues::setValueForKey(const std::string& key, CALayerValue value) {
+  values_.insert_or_assign(key, std::move(value));
+}
+
+void CALayer::markDisplayed() {
+  needsDisplay_ = false;
+  presentation_ = keyValues_;
+}
+
+void CALayer::setValueForKey(const std::string& key, CALayerValue value) {
+  keyValues_.setValueForKey(key, std::move(value));
+  if (needsDisplayForKey(key)) setNeedsDisplay();
+  if (!presentation_) return;
+  if (auto action = actionForKey(key)) addAnimation(std::move(action), key);
+}
+
+bool CALayer::needsDisplayForKey(std::string_view) const {
+  return false;
+}
+
+std::shared_ptr<CABasicAnimation> CALayer::actionForKey(std::string_view) const {
+  return nullptr;
+}
+
+void CALayer::addAnimation(std::shared_ptr<CABasicAnimation> animation, const std::string& key) {
+  if (!animation) return;
+  animations_.insert_or_assign(key, std::move(animation));
+}
+
+std::shared_ptr<CABasicAnimation> CALayer::animationForKey(std::string_view key) const {
+  const auto found = animations_.find(key);
+  return found == animations_.end() ? nullptr : found->second;
+}
+
+void CALayer::drawInContext(CGContext& context) const {
+  if (owningView_) owningView_->drawContent(context);
+}
+
+}  // namespace tarnavel

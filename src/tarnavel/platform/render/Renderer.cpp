@@ -1,0 +1,142 @@
+// Renders a view tree with Cairo: into pixels, a PNG file, or an SVG or PDF page.
+#include "tarnavel/platform/render/Renderer.h"
+
+#include <cairo-pdf.h>
+#include <cairo-svg.h>
+#include <cairo.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include "tarnavel/platform/internal/CairoContext.h"
+#include "tarnavel/platform/internal/CairoImage.h"
+#include "tarnavel/platform/internal/CairoPatterns.h"
+#include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/views/UIView.h"
+
+namespace tarnavel {
+
+namespace {
+
+// An image side is cut here and its area kept under a quarter of a gigabyte: what lies beyond is cropped
+// rather than allocated.
+constexpr int kLargestImageSide = 16384;
+constexpr double kLargestImageArea = double{1 << 26};
+// Vector pages share the side limit, in points.
+constexpr double kLargestPageSide = kLargestImageSide;
+
+enum class FileFormat { Png, Svg, Pdf };
+
+struct SurfaceDeleter {
+  void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
+};
+struct CairoDeleter {
+  void operator()(cairo_t* cr) const { cairo_destroy(cr); }
+};
+using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
+using Cairo = std::unique_ptr<cairo_t, CairoDeleter>;
+
+[[noreturn]] void raiseFailure(const std::string& what, cairo_status_t status) {
+  raiseException(NSInvalidArgumentException, what + ": " + cairo_status_to_string(status));
+}
+
+void checkSurface(cairo_surface_t* surface, const std::string& what) {
+  const cairo_status_t status = cairo_surface_status(surface);
+  if (status != CAIRO_STATUS_SUCCESS) raiseFailure(what, status);
+}
+
+FileFormat formatOf(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == ".png") return FileFormat::Png;
+  if (extension == ".svg") return FileFormat::Svg;
+  if (extension == ".pdf") return FileFormat::Pdf;
+  raiseException(NSInvalidArgumentException,
+                 "cannot render to \"" + path + "\": use a .png, .svg or .pdf file");
+}
+
+double usableScale(double scale) {
+  return std::isfinite(scale) && scale > 0 ? scale : 1;
+}
+
+// At least one pixel, at most the side limit.
+int pixelsFor(double length) {
+  if (!std::isfinite(length) || length < 1) return 1;
+  return static_cast<int>(std::min(std::ceil(length - 1e-6), double{kLargestImageSide}));
+}
+
+double pageSideFor(double points) {
+  return std::isfinite(points) && points > 0 ? std::min(points, kLargestPageSide) : 1;
+}
+
+// Draws the view's tree with its bounds as the page, the background first.
+void drawView(cairo_t* cr, const UIView& view, const RenderOptions& options, double scale) {
+  if (options.background) {
+    const auto rgba = unitRgba(options.background->rgba());
+    cairo_set_source_rgba(cr, rgba[0], rgba[1], rgba[2], rgba[3]);
+    cairo_paint(cr);
+  }
+  const CGRect bounds = view.bounds();
+  cairo_scale(cr, scale, scale);
+  cairo_translate(cr, -bounds.origin.x, -bounds.origin.y);
+  {
+    CairoContext context(cr);
+    renderLayerTree(*view.layer(), context);
+  }
+  const cairo_status_t status = cairo_status(cr);
+  if (status != CAIRO_STATUS_SUCCESS) raiseFailure("the view could not be drawn", status);
+}
+
+Surface drawToImageSurface(const UIView& view, const RenderOptions& options) {
+  const double scale = usableScale(options.scale);
+  const CGSize size = view.bounds().size;
+  const int width = pixelsFor(size.width * scale);
+  const int height =
+      std::min(pixelsFor(size.height * scale), std::max(1, static_cast<int>(kLargestImageArea / width)));
+  Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+  checkSurface(surface.get(), "no image for the view");
+  const Cairo cr(cairo_create(surface.get()));
+  drawView(cr.get(), view, options, scale);
+  cairo_surface_flush(surface.get());
+  return surface;
+}
+
+void renderVector(const UIView& view, const std::string& path, const RenderOptions& options,
+                  FileFormat format) {
+  const CGSize size = view.bounds().size;
+  const double width = pageSideFor(size.width), height = pageSideFor(size.height);
+  const Surface surface(format == FileFormat::Svg ? cairo_svg_surface_create(path.c_str(), width, height)
+                                                  : cairo_pdf_surface_create(path.c_str(), width, height));
+  checkSurface(surface.get(), "cannot write \"" + path + "\"");
+  {
+    const Cairo cr(cairo_create(surface.get()));
+    drawView(cr.get(), view, options, 1);
+  }
+  cairo_surface_finish(surface.get());
+  checkSurface(surface.get(), "cannot write \"" + path + "\"");
+}
+
+}  // namespace
+
+void render(const UIView& view, const std::string& path, const RenderOptions& options) {
+  const FileFormat format = formatOf(path);
+  if (format != FileFormat::Png) {
+    renderVector(view, path, options, format);
+    return;
+  }
+  const Surface surface = drawToImageSurface(view, options);
+  const cairo_status_t status = cairo_surface_write_to_png(surface.get(), path.c_str());
+  if (status != CAIRO_STATUS_SUCCESS) raiseFailure("cannot write \"" + path + "\"", status);
+}
+
+std::shared_ptr<CGImage> renderToImage(const UIView& view, const RenderOptions& options) {
+  const Surface surface = drawToImageSurface(view, options);
+  return imageFromSurface(surface.get());
+}
+
+}  // namespace tarnavel

@@ -1,0 +1,44 @@
+#include "tarnavel/platform/views/UILabel.h"
+
+namespace tarnavel {
+
+namespace {
+constexpr CGFloat kDefaultLabelFontSize = 17;
+}
+
+UILabel::UILabel(CGRect frame) : UIView(frame) {
+  applyLabelDefaults();
+}
+
+UILabel::UILabel(const NSCoder& coder) : UIView(coder) {
+  applyLabelDefaults();
+  if (coder.userInteractionEnabled) userInteractionEnabled = *coder.userInteractionEnabled;
+}
+
+void UILabel::applyLabelDefaults() {
+  userInteractionEnabled = false;
+  setFont(nullptr);
+  setTextColor(nullptr);
+}
+
+void UILabel::setFont(std::shared_ptr<UIFont> font) {
+  font_ = font ? std::move(font) : UIFont::systemFontOfSize(kDefaultLabelFontSize);
+}
+
+void UILabel::setTextColor(std::shared_ptr<UIColor> color) {
+  textColor_ = color ? std::move(color) : UIColor::blackColor();
+}
+
+void UILabel::drawContent(CGContext& context) const {
+  if (!text_ || text_->empty()) return;
+  CGTextRun run;
+  run.text = *text_;
+  run.font = font_;
+  run.color = textColor_->CGColor();
+  run.rect = bounds();
+  run.alignment = textAlignment;
+  run.maxLines = static_cast<int>(numberOfLines < 0 ? 0 : numberOfLines);
+  context.drawText(run);
+}
+
+}  // namespace tarnavel

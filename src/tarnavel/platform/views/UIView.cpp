@@ -1,0 +1,124 @@
+#include "tarnavel/platform/views/UIView.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "tarnavel/platform/input/UIGestureRecognizer.h"
+
+namespace tarnavel {
+
+UIView::UIView(CGRect frame) : layer_(std::make_shared<CALayer>()) {
+  attachLayer();
+  layer_->setFrame(frame);
+}
+
+UIView::UIView(const NSCoder& coder) : UIView(coder.frame.value_or(CGRectZero)) {
+  if (coder.backgroundColor) setBackgroundColor(coder.backgroundColor);
+  if (coder.hidden) setHidden(*coder.hidden);
+  if (coder.alpha) setAlpha(*coder.alpha);
+  if (coder.tag) tag = *coder.tag;
+  if (coder.userInteractionEnabled) userInteractionEnabled = *coder.userInteractionEnabled;
+  if (coder.clipsToBounds) setClipsToBounds(*coder.clipsToBounds);
+  if (coder.accessibilityIdentifier) accessibilityIdentifier = coder.accessibilityIdentifier;
+}
+
+UIView::~UIView() {
+  for (const auto& subview : subviews_)
+    subview->superview_ = nullptr;
+  for (const auto& recognizer : recognizers_)
+    recognizer->view_ = nullptr;
+  layer_->owningView_ = nullptr;
+}
+
+void UIView::attachLayer() {
+  layer_->owningView_ = this;
+}
+
+void UIView::setBackgroundColor(std::shared_ptr<UIColor> color) {
+  backgroundColor_ = std::move(color);
+  layer_->backgroundColor = backgroundColor_ ? backgroundColor_->CGColor() : nullptr;
+}
+
+void UIView::setAlpha(CGFloat alpha) {
+  layer_->opacity = std::isfinite(alpha) ? static_cast<float>(std::clamp(alpha, 0.0, 1.0)) : 1.0f;
+}
+
+void UIView::addSubview(std::shared_ptr<UIView> view) {
+  if (!view || view.get() == this || isDescendantOfView(view.get())) return;
+  view->removeFromSuperview();
+  view->superview_ = this;
+  layer_->addSublayer(view->layer_);
+  subviews_.push_back(std::move(view));
+}
+
+void UIView::removeFromSuperview() {
+  UIView* parent = superview_;
+  if (!parent) return;
+  const auto found = std::find_if(parent->subviews_.begin(), parent->subviews_.end(),
+                                  [this](const auto& candidate) { return candidate.get() == this; });
+  if (found == parent->subviews_.end()) return;
+  const std::shared_ptr<UIView> keepAlive = *found;  // the parent may hold the last reference to this view
+  parent->subviews_.erase(found);
+  parent->layer_->detachSublayer(layer_.get());
+  superview_ = nullptr;
+}
+
+void UIView::removeAllSubviews() {
+  const std::vector<std::shared_ptr<UIView>> children = subviews_;
+  for (const auto& child : children)
+    child->removeFromSuperview();
+}
+
+bool UIView::isDescendantOfView(const UIView* view) const {
+  for (const UIView* v = this; v; v = v->superview_) {
+    if (v == view) return true;
+  }
+  return false;
+}
+
+void UIView::addGestureRecognizer(std::shared_ptr<UIGestureRecognizer> recognizer) {
+  if (!recognizer) return;
+  if (recognizer->view_ == this) return;
+  if (UIView* previous = recognizer->view_) previous->removeGestureRecognizer(recognizer);
+  recognizer->view_ = this;
+  recognizers_.push_back(std::move(recognizer));
+}
+
+void UIView::removeGestureRecognizer(const std::shared_ptr<UIGestureRecognizer>& recognizer) {
+  const auto found = std::find(recognizers_.begin(), recognizers_.end(), recognizer);
+  if (found == recognizers_.end()) return;
+  (*found)->view_ = nullptr;
+  recognizers_.erase(found);
+}
+
+bool UIView::pointInside(CGPoint point) const {
+  return CGRectContainsPoint(bounds(), point);
+}
+
+UIView* UIView::hitTest(CGPoint point) {
+  if (isHidden() || !userInteractionEnabled || alpha() < 0.01 || !pointInside(point)) return nullptr;
+  for (auto it = subviews_.rbegin(); it != subviews_.rend(); ++it) {
+    const UIView& child = **it;
+    const CGAffineTransform toChild = CGAffineTransformInvert(child.layer_->transformToSuperlayer());
+    if (UIView* hit = (*it)->hitTest(CGPointApplyAffineTransform(point, toChild))) return hit;
+  }
+  return this;
+}
+
+CGAffineTransform UIView::transformToRoot() const {
+  CGAffineTransform t = CGAffineTransformIdentity;
+  for (const UIView* v = this; v->superview_; v = v->superview_) {
+    t = CGAffineTransformConcat(t, v->layer_->transformToSuperlayer());
+  }
+  return t;
+}
+
+CGPoint UIView::convertPointToView(CGPoint point, const UIView* view) const {
+  const CGPoint inRoot = CGPointApplyAffineTransform(point, transformToRoot());
+  if (!view) return inRoot;
+  return CGPointApplyAffineTransform(inRoot, CGAffineTransformInvert(view->transformToRoot()));
+}
+
+void UIView::drawContent(CGContext&) const {}
+
+}  // namespace tarnavel
