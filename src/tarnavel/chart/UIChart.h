@@ -2,12 +2,14 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "tarnavel/chart/ChartDelegate.h"
 #include "tarnavel/chart/ChartStyle.h"
 #include "tarnavel/chart/LegendArea.h"
 #include "tarnavel/platform/views/UILabel.h"
+#include "tarnavel/platform/foundation/SwallowedExceptions.h"
 #include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {
@@ -87,6 +89,11 @@ class UIChart : public UIView, public ChartStyle, public ChartDelegate {
   /// range, runs the drawer of `chartType`, adds the plot area and installs the chart's tap recognizer. An
   /// NSException on the way ends the bind silently, keeping the steps already done.
   void DataBind();
+  /// The reason a protected step of this chart's last bind or handler ended early, if one did; a bind that
+  /// ends without one clears it. setSwallowedExceptionHandler() hears every one as it happens.
+  const std::optional<NSException>& lastSwallowedException() const { return exceptions_.last(); }
+  /// The record behind lastSwallowedException(), written by the chart's protected steps.
+  ExceptionRecord& exceptionRecord() { return exceptions_; }
   /// The tap recognizer's action: sends `chartTapped` to the delegate, when there is one.
   void tappedChart(UITapGestureRecognizer& recognizer);
 
@@ -101,6 +108,7 @@ class UIChart : public UIView, public ChartStyle, public ChartDelegate {
 
   std::atomic<std::weak_ptr<ChartDelegate>> delegate_;
   std::unique_ptr<ChartBindRecord> bindRecord_;
+  ExceptionRecord exceptions_;
 };
 
 }  // namespace tarnavel
