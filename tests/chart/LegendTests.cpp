@@ -19,10 +19,11 @@ namespace {
 
 using testing::makeChart;
 
-// A 320 x 480 bar chart; every character of a legend text measures 5 wide, a line `lineHeight` high, so the
-// eight-letter entry text measures 40 x lineHeight.
+// A 320 x 480 bar chart; every character of a legend text measures 5 wide and a line 8 high (unless a test
+// says otherwise), so the eight-letter entry text measures 40 x 8.
 class Legends : public ::testing::Test {
  protected:
+  ScopedTextMeasurer measurer{fixedTextMeasurer(5, 8)};
   std::shared_ptr<UIChart> chart = makeChart(ChartTypeBar, {{3, 5}});
 
   std::shared_ptr<legend> addEntry(NSUInteger bulletType = ChartLegendBulletTypeCircle) {
@@ -63,7 +64,7 @@ TEST_F(Legends, AnEntrySizesItsBulletLabelAndItselfFromTheText) {
   };
   for (const EntryCase& c : cases) {
     SCOPED_TRACE(c.name);
-    ScopedTextMeasurer measurer{fixedTextMeasurer(5, c.lineHeight)};
+    ScopedTextMeasurer lineHeight{fixedTextMeasurer(5, c.lineHeight)};
     chart = makeChart(ChartTypeBar, {{3, 5}});
     chart->legendsInterpositions = c.interposition;
     const auto entry = addEntry();
@@ -79,7 +80,6 @@ TEST_F(Legends, AnEntrySizesItsBulletLabelAndItselfFromTheText) {
 }
 
 TEST_F(Legends, ALabelWithAFrameKeepsItsSizeAndTheBulletWidthKeepsItsFirstValue) {
-  ScopedTextMeasurer measurer{fixedTextMeasurer(5, 8)};
   const auto entry = addEntry();
   entry->legendLabel->setFrame(CGRectMake(50, 50, 30, 12));
   chart->DataBind();
@@ -92,7 +92,6 @@ TEST_F(Legends, ALabelWithAFrameKeepsItsSizeAndTheBulletWidthKeepsItsFirstValue)
 }
 
 TEST_F(Legends, EntriesStackInAColumnOrARowAndTheZoneWrapsThem) {
-  ScopedTextMeasurer measurer{fixedTextMeasurer(5, 8)};
   struct LayoutCase {
     NSUInteger interposition;
     CGPoint second;
@@ -120,7 +119,6 @@ TEST_F(Legends, EntriesStackInAColumnOrARowAndTheZoneWrapsThem) {
 }
 
 TEST_F(Legends, TheZoneTakesItsPlaceByItsLocationsOnlyWhileItHasNoFrame) {
-  ScopedTextMeasurer measurer{fixedTextMeasurer(5, 8)};
   struct PlaceCase {
     NSUInteger horizontal, vertical;
     CGPoint origin;
@@ -146,7 +144,6 @@ TEST_F(Legends, TheZoneTakesItsPlaceByItsLocationsOnlyWhileItHasNoFrame) {
 }
 
 TEST_F(Legends, AnUnknownInterpositionBuildsNoEntryButStillPlacesTheZone) {
-  ScopedTextMeasurer measurer{fixedTextMeasurer(5, 8)};
   chart->legendsInterpositions = 2;
   const auto entry = addEntry();
   chart->DataBind();
@@ -157,7 +154,6 @@ TEST_F(Legends, AnUnknownInterpositionBuildsNoEntryButStillPlacesTheZone) {
 }
 
 TEST_F(Legends, EachBulletTypeDrawsItsShapeInTheBulletSquare) {
-  ScopedTextMeasurer measurer{fixedTextMeasurer(5, 8)};
   const auto circle = addEntry(ChartLegendBulletTypeCircle);
   const auto square = addEntry(ChartLegendBulletTypeSquare);
   const auto triangle = addEntry(ChartLegendBulletTypeTriangle);
@@ -183,7 +179,6 @@ TEST_F(Legends, EachBulletTypeDrawsItsShapeInTheBulletSquare) {
 }
 
 TEST_F(Legends, BulletsWithoutAShapeStillTakeTheirPlace) {
-  ScopedTextMeasurer measurer{fixedTextMeasurer(5, 8)};
   const auto none = addEntry(ChartLegendBulletTypeNone);
   const auto unknown = addEntry(5);
   chart->DataBind();
@@ -196,7 +191,6 @@ TEST_F(Legends, BulletsWithoutAShapeStillTakeTheirPlace) {
 }
 
 TEST_F(Legends, AnImageBulletShowsTheNamedImage) {
-  ScopedTextMeasurer measurer{fixedTextMeasurer(5, 8)};
   const auto image =
       std::make_shared<UIImage>(std::make_shared<CGImage>(1, 1, std::vector<std::uint32_t>{0}));
   UIImage::registerImage("legend-test-bullet", image);
@@ -212,7 +206,6 @@ TEST_F(Legends, AnImageBulletShowsTheNamedImage) {
 }
 
 TEST_F(Legends, RebindingKeepsOneBulletShapeAndOnlyTheCurrentEntries) {
-  ScopedTextMeasurer measurer{fixedTextMeasurer(5, 8)};
   const auto kept = addEntry(), dropped = addEntry();
   const auto hostView = std::make_shared<UIView>(CGRectMake(0, 0, 3, 3));
   chart->legendZone->addSubview(hostView);
@@ -235,7 +228,6 @@ TEST_F(Legends, RebindingKeepsOneBulletShapeAndOnlyTheCurrentEntries) {
 }
 
 TEST_F(Legends, NullEntriesAndBadMarginsLeaveTheOthersInPlace) {
-  ScopedTextMeasurer measurer{fixedTextMeasurer(5, 8)};
   const auto first = addEntry();
   chart->legends.push_back(nullptr);
   const auto odd = addEntry();
