@@ -280,7 +280,7 @@ TEST(TemplateCopy, TemplateSettingsReachEveryCellControl) {
   button->cellTemplate->imageEdgeInsets = UIEdgeInsetsMake(1, 1, 1, 1);
   const auto field = columnOn<DataGridTextFieldColumn>(0);
   field->cellTemplate->leftView = std::make_shared<UIView>();
-  field->cellTemplate->motionEffects = Value::newArray({"tilt"});
+  field->cellTemplate->setMotionEffects(Value::newArray({"tilt"}));
   const auto view = columnOn<DataGridTextViewColumn>(0);
   view->cellTemplate->textContainerInset = UIEdgeInsetsMake(2, 2, 2, 2);
   const auto grid = boundGrid({label, image, button, field, view}, makeRecords({{"x"}, {"y"}}));
@@ -294,7 +294,7 @@ TEST(TemplateCopy, TemplateSettingsReachEveryCellControl) {
               UIEdgeInsetsMake(1, 1, 1, 1));
     const auto f = cellAt<DataGridTextFieldCell>(*field, row)->textField;
     EXPECT_EQ(f->leftView, field->cellTemplate->leftView);
-    EXPECT_EQ(f->motionEffects, Value::newArray({"tilt"}));
+    EXPECT_EQ(f->motionEffects(), Value::newArray({"tilt"}));
     EXPECT_EQ(cellAt<DataGridTextViewCell>(*view, row)->textView->textContainerInset,
               UIEdgeInsetsMake(2, 2, 2, 2));
   }

@@ -14,7 +14,7 @@ void copyContentScaling(const UIView& from, UIView& to) {
 
 void copyTintAndTransform(const UIView& from, UIView& to) {
   to.tintAdjustmentMode = from.tintAdjustmentMode;
-  to.tintColor = from.tintColor;
+  to.setTintColor(from.tintColor());
   to.setTransform(from.transform());
   to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
 }
@@ -37,12 +37,12 @@ void copyCellTemplate(const UILabel& from, UILabel& to) {
   to.isAccessibilityElement = from.isAccessibilityElement;
   to.lineBreakMode = from.lineBreakMode;
   to.minimumScaleFactor = from.minimumScaleFactor;
-  to.motionEffects = from.motionEffects;
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.numberOfLines = from.numberOfLines;
   to.opaque = from.opaque;
   to.preferredMaxLayoutWidth = from.preferredMaxLayoutWidth;
-  to.restorationIdentifier = from.restorationIdentifier;
+  to.setRestorationIdentifier(from.restorationIdentifier());
   to.shadowColor = from.shadowColor;
   to.shadowOffset = from.shadowOffset;
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
@@ -66,10 +66,10 @@ void copyCellTemplate(const UIImageView& from, UIImageView& to) {
   to.highlightedAnimationImages = from.highlightedAnimationImages;
   to.highlightedImage = from.highlightedImage;
   to.isAccessibilityElement = from.isAccessibilityElement;
-  to.motionEffects = from.motionEffects;
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.opaque = from.opaque;
-  to.restorationIdentifier = from.restorationIdentifier;
+  to.setRestorationIdentifier(from.restorationIdentifier());
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
   to.tag = from.tag;
   copyTintAndTransform(from, to);
@@ -88,10 +88,10 @@ void copyCellTemplate(const UIButton& from, UIButton& to) {
   to.highlighted = from.highlighted;
   to.imageEdgeInsets = from.imageEdgeInsets;
   to.isAccessibilityElement = from.isAccessibilityElement;
-  to.motionEffects = from.motionEffects;
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.opaque = from.opaque;
-  to.restorationIdentifier = from.restorationIdentifier;
+  to.setRestorationIdentifier(from.restorationIdentifier());
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
   to.tag = from.tag;
   copyTintAndTransform(from, to);
@@ -125,10 +125,10 @@ void copyCellTemplate(const UITextField& from, UITextField& to) {
   to.leftViewMode = from.leftViewMode;
   to.markedTextStyle = from.markedTextStyle;
   to.minimumFontSize = from.minimumFontSize;
-  to.motionEffects = from.motionEffects;
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.opaque = from.opaque;
-  to.restorationIdentifier = from.restorationIdentifier;
+  to.setRestorationIdentifier(from.restorationIdentifier());
   to.rightView = from.rightView;
   to.rightViewMode = from.rightViewMode;
   to.secureTextEntry = from.secureTextEntry;
@@ -175,12 +175,12 @@ void copyCellTemplate(const UITextView& from, UITextView& to) {
   to.keyboardDismissMode = from.keyboardDismissMode;
   to.linkTextAttributes = from.linkTextAttributes;
   to.markedTextStyle = from.markedTextStyle;
-  to.motionEffects = from.motionEffects;
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.maximumZoomScale = from.maximumZoomScale;
   to.minimumZoomScale = from.minimumZoomScale;
   to.opaque = from.opaque;
-  to.restorationIdentifier = from.restorationIdentifier;
+  to.setRestorationIdentifier(from.restorationIdentifier());
   to.pagingEnabled = from.pagingEnabled;
   to.scrollEnabled = from.scrollEnabled;
   to.secureTextEntry = from.secureTextEntry;

@@ -18,6 +18,9 @@ DataGridBinder::DataGridBinder(UIDataGrid& grid, DataGridBindingState& state)
 
 void DataGridBinder::bind() {
   grid_.removeAllSubviews();
+  // The previous scroll view, with its border strips, is out of the tree now; its cells stay reachable
+  // through the columns' Cells until the hand-over.
+  state_.scroll.reset();
   state_.header = std::make_shared<UIView>(CGRectMake(0, 0, grid_.frame().size.width, grid_.HeaderHeight));
   state_.RowsCount = grid_.DataSource.count();
   bindHeader();
@@ -48,6 +51,9 @@ void DataGridBinder::resetCellLists() {
   const std::size_t listed = std::min(state_.ColumnsCount, DataGridBindingState::kMaxColumns);
   for (std::size_t k = 0; k < listed; ++k)
     state_.arrCells[k] = std::make_shared<DataGridCellList>();
+  // Lists of columns that an earlier bind had and this one has not would keep their cells alive.
+  for (std::size_t k = listed; k < DataGridBindingState::kMaxColumns && state_.arrCells[k]; ++k)
+    state_.arrCells[k].reset();
 }
 
 void DataGridBinder::handOverCells() {

@@ -22,7 +22,9 @@ class TargetActionList {
     const void* targetIdentity;
     std::string action;
     NSUInteger events;
-    std::function<void(Sender&)> invoke;
+    /// Calls the method on the (live) target. It holds only the method, small enough for std::function to
+    /// keep without an allocation of its own: controls and recognizers are made by the thousand.
+    std::function<void(void* target, Sender&)> invoke;
   };
 
   /// `method` may take the sender as `Sender&` or as a class derived from it; a sender of another class
@@ -30,10 +32,10 @@ class TargetActionList {
   template <class Target, class Arg>
   void add(const std::shared_ptr<Target>& target, std::string action, void (Target::*method)(Arg&),
            NSUInteger events) {
-    std::weak_ptr<Target> weak = target;
-    entries_.push_back({weak, target.get(), std::move(action), events, [weak, method](Sender& sender) {
-                          auto* argument = dynamic_cast<Arg*>(&sender);
-                          if (auto strong = weak.lock(); strong && argument) ((*strong).*method)(*argument);
+    entries_.push_back({std::weak_ptr<Target>(target), target.get(), std::move(action), events,
+                        [method](void* live, Sender& sender) {
+                          if (auto* argument = dynamic_cast<Arg*>(&sender))
+                            (static_cast<Target*>(live)->*method)(*argument);
                         }});
   }
 
@@ -60,7 +62,8 @@ class TargetActionList {
   void send(Sender& sender, NSUInteger events) const {
     const std::vector<Entry> snapshot = entries_;
     for (const Entry& e : snapshot) {
-      if (e.events & events) e.invoke(sender);
+      if (!(e.events & events)) continue;
+      if (const auto live = e.target.lock()) e.invoke(live.get(), sender);
     }
   }
 

@@ -7,8 +7,15 @@
 namespace tarnavel {
 
 /// The layer properties that few layers set, with their initial values. A layer makes this block on the
-/// first write of one of them; until then its getters read the shared initial block.
+/// first write of one of them; until then its getters read the shared initial block. The transform, the
+/// key values with what was last displayed of them, and the animations live here too: most layers of a
+/// view tree never set them.
 struct CALayerRareProperties {
+  CATransform3D transform;
+  CALayerKeyValues keyValues;
+  /// The key values as last displayed; meaningful once the layer has been displayed.
+  CALayerKeyValues presentation;
+  std::map<std::string, std::shared_ptr<CABasicAnimation>, std::less<>> animations;
   CALayerActions actions;
   bool allowsEdgeAntialiasing = false;
   bool allowsGroupOpacity = true;

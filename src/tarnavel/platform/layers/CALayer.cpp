@@ -6,6 +6,7 @@
 #include "tarnavel/platform/foundation/Format.h"
 #include "tarnavel/platform/foundation/NSException.h"
 #include "tarnavel/platform/internal/CALayerRareProperties.h"
+#include "tarnavel/platform/internal/RareProperties.h"
 #include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {
@@ -44,11 +45,10 @@ CALayer::CALayer(const CALayer& other)
       bounds_(other.bounds_),
       position_(other.position_),
       anchorPoint_(other.anchorPoint_),
-      transform_(other.transform_),
       needsDisplay_(other.needsDisplay_),
-      keyValues_(other.keyValues_),
-      animations_(other.animations_),
-      rare_(other.rare_ ? std::make_unique<CALayerRareProperties>(*other.rare_) : nullptr) {}
+      rare_(other.rare_ ? std::make_unique<CALayerRareProperties>(*other.rare_) : nullptr) {
+  if (rare_) rare_->presentation = {};  // a copy has not been displayed
+}
 
 std::shared_ptr<CALayer> CALayer::copyProperties() const {
   return std::shared_ptr<CALayer>(new CALayer(*this));
@@ -74,8 +74,12 @@ void CALayer::setAnchorPoint(CGPoint anchorPoint) {
   anchorPoint_ = anchorPoint;
 }
 
+const CATransform3D& CALayer::transform() const {
+  return rare().transform;
+}
+
 void CALayer::setTransform(const CATransform3D& transform) {
-  transform_ = transform;
+  writeRareProperty(rare_, &CALayerRareProperties::transform, transform);
 }
 
 CGAffineTransform CALayer::transformToSuperlayer() const {
@@ -88,7 +92,7 @@ CGAffineTransform CALayer::transformToSuperlayer() const {
 }
 
 CGRect CALayer::frame() const {
-  if (CATransform3DIsIdentity(transform_)) {
+  if (!rare_ || CATransform3DIsIdentity(rare_->transform)) {
     // Without a transform the frame is exact: the size is the bounds' size, not a difference of corners.
     const CGSize size = CGRectStandardize(bounds_).size;
     return {{position_.x - anchorPoint_.x * size.width, position_.y - anchorPoint_.y * size.height}, size};
@@ -142,15 +146,24 @@ void CALayerKeyValues::setValueForKey(const std::string& key, CALayerValue value
   values_.insert_or_assign(key, std::move(value));
 }
 
+CALayerValue CALayer::valueForKey(std::string_view key) const {
+  return rare().keyValues.valueForKey(key);
+}
+
 void CALayer::markDisplayed() {
   needsDisplay_ = false;
-  presentation_ = keyValues_;
+  displayed_ = true;
+  if (rare_) rare_->presentation = rare_->keyValues;
+}
+
+const CALayerKeyValues* CALayer::presentationLayer() const {
+  return displayed_ ? &rare().presentation : nullptr;
 }
 
 void CALayer::setValueForKey(const std::string& key, CALayerValue value) {
-  keyValues_.setValueForKey(key, std::move(value));
+  rareForWrite().keyValues.setValueForKey(key, std::move(value));
   if (needsDisplayForKey(key)) setNeedsDisplay();
-  if (!presentation_) return;
+  if (!displayed_) return;
   if (auto action = actionForKey(key)) addAnimation(std::move(action), key);
 }
 
@@ -164,12 +177,13 @@ std::shared_ptr<CABasicAnimation> CALayer::actionForKey(std::string_view) const 
 
 void CALayer::addAnimation(std::shared_ptr<CABasicAnimation> animation, const std::string& key) {
   if (!animation) return;
-  animations_.insert_or_assign(key, std::move(animation));
+  rareForWrite().animations.insert_or_assign(key, std::move(animation));
 }
 
 std::shared_ptr<CABasicAnimation> CALayer::animationForKey(std::string_view key) const {
-  const auto found = animations_.find(key);
-  return found == animations_.end() ? nullptr : found->second;
+  const auto& animations = rare().animations;
+  const auto found = animations.find(key);
+  return found == animations.end() ? nullptr : found->second;
 }
 
 void CALayer::drawInContext(CGContext& context) const {

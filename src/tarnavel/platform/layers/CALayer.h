@@ -52,9 +52,9 @@ class CALayer {
   void setPosition(CGPoint position);
   CGPoint anchorPoint() const { return anchorPoint_; }
   void setAnchorPoint(CGPoint anchorPoint);
-  const CATransform3D& transform() const { return transform_; }
+  const CATransform3D& transform() const;
   void setTransform(const CATransform3D& transform);
-  CGAffineTransform affineTransform() const { return CATransform3DGetAffineTransform(transform_); }
+  CGAffineTransform affineTransform() const { return CATransform3DGetAffineTransform(transform()); }
   void setAffineTransform(const CGAffineTransform& t) { setTransform(CATransform3DMakeAffineTransform(t)); }
   /// The box of the transformed bounds in the superlayer's coordinates.
   CGRect frame() const;
@@ -154,6 +154,9 @@ class CALayer {
   void setTimeOffset(double offset);
   CGFloat zPosition() const;
   void setZPosition(CGFloat z);
+  /// Whether this layer has made its block of rarely set properties (a property above, the transform, a
+  /// key value or an animation was written).
+  bool hasRareProperties() const { return rare_ != nullptr; }
 
   // The layer tree.
   const std::vector<std::shared_ptr<CALayer>>& sublayers() const { return sublayers_; }
@@ -176,7 +179,7 @@ class CALayer {
 
   // Key-value storage: where subclasses keep their dynamic properties, so that setting one can mark the
   // layer for redrawing and animate the change.
-  CALayerValue valueForKey(std::string_view key) const { return keyValues_.valueForKey(key); }
+  CALayerValue valueForKey(std::string_view key) const;
   /// Stores `value` under `key`. When `needsDisplayForKey(key)`, the layer is marked for redrawing; when the
   /// layer is on screen (it has been displayed), the action for the key, if any, is added as its animation.
   void setValueForKey(const std::string& key, CALayerValue value);
@@ -189,7 +192,7 @@ class CALayer {
   /// The animation recorded under `key`, or null.
   std::shared_ptr<CABasicAnimation> animationForKey(std::string_view key) const;
   /// The key values as last displayed, or null while the layer has never been displayed.
-  const CALayerKeyValues* presentationLayer() const { return presentation_ ? &*presentation_ : nullptr; }
+  const CALayerKeyValues* presentationLayer() const;
 
  protected:
   /// Copies the other layer's properties, key values and animations; not its sublayers, mask, superlayer,
@@ -208,14 +211,11 @@ class CALayer {
   CGRect bounds_;
   CGPoint position_;
   CGPoint anchorPoint_{0.5, 0.5};
-  CATransform3D transform_;
   std::vector<std::shared_ptr<CALayer>> sublayers_;
   CALayer* superlayer_ = nullptr;
   UIView* owningView_ = nullptr;
   bool needsDisplay_ = false;
-  CALayerKeyValues keyValues_;
-  std::optional<CALayerKeyValues> presentation_;
-  std::map<std::string, std::shared_ptr<CABasicAnimation>, std::less<>> animations_;
+  bool displayed_ = false;
   std::unique_ptr<CALayerRareProperties> rare_;
 };
 

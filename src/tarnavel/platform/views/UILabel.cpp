@@ -3,8 +3,16 @@
 namespace tarnavel {
 
 namespace {
+
 constexpr CGFloat kDefaultLabelFontSize = 17;
+
+// Looked up once: every label starts with it, and the font cache takes a lock per lookup.
+const std::shared_ptr<UIFont>& defaultLabelFont() {
+  static const std::shared_ptr<UIFont> font = UIFont::systemFontOfSize(kDefaultLabelFontSize);
+  return font;
 }
+
+}  // namespace
 
 UILabel::UILabel(CGRect frame) : UIView(frame) {
   applyLabelDefaults();
@@ -22,7 +30,7 @@ void UILabel::applyLabelDefaults() {
 }
 
 void UILabel::setFont(std::shared_ptr<UIFont> font) {
-  font_ = font ? std::move(font) : UIFont::systemFontOfSize(kDefaultLabelFontSize);
+  font_ = font ? std::move(font) : defaultLabelFont();
 }
 
 void UILabel::setTextColor(std::shared_ptr<UIColor> color) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
+#include "tarnavel/platform/internal/UIViewRareProperties.h"
 
 namespace tarnavel {
 
@@ -19,7 +20,7 @@ UIView::UIView(const NSCoder& coder) : UIView(coder.frame.value_or(CGRectZero)) 
   if (coder.tag) tag = *coder.tag;
   if (coder.userInteractionEnabled) userInteractionEnabled = *coder.userInteractionEnabled;
   if (coder.clipsToBounds) setClipsToBounds(*coder.clipsToBounds);
-  if (coder.accessibilityIdentifier) accessibilityIdentifier = coder.accessibilityIdentifier;
+  if (coder.accessibilityIdentifier) setAccessibilityIdentifier(coder.accessibilityIdentifier);
 }
 
 UIView::~UIView() {

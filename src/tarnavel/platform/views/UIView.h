@@ -15,6 +15,7 @@ namespace tarnavel {
 
 class CGContext;
 class UIGestureRecognizer;
+struct UIViewRareProperties;
 
 /// A view: a layer, a frame in its superview, an ordered list of subviews (whose layers are sublayers of
 /// this view's layer), gesture recognizers and the accessibility carriers. Views are made with
@@ -63,17 +64,27 @@ class UIView : public std::enable_shared_from_this<UIView> {
   NSInteger contentMode = 0;
   CGFloat contentScaleFactor = 1;
   NSInteger tintAdjustmentMode = 0;
-  std::shared_ptr<UIColor> tintColor;
   bool translatesAutoresizingMaskIntoConstraints = true;
-  std::optional<std::string> restorationIdentifier;
   bool isAccessibilityElement = false;
   bool shouldGroupAccessibilityChildren = false;
   std::optional<std::string> accessibilityHint;
   std::optional<std::string> accessibilityLabel;
-  std::optional<std::string> accessibilityIdentifier;
-  Value accessibilityValue;
+
+  // Rarely set stores. They live in a block made on the first write of a value other than the initial
+  // one, so that a view that never sets them stays small.
+  const std::shared_ptr<UIColor>& tintColor() const;
+  void setTintColor(std::shared_ptr<UIColor> color);
+  const std::optional<std::string>& restorationIdentifier() const;
+  void setRestorationIdentifier(std::optional<std::string> identifier);
+  const std::optional<std::string>& accessibilityIdentifier() const;
+  void setAccessibilityIdentifier(std::optional<std::string> identifier);
+  const Value& accessibilityValue() const;
+  void setAccessibilityValue(Value value);
   /// The motion effects given to the view, as an array; kept as given (nothing here moves with the device).
-  Value motionEffects;
+  const Value& motionEffects() const;
+  void setMotionEffects(Value effects);
+  /// Whether this view has made its block of rarely set stores.
+  bool hasRareProperties() const { return rare_ != nullptr; }
 
   // The view tree.
   const std::vector<std::shared_ptr<UIView>>& subviews() const { return subviews_; }
@@ -113,6 +124,7 @@ class UIView : public std::enable_shared_from_this<UIView> {
   std::vector<std::shared_ptr<UIView>> subviews_;
   UIView* superview_ = nullptr;
   std::vector<std::shared_ptr<UIGestureRecognizer>> recognizers_;
+  std::unique_ptr<UIViewRareProperties> rare_;
 };
 
 }  // namespace tarnavel
