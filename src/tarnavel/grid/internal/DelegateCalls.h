@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tarnavel/grid/UIDataGrid.h"
 #include "tarnavel/grid/internal/Carriers.h"
+#include "tarnavel/grid/UIDataGrid.h"
 #include "tarnavel/platform/foundation/NSException.h"
 
 namespace tarnavel {
