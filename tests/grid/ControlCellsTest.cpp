@@ -153,19 +153,6 @@ TEST(ControlCells, ScaleToFillTheCellUnlessBothSidesOfCellSizeAreSet) {
   }
 }
 
-TEST(ControlCells, EveryKindFillsItsCell) {
-  const auto datePicker = controlColumn<DataGridDatePickerColumn>(0, 80);
-  const auto picker = controlColumn<DataGridPickerColumn>(0, 60);
-  const auto slider = controlColumn<DataGridSliderColumn>(0, 50);
-  const auto toggle = controlColumn<DataGridSwitchColumn>(0, 40);
-  bindGrid({datePicker, picker, slider, toggle}, makeRecords({{"1"}}), 30);
-  EXPECT_EQ(cellAt<DataGridDatePickerCell>(*datePicker, 0)->picker->frame(), CGRectMake(0, 0, 80, 30));
-  EXPECT_EQ(cellAt<DataGridPickerCell>(*picker, 0)->picker->frame(), CGRectMake(0, 0, 60, 30));
-  EXPECT_EQ(cellAt<DataGridSliderCell>(*slider, 0)->slider->frame(), CGRectMake(0, 0, 50, 30));
-  EXPECT_EQ(cellAt<DataGridSwitchCell>(*toggle, 0)->Switch->frame(), CGRectMake(0, 0, 40, 30));
-  EXPECT_EQ(cellAt<DataGridSwitchCell>(*toggle, 0)->frame(), CGRectMake(190, 0, 40, 30));
-}
-
 TEST(SliderCells, TemplateBoundsReplaceTheColumnsAfterTheValueWasGiven) {
   const auto column = controlColumn<DataGridSliderColumn>(0);
   column->cellTemplate->setMaximumValue(200);  // the minimum stays unset
