@@ -47,18 +47,22 @@ std::vector<WheelSpec> specsFor(UIDatePickerMode mode) {
   return {};
 }
 
-std::string formatted(const icu::Calendar& calendar, const char* pattern) {
+std::string formatted(const icu::SimpleDateFormat& format, const icu::Calendar& calendar) {
   UErrorCode status = U_ZERO_ERROR;
-  icu::SimpleDateFormat format(icu::UnicodeString(pattern, -1, US_INV), icu::Locale("en_US_POSIX"), status);
+  const UDate time = calendar.getTime(status);
   if (U_FAILURE(status)) return "";
   icu::UnicodeString text;
-  format.format(calendar.getTime(status), text);
+  format.format(time, text);
   std::string out;
   text.toUTF8String(out);
-  return U_SUCCESS(status) ? out : "";
+  return out;
 }
 
 std::vector<std::string> wheelRows(const icu::Calendar& calendar, const WheelSpec& spec) {
+  UErrorCode formatStatus = U_ZERO_ERROR;
+  const icu::SimpleDateFormat format(icu::UnicodeString(spec.pattern, -1, US_INV), icu::Locale("en_US_POSIX"),
+                                     formatStatus);
+  if (U_FAILURE(formatStatus)) return {};
   std::vector<std::string> rows;
   for (int offset = -kPickerVisibleRows / 2; offset <= kPickerVisibleRows / 2; ++offset) {
     // A wheel of two values (AM and PM) shows each once.
@@ -73,7 +77,7 @@ std::vector<std::string> wheelRows(const icu::Calendar& calendar, const WheelSpe
     } else {
       turned->roll(spec.field, offset, status);
     }
-    rows.push_back(U_SUCCESS(status) ? formatted(*turned, spec.pattern) : "");
+    rows.push_back(U_SUCCESS(status) ? formatted(format, *turned) : "");
   }
   return rows;
 }
