@@ -349,7 +349,7 @@ TEST(ControlCells, AScaledSwitchThatIsOnShowsItsOnColourInsideItsCell) {
 
 TEST_F(PickerImages, TheWorkedExampleFramesAndDividesADatePicker) {
   const auto column = controlColumn<DataGridDatePickerColumn>(0, 160);
-  bindGrid({column}, makeRecords({{"01/02/2025"}}), 108);
+  const auto grid = bindGrid({column}, makeRecords({{"01/02/2025"}}), 108);
   const auto cell = cellAt<DataGridDatePickerCell>(*column, 0);
   EXPECT_EQ(cell->picker->frame(), CGRectMake(0, 0, 160, 108));
   const auto overlays = overlaysOf(*cell);
@@ -360,8 +360,9 @@ TEST_F(PickerImages, TheWorkedExampleFramesAndDividesADatePicker) {
   EXPECT_EQ(overlays[1]->frame(), CGRectMake(75, 29, 2, 50));
   EXPECT_EQ(overlays[2]->frame(), CGRectMake(100, 29, 2, 50));
   EXPECT_EQ(overlays[1]->image, UIImage::imageNamed("bluePickerFrameDiv.png"));
-  // The overlays lie over the picker.
+  // The overlays lie over the picker and let its taps through.
   EXPECT_EQ(cell->subviews().front(), cell->picker);
+  EXPECT_EQ(tapAt(*grid, {100, grid->HeaderHeight + 54}), 1);
 }
 
 TEST_F(PickerImages, TheTemplateModeWinsAndTheDividersFollowIt) {
