@@ -146,6 +146,30 @@ TEST_F(AreaDrawerTest, ItemAtItsDefaultsGetsAPlotSizedGradientMaskedByItsBand) {
   EXPECT_EQ(dynamic_cast<const QnGradientLayer&>(*inset[0]).gradientStyle(), 0u);
 }
 
+TEST_F(AreaDrawerTest, HatchImageAndRainbowCarriersCoverThePlot) {
+  const auto paper = std::make_shared<CGImage>(1, 1, std::vector<std::uint32_t>{0xffeeeeee});
+  UIImage::registerImage("area-paper", std::make_shared<UIImage>(paper));
+  auto chart = areaChart(ChartTypeArea, {{2, 6, 4, 8}}, 80);
+  const auto& items = chart->series[0]->Items;
+  items[1]->layoutStyle = ChartLayoutStyleHatch;
+  items[1]->hatchLineStepHeight = 20;
+  items[2]->layoutStyle = ChartLayoutStyleImage;
+  items[2]->backgroundImageName = "area-paper";
+  items[3]->layoutStyle = ChartLayoutStyleGradient;
+  items[3]->gradientStyle = ChartGradientStyleRainbow;
+  chart->DataBind();
+  const auto carriers = carriersOf(*chart);
+  ASSERT_EQ(carriers.size(), 3u);
+  for (const auto& carrier : carriers) {
+    EXPECT_NE(dynamic_cast<const CAGradientLayer*>(carrier.get()), nullptr);
+    EXPECT_EQ(carrier->frame(), CGRectMake(0, 0, 80, 100));
+  }
+  EXPECT_FALSE(carriers[0]->sublayers().empty()) << "the hatch lines lie inside the carrier";
+  EXPECT_EQ(carriers[1]->contents.get(), paper.get());
+  EXPECT_EQ(dynamic_cast<const CAGradientLayer&>(*carriers[2]).colors.size(), 10u);
+  UIImage::registerImage("area-paper", nullptr);
+}
+
 TEST_F(AreaDrawerTest, PlainItemIsFilledWithItsColourOrTheTemplateFill) {
   auto chart = areaChart(ChartTypeArea, {{2, 6, 4}});
   const auto templateFill = UIColor::colorWithRed(0.2, 0.6, 0.3, 1);
