@@ -55,36 +55,5 @@ TEST(AreaGeometry, SpanReadBackByTheViewEndsAtTheValue) {
   EXPECT_FALSE(areaSpanRect(areaPlot(2, false, false, false), 1, 20, 0));
 }
 
-std::vector<CGPoint> pathPoints(const CGPath& path) {
-  std::vector<CGPoint> points;
-  for (const auto& element : path.elements()) {
-    EXPECT_NE(element.type, CGPath::ElementType::Close) << "the band is left open";
-    points.push_back(element.points[0]);
-  }
-  return points;
-}
-
-TEST(AreaGeometry, BandRunsDownToTheZeroLineOfItsOrientation) {
-  const CGPoint previous{10, 80}, point{30, 40};
-  EXPECT_EQ(
-      pathPoints(*areaBandPath(areaPlot(ChartOrientationVertical, false, false, false), previous, point)),
-      (std::vector<CGPoint>{{10, 80}, {10, 100}, {30, 100}, {30, 40}}));
-  EXPECT_EQ(
-      pathPoints(*areaBandPath(areaPlot(ChartOrientationVertical, false, false, true), previous, point)),
-      (std::vector<CGPoint>{{10, 80}, {10, 0}, {30, 0}, {30, 40}}));
-
-  const CGPoint left{20, 10}, right{60, 30};
-  EXPECT_EQ(pathPoints(*areaBandPath(areaPlot(ChartOrientationHorizontal, false, false, false), left, right)),
-            (std::vector<CGPoint>{{20, 10}, {0, 10}, {0, 30}, {60, 30}}));
-  for (const bool negativeOnly : {false, true}) {
-    const AreaPlot mirrored = areaPlot(ChartOrientationHorizontal, false, !negativeOnly, negativeOnly);
-    EXPECT_EQ(pathPoints(*areaBandPath(mirrored, left, right)),
-              (std::vector<CGPoint>{{20, 10}, {100, 10}, {100, 30}, {60, 30}}));
-  }
-  // Any other orientation lays its band as a horizontal plot does.
-  EXPECT_EQ(pathPoints(*areaBandPath(areaPlot(2, false, false, false), left, right)),
-            (std::vector<CGPoint>{{20, 10}, {0, 10}, {0, 30}, {60, 30}}));
-}
-
 }  // namespace
 }  // namespace tarnavel
