@@ -42,7 +42,7 @@ void fadeTowardsTheAxis(ChartItem& item, const SeriesStyle& style, bool horizont
 
 void paintPlain(ChartItem& item, const SeriesStyle& style) {
   item.layoutStyle = ChartLayoutStylePlain;
-  item.setBackgroundColor(style.light);
+  item.setBackgroundColor(style.dark);
 }
 
 std::shared_ptr<UIChart> buildAreaChart(const AreaChartSample& sample) {
@@ -110,12 +110,11 @@ void buildAreaCharts(gallery::GalleryOutput& output) {
   };
   for (const AreaChartSample& sample : samples) {
     auto chart = buildAreaChart(sample);
+    const auto& styles = gallery::gallerySeriesStyles();
+    gallery::addSeriesLegends(
+        *chart, {styles.begin(), styles.begin() + static_cast<std::ptrdiff_t>(sample.data.size())},
+        CGRectMake(66, 36, 300, 22));
     chart->DataBind();
-    gallery::addSeriesKey(
-        *chart,
-        {gallery::gallerySeriesStyles().begin(),
-         gallery::gallerySeriesStyles().begin() + static_cast<std::ptrdiff_t>(sample.data.size())},
-        {70, 40});
     output.renderView(*chart, sample.file);
   }
 }

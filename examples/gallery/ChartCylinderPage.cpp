@@ -1,5 +1,5 @@
 // Cylinder charts: three series side by side with plain fills, and stacked with a gradient sheen over each
-// top; beside each, the host's key of the series.
+// top; the series named in each chart's legend.
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,12 +85,11 @@ void buildCylinderCharts(gallery::GalleryOutput& output) {
   };
   for (const CylinderChartSample& sample : samples) {
     auto chart = buildCylinderChart(sample);
+    const auto& styles = gallery::gallerySeriesStyles();
+    gallery::addSeriesLegends(
+        *chart, {styles.begin(), styles.begin() + static_cast<std::ptrdiff_t>(sample.data.size())},
+        CGRectMake(66, 36, 300, 22));
     chart->DataBind();
-    gallery::addSeriesKey(
-        *chart,
-        {gallery::gallerySeriesStyles().begin(),
-         gallery::gallerySeriesStyles().begin() + static_cast<std::ptrdiff_t>(sample.data.size())},
-        {70, 40});
     output.renderView(*chart, sample.file);
   }
 }
