@@ -14,13 +14,11 @@ constexpr CGFloat kContentBottomMargin = 10.0;
 }  // namespace
 
 DataGridBinder::DataGridBinder(UIDataGrid& grid, DataGridBindingState& state)
-    : grid_(grid), state_(state), self_(std::static_pointer_cast<UIDataGrid>(grid.shared_from_this())) {}
+    : grid_(grid), state_(state), self_(std::static_pointer_cast<UIDataGrid>(grid.weak_from_this().lock())) {}
 
 void DataGridBinder::bind() {
   grid_.removeAllSubviews();
-  // The previous scroll view, with its border strips, is out of the tree now; its cells stay reachable
-  // through the columns' Cells until the hand-over.
-  state_.scroll.reset();
+  releaseEarlierViews();
   state_.header = std::make_shared<UIView>(CGRectMake(0, 0, grid_.frame().size.width, grid_.HeaderHeight));
   state_.RowsCount = grid_.DataSource.count();
   bindHeader();
@@ -31,6 +29,15 @@ void DataGridBinder::bind() {
   handOverCells();
   fitContent(contentWidth);
   grid_.addSubview(state_.scroll);
+}
+
+void DataGridBinder::releaseEarlierViews() {
+  // Views and lists this bind does not show must not outlive it: a bind with fewer columns or no records
+  // would otherwise keep every cell of the bind before it.
+  state_.scroll.reset();
+  state_.cell.reset();
+  for (auto& list : state_.arrCells)
+    list.reset();
 }
 
 void DataGridBinder::makeScrollArea() {
@@ -51,9 +58,6 @@ void DataGridBinder::resetCellLists() {
   const std::size_t listed = std::min(state_.ColumnsCount, DataGridBindingState::kMaxColumns);
   for (std::size_t k = 0; k < listed; ++k)
     state_.arrCells[k] = std::make_shared<DataGridCellList>();
-  // Lists of columns that an earlier bind had and this one has not would keep their cells alive.
-  for (std::size_t k = listed; k < DataGridBindingState::kMaxColumns && state_.arrCells[k]; ++k)
-    state_.arrCells[k].reset();
 }
 
 void DataGridBinder::handOverCells() {
