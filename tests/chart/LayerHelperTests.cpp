@@ -58,7 +58,7 @@ TEST(ShapeTemplate, StyleReachesEveryCopyAndEachDrawerAddsItsOwn) {
   series.shape->lineDashPattern = {4, 2};
   series.shape->lineJoin = kCALineJoinRound;
   series.shape->opacity = 0.6f;
-  series.shape->shadowColor = rgb(0, 0, 0)->CGColor();
+  series.shape->setShadowColor(rgb(0, 0, 0)->CGColor());
   series.shape->setTransform(CATransform3DMakeScale(2, 3, 4));
   series.shape->setZPosition(7);
   series.shape->addSublayer(CALayer::layer());
@@ -87,8 +87,8 @@ TEST(ShapeTemplate, StyleReachesEveryCopyAndEachDrawerAddsItsOwn) {
     EXPECT_EQ(layer->transform(), CATransform3DMakeScale(2, 3, 4)) << "the whole transform, z included";
     EXPECT_EQ(layer->lineWidth, c.lineWidth);
     EXPECT_TRUE(CGColorEqualToColor(layer->strokeColor, c.stroke ? c.stroke->CGColor() : nullptr));
-    EXPECT_TRUE(CGColorEqualToColor(
-        layer->shadowColor, c.keepsShadow ? series.shape->shadowColor : UIColor::clearColor()->CGColor()));
+    EXPECT_TRUE(CGColorEqualToColor(layer->shadowColor(), c.keepsShadow ? series.shape->shadowColor()
+                                                                        : UIColor::clearColor()->CGColor()));
     EXPECT_TRUE(layer->sublayers().empty());
     EXPECT_EQ(layer->mask, nullptr);
     EXPECT_EQ(layer->path, nullptr);
@@ -109,25 +109,25 @@ TEST(ShapeTemplate, AMissingTemplateGivesALayerThatShowsNothing) {
   EXPECT_EQ(layer->transform().m11, 0);
   EXPECT_EQ(layer->transform().m44, 0);
   CALayer target;
-  target.shadowOpacity = 1;
+  target.setShadowOpacity(1);
   applyTemplateShadow(series, target);
-  EXPECT_EQ(target.shadowOpacity, 0.0f);
-  EXPECT_EQ(target.shadowColor, nullptr);
+  EXPECT_EQ(target.shadowOpacity(), 0.0f);
+  EXPECT_EQ(target.shadowColor(), nullptr);
 }
 
 TEST(ShapeTemplate, TheShadowGoesToTheOneTargetOnly) {
   ChartSeries series;
-  series.shape->shadowColor = rgb(0, 0, 0)->CGColor();
-  series.shape->shadowOpacity = 0.5;
-  series.shape->shadowOffset = {2, 4};
-  series.shape->shadowRadius = 6;
+  series.shape->setShadowColor(rgb(0, 0, 0)->CGColor());
+  series.shape->setShadowOpacity(0.5);
+  series.shape->setShadowOffset({2, 4});
+  series.shape->setShadowRadius(6);
   series.shape->setShadowPath(UIBezierPath::bezierPathWithRect(CGRectMake(0, 0, 3, 3))->CGPath());
   CALayer target;
   applyTemplateShadow(series, target);
-  EXPECT_EQ(target.shadowColor, series.shape->shadowColor);
-  EXPECT_EQ(target.shadowOpacity, 0.5f);
-  EXPECT_EQ(target.shadowOffset, (CGSize{2, 4}));
-  EXPECT_EQ(target.shadowRadius, 6);
+  EXPECT_EQ(target.shadowColor(), series.shape->shadowColor());
+  EXPECT_EQ(target.shadowOpacity(), 0.5f);
+  EXPECT_EQ(target.shadowOffset(), (CGSize{2, 4}));
+  EXPECT_EQ(target.shadowRadius(), 6);
   EXPECT_EQ(target.shadowPath(), series.shape->shadowPath());
 }
 

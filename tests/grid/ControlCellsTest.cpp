@@ -308,8 +308,8 @@ TEST(ControlCells, ControlsCarryTheirPlaceAndSendTheirActionsToTheGrid) {
   EXPECT_EQ(wheel.dataSource().get(), static_cast<UIPickerViewDataSource*>(grid.get()));
 
   const UISwitch& control = *cellAt<DataGridSwitchCell>(*toggle, 1)->Switch;
-  EXPECT_EQ(control.accessibilityHint, "1");
-  EXPECT_EQ(control.accessibilityLabel, "3");
+  EXPECT_EQ(control.accessibilityHint(), "1");
+  EXPECT_EQ(control.accessibilityLabel(), "3");
   ASSERT_EQ(control.gestureRecognizers().size(), 1u);
   EXPECT_EQ(control.gestureRecognizers()[0]->accessibilityValue, Value("0"));
   EXPECT_TRUE(control.userInteractionEnabled);

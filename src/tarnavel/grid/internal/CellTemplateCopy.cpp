@@ -8,12 +8,12 @@ namespace {
 
 void copyContentScaling(const UIView& from, UIView& to) {
   to.setClipsToBounds(from.clipsToBounds());
-  to.contentMode = from.contentMode;
-  to.contentScaleFactor = from.contentScaleFactor;
+  to.setContentMode(from.contentMode());
+  to.setContentScaleFactor(from.contentScaleFactor());
 }
 
 void copyTintAndTransform(const UIView& from, UIView& to) {
-  to.tintAdjustmentMode = from.tintAdjustmentMode;
+  to.setTintAdjustmentMode(from.tintAdjustmentMode());
   to.setTintColor(from.tintColor());
   to.setTransform(from.transform());
   to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
@@ -22,7 +22,7 @@ void copyTintAndTransform(const UIView& from, UIView& to) {
 // The run that opens every control kind's list.
 void copyResizing(const UIView& from, UIView& to) {
   to.autoresizesSubviews = from.autoresizesSubviews;
-  to.autoresizingMask = from.autoresizingMask;
+  to.setAutoresizingMask(from.autoresizingMask());
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
   copyContentScaling(from, to);
 }
@@ -43,7 +43,7 @@ void copyControlState(const UIControl& from, UIControl& to) {
 }
 
 void copyTint(const UIView& from, UIView& to) {
-  to.tintAdjustmentMode = from.tintAdjustmentMode;
+  to.setTintAdjustmentMode(from.tintAdjustmentMode());
   to.setTintColor(from.tintColor());
   to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
 }
@@ -54,26 +54,26 @@ void copyCellTemplate(const UILabel& from, UILabel& to) {
   to.adjustsFontSizeToFitWidth = from.adjustsFontSizeToFitWidth;
   to.setAlpha(from.alpha());
   to.autoresizesSubviews = from.autoresizesSubviews;
-  to.autoresizingMask = from.autoresizingMask;
-  to.baselineAdjustment = from.baselineAdjustment;
+  to.setAutoresizingMask(from.autoresizingMask());
+  to.setBaselineAdjustment(from.baselineAdjustment());
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
   copyContentScaling(from, to);
   to.enabled = from.enabled;
   to.exclusiveTouch = from.exclusiveTouch;
   to.setHidden(from.isHidden());
   to.highlighted = from.highlighted;
-  to.highlightedTextColor = from.highlightedTextColor;
+  to.setHighlightedTextColor(from.highlightedTextColor());
   to.isAccessibilityElement = from.isAccessibilityElement;
   to.lineBreakMode = from.lineBreakMode;
-  to.minimumScaleFactor = from.minimumScaleFactor;
+  to.setMinimumScaleFactor(from.minimumScaleFactor());
   to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.numberOfLines = from.numberOfLines;
   to.opaque = from.opaque;
-  to.preferredMaxLayoutWidth = from.preferredMaxLayoutWidth;
+  to.setPreferredMaxLayoutWidth(from.preferredMaxLayoutWidth());
   to.setRestorationIdentifier(from.restorationIdentifier());
-  to.shadowColor = from.shadowColor;
-  to.shadowOffset = from.shadowOffset;
+  to.setShadowColor(from.shadowColor());
+  to.setShadowOffset(from.shadowOffset());
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
   to.tag = from.tag;
   to.textAlignment = from.textAlignment;
@@ -86,7 +86,7 @@ void copyCellTemplate(const UIImageView& from, UIImageView& to) {
   to.animationImages = from.animationImages;
   to.animationRepeatCount = from.animationRepeatCount;
   to.autoresizesSubviews = from.autoresizesSubviews;
-  to.autoresizingMask = from.autoresizingMask;
+  to.setAutoresizingMask(from.autoresizingMask());
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
   copyContentScaling(from, to);
   to.exclusiveTouch = from.exclusiveTouch;
@@ -109,7 +109,7 @@ void copyCellTemplate(const UIButton& from, UIButton& to) {
   to.adjustsImageWhenDisabled = from.adjustsImageWhenDisabled;
   to.adjustsImageWhenHighlighted = from.adjustsImageWhenHighlighted;
   to.autoresizesSubviews = from.autoresizesSubviews;
-  to.autoresizingMask = from.autoresizingMask;
+  to.setAutoresizingMask(from.autoresizingMask());
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
   copyContentScaling(from, to);
   to.exclusiveTouch = from.exclusiveTouch;
@@ -133,7 +133,7 @@ void copyCellTemplate(const UITextField& from, UITextField& to) {
   to.attributedPlaceholder = from.attributedPlaceholder;
   to.autocorrectionType = from.autocorrectionType;
   to.autoresizesSubviews = from.autoresizesSubviews;
-  to.autoresizingMask = from.autoresizingMask;
+  to.setAutoresizingMask(from.autoresizingMask());
   to.background = from.background;
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
   to.clearsOnBeginEditing = from.clearsOnBeginEditing;
@@ -177,7 +177,7 @@ void copyCellTemplate(const UITextView& from, UITextView& to) {
   to.allowsEditingTextAttributes = from.allowsEditingTextAttributes;
   to.autocorrectionType = from.autocorrectionType;
   to.autoresizesSubviews = from.autoresizesSubviews;
-  to.autoresizingMask = from.autoresizingMask;
+  to.setAutoresizingMask(from.autoresizingMask());
   to.bounces = from.bounces;
   to.bouncesZoom = from.bouncesZoom;
   to.canCancelContentTouches = from.canCancelContentTouches;

@@ -37,14 +37,9 @@ CALayer::CALayer(const CALayer& other)
       hidden(other.hidden),
       masksToBounds(other.masksToBounds),
       contents(other.contents),
-      shadowColor(other.shadowColor),
-      shadowOffset(other.shadowOffset),
-      shadowOpacity(other.shadowOpacity),
-      shadowRadius(other.shadowRadius),
       name(other.name),
-      bounds_(other.bounds_),
+      boundsSize_(other.boundsSize_),
       position_(other.position_),
-      anchorPoint_(other.anchorPoint_),
       needsDisplay_(other.needsDisplay_),
       rare_(other.rare_ ? std::make_unique<CALayerRareProperties>(*other.rare_) : nullptr) {
   if (rare_) rare_->presentation = {};  // a copy has not been displayed
@@ -61,7 +56,8 @@ CALayer::~CALayer() {
 
 void CALayer::setBounds(CGRect bounds) {
   refuseNonFinite(CGRectIsFinite(bounds), "bounds", bounds.origin, bounds.size);
-  bounds_ = bounds;
+  writeRareProperty(rare_, &CALayerRareProperties::boundsOrigin, bounds.origin);
+  boundsSize_ = bounds.size;
 }
 
 void CALayer::setPosition(CGPoint position) {
@@ -71,7 +67,7 @@ void CALayer::setPosition(CGPoint position) {
 
 void CALayer::setAnchorPoint(CGPoint anchorPoint) {
   refuseNonFinite(isFinite(anchorPoint), "anchorPoint", anchorPoint);
-  anchorPoint_ = anchorPoint;
+  writeRareProperty(rare_, &CALayerRareProperties::anchorPoint, anchorPoint);
 }
 
 const CATransform3D& CALayer::transform() const {
@@ -82,30 +78,40 @@ void CALayer::setTransform(const CATransform3D& transform) {
   writeRareProperty(rare_, &CALayerRareProperties::transform, transform);
 }
 
+CGRect CALayer::bounds() const {
+  return {rare().boundsOrigin, boundsSize_};
+}
+
+CGPoint CALayer::anchorPoint() const {
+  return rare().anchorPoint;
+}
+
 CGAffineTransform CALayer::transformToSuperlayer() const {
+  const CGPoint anchor = anchorPoint();
+  const CGRect bounds = this->bounds();
   // Bounds coordinates -> anchor at the origin -> transform -> position in the superlayer.
-  const CGAffineTransform toAnchor =
-      CGAffineTransformMakeTranslation(-bounds_.origin.x - anchorPoint_.x * bounds_.size.width,
-                                       -bounds_.origin.y - anchorPoint_.y * bounds_.size.height);
+  const CGAffineTransform toAnchor = CGAffineTransformMakeTranslation(
+      -bounds.origin.x - anchor.x * bounds.size.width, -bounds.origin.y - anchor.y * bounds.size.height);
   const CGAffineTransform moved = CGAffineTransformConcat(toAnchor, affineTransform());
   return CGAffineTransformConcat(moved, CGAffineTransformMakeTranslation(position_.x, position_.y));
 }
 
 CGRect CALayer::frame() const {
+  const CGPoint anchor = anchorPoint();
   if (!rare_ || CATransform3DIsIdentity(rare_->transform)) {
     // Without a transform the frame is exact: the size is the bounds' size, not a difference of corners.
-    const CGSize size = CGRectStandardize(bounds_).size;
-    return {{position_.x - anchorPoint_.x * size.width, position_.y - anchorPoint_.y * size.height}, size};
+    const CGSize size = CGRectStandardize(bounds()).size;
+    return {{position_.x - anchor.x * size.width, position_.y - anchor.y * size.height}, size};
   }
-  return CGRectApplyAffineTransform(bounds_, transformToSuperlayer());
+  return CGRectApplyAffineTransform(bounds(), transformToSuperlayer());
 }
 
 void CALayer::setFrame(CGRect frame) {
   frame = CGRectStandardize(frame);
   refuseNonFinite(CGRectIsFinite(frame), "frame", frame.origin, frame.size);
-  bounds_.size = frame.size;
-  position_ = {frame.origin.x + anchorPoint_.x * frame.size.width,
-               frame.origin.y + anchorPoint_.y * frame.size.height};
+  const CGPoint anchor = anchorPoint();
+  boundsSize_ = frame.size;
+  position_ = {frame.origin.x + anchor.x * frame.size.width, frame.origin.y + anchor.y * frame.size.height};
 }
 
 void CALayer::addSublayer(std::shared_ptr<CALayer> layer) {

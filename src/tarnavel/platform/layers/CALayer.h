@@ -46,11 +46,11 @@ class CALayer {
   static std::shared_ptr<CALayer> layer() { return std::make_shared<CALayer>(); }
 
   // Geometry. A non-finite value raises NSException (CALayerInvalidGeometry) and changes nothing.
-  CGRect bounds() const { return bounds_; }
+  CGRect bounds() const;
   void setBounds(CGRect bounds);
   CGPoint position() const { return position_; }
   void setPosition(CGPoint position);
-  CGPoint anchorPoint() const { return anchorPoint_; }
+  CGPoint anchorPoint() const;
   void setAnchorPoint(CGPoint anchorPoint);
   const CATransform3D& transform() const;
   void setTransform(const CATransform3D& transform);
@@ -72,17 +72,25 @@ class CALayer {
   bool hidden = false;
   bool masksToBounds = false;
   std::shared_ptr<CGImage> contents;
-  CGColorRef shadowColor;
-  CGSize shadowOffset{0, -3};
-  float shadowOpacity = 0;
-  CGFloat shadowRadius = 3;
   std::string name;
   /// Masks this layer (and its sublayers) by the mask's alpha; drawn in this layer's coordinates. The mask
   /// may also be a sublayer of another layer: it is then drawn in both places.
   std::shared_ptr<CALayer> mask;
 
+  // The shadow, drawn under the layer when its opacity is above 0 and its colour is visible. Rarely set: it
+  // lives in the block of rarely set properties below.
+  const CGColorRef& shadowColor() const;
+  void setShadowColor(CGColorRef color);
+  CGSize shadowOffset() const;  // (0, -3) until set
+  void setShadowOffset(CGSize offset);
+  float shadowOpacity() const;
+  void setShadowOpacity(float opacity);
+  CGFloat shadowRadius() const;  // 3 until set
+  void setShadowRadius(CGFloat radius);
+
   // Rarely set properties. They are stored, copied and archived with the layer; the renderer does not read
-  // them. They live in a block made on the first write, so that a layer that never sets one stays small.
+  // them. They live in a block made on the first write of a value other than the initial one, so that a
+  // layer that never sets one stays small.
   const CALayerActions& actions() const;
   void setActions(CALayerActions actions);
   bool allowsEdgeAntialiasing() const;
@@ -208,9 +216,8 @@ class CALayer {
   const CALayerRareProperties& rare() const;
   CALayerRareProperties& rareForWrite();
 
-  CGRect bounds_;
+  CGSize boundsSize_;  // the origin, rarely other than (0, 0), is in the block of rarely set properties
   CGPoint position_;
-  CGPoint anchorPoint_{0.5, 0.5};
   std::vector<std::shared_ptr<CALayer>> sublayers_;
   CALayer* superlayer_ = nullptr;
   UIView* owningView_ = nullptr;

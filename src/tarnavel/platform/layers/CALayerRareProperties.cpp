@@ -12,6 +12,34 @@ CALayerRareProperties& CALayer::rareForWrite() {
   return rarePropertiesForWrite(rare_);
 }
 
+const CGColorRef& CALayer::shadowColor() const {
+  return rare().shadowColor;
+}
+void CALayer::setShadowColor(CGColorRef value) {
+  writeRareProperty(rare_, &CALayerRareProperties::shadowColor, std::move(value));
+}
+
+CGSize CALayer::shadowOffset() const {
+  return rare().shadowOffset;
+}
+void CALayer::setShadowOffset(CGSize value) {
+  writeRareProperty(rare_, &CALayerRareProperties::shadowOffset, value);
+}
+
+float CALayer::shadowOpacity() const {
+  return rare().shadowOpacity;
+}
+void CALayer::setShadowOpacity(float value) {
+  writeRareProperty(rare_, &CALayerRareProperties::shadowOpacity, value);
+}
+
+CGFloat CALayer::shadowRadius() const {
+  return rare().shadowRadius;
+}
+void CALayer::setShadowRadius(CGFloat value) {
+  writeRareProperty(rare_, &CALayerRareProperties::shadowRadius, value);
+}
+
 const CALayerActions& CALayer::actions() const {
   return rare().actions;
 }

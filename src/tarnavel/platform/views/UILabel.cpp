@@ -1,5 +1,7 @@
 #include "tarnavel/platform/views/UILabel.h"
 
+#include "tarnavel/platform/internal/UILabelRareProperties.h"
+
 namespace tarnavel {
 
 namespace {
@@ -22,6 +24,8 @@ UILabel::UILabel(const NSCoder& coder) : UIView(coder) {
   applyLabelDefaults();
   if (coder.userInteractionEnabled) userInteractionEnabled = *coder.userInteractionEnabled;
 }
+
+UILabel::~UILabel() = default;
 
 void UILabel::applyLabelDefaults() {
   userInteractionEnabled = false;

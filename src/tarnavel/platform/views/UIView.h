@@ -5,17 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "tarnavel/platform/layers/CALayer.h"
-#include "tarnavel/platform/geometry/Geometry.h"
 #include "tarnavel/platform/foundation/NSCoder.h"
-#include "tarnavel/platform/graphics/UIColor.h"
 #include "tarnavel/platform/foundation/Value.h"
+#include "tarnavel/platform/geometry/Geometry.h"
+#include "tarnavel/platform/graphics/UIColor.h"
+#include "tarnavel/platform/layers/CALayer.h"
 
 namespace tarnavel {
 
 class CGContext;
 class UIGestureRecognizer;
 struct UIViewRareProperties;
+struct UIViewAccessibilityTexts;
 
 /// A view: a layer, a frame in its superview, an ordered list of subviews (whose layers are sublayers of
 /// this view's layer), gesture recognizers and the accessibility carriers. Views are made with
@@ -54,24 +55,33 @@ class UIView : public std::enable_shared_from_this<UIView> {
 
   // Plain stores.
   bool userInteractionEnabled = true;
-  NSInteger tag = 0;
   bool opaque = true;
   bool exclusiveTouch = false;
   bool multipleTouchEnabled = false;
   bool autoresizesSubviews = true;
-  NSUInteger autoresizingMask = 0;
   bool clearsContextBeforeDrawing = true;
-  NSInteger contentMode = 0;
-  CGFloat contentScaleFactor = 1;
-  NSInteger tintAdjustmentMode = 0;
   bool translatesAutoresizingMaskIntoConstraints = true;
   bool isAccessibilityElement = false;
   bool shouldGroupAccessibilityChildren = false;
-  std::optional<std::string> accessibilityHint;
-  std::optional<std::string> accessibilityLabel;
+  NSInteger tag = 0;
+
+  /// The accessibility hint and label: controls carry small texts there (a grid its cell's row and
+  /// column). Plain views leave them unset and make no block for them.
+  const std::optional<std::string>& accessibilityHint() const;
+  void setAccessibilityHint(std::optional<std::string> hint);
+  const std::optional<std::string>& accessibilityLabel() const;
+  void setAccessibilityLabel(std::optional<std::string> label);
 
   // Rarely set stores. They live in a block made on the first write of a value other than the initial
   // one, so that a view that never sets them stays small.
+  NSUInteger autoresizingMask() const;
+  void setAutoresizingMask(NSUInteger mask);
+  NSInteger contentMode() const;
+  void setContentMode(NSInteger mode);
+  CGFloat contentScaleFactor() const;  // 1 until set
+  void setContentScaleFactor(CGFloat factor);
+  NSInteger tintAdjustmentMode() const;
+  void setTintAdjustmentMode(NSInteger mode);
   const std::shared_ptr<UIColor>& tintColor() const;
   void setTintColor(std::shared_ptr<UIColor> color);
   const std::optional<std::string>& restorationIdentifier() const;
@@ -83,8 +93,9 @@ class UIView : public std::enable_shared_from_this<UIView> {
   /// The motion effects given to the view, as an array; kept as given (nothing here moves with the device).
   const Value& motionEffects() const;
   void setMotionEffects(Value effects);
-  /// Whether this view has made its block of rarely set stores.
+  /// Whether this view has made its block of rarely set stores, or that of its accessibility texts.
   bool hasRareProperties() const { return rare_ != nullptr; }
+  bool hasAccessibilityTexts() const { return accessibilityTexts_ != nullptr; }
 
   // The view tree.
   const std::vector<std::shared_ptr<UIView>>& subviews() const { return subviews_; }
@@ -125,6 +136,7 @@ class UIView : public std::enable_shared_from_this<UIView> {
   UIView* superview_ = nullptr;
   std::vector<std::shared_ptr<UIGestureRecognizer>> recognizers_;
   std::unique_ptr<UIViewRareProperties> rare_;
+  std::unique_ptr<UIViewAccessibilityTexts> accessibilityTexts_;
 };
 
 }  // namespace tarnavel

@@ -4,6 +4,34 @@
 
 namespace tarnavel {
 
+NSUInteger UIView::autoresizingMask() const {
+  return readRareProperties(rare_).autoresizingMask;
+}
+void UIView::setAutoresizingMask(NSUInteger mask) {
+  writeRareProperty(rare_, &UIViewRareProperties::autoresizingMask, mask);
+}
+
+NSInteger UIView::contentMode() const {
+  return readRareProperties(rare_).contentMode;
+}
+void UIView::setContentMode(NSInteger mode) {
+  writeRareProperty(rare_, &UIViewRareProperties::contentMode, mode);
+}
+
+CGFloat UIView::contentScaleFactor() const {
+  return readRareProperties(rare_).contentScaleFactor;
+}
+void UIView::setContentScaleFactor(CGFloat factor) {
+  writeRareProperty(rare_, &UIViewRareProperties::contentScaleFactor, factor);
+}
+
+NSInteger UIView::tintAdjustmentMode() const {
+  return readRareProperties(rare_).tintAdjustmentMode;
+}
+void UIView::setTintAdjustmentMode(NSInteger mode) {
+  writeRareProperty(rare_, &UIViewRareProperties::tintAdjustmentMode, mode);
+}
+
 const std::shared_ptr<UIColor>& UIView::tintColor() const {
   return readRareProperties(rare_).tintColor;
 }
@@ -37,6 +65,20 @@ const Value& UIView::motionEffects() const {
 }
 void UIView::setMotionEffects(Value effects) {
   writeRareProperty(rare_, &UIViewRareProperties::motionEffects, std::move(effects));
+}
+
+const std::optional<std::string>& UIView::accessibilityHint() const {
+  return readRareProperties(accessibilityTexts_).hint;
+}
+void UIView::setAccessibilityHint(std::optional<std::string> hint) {
+  writeRareProperty(accessibilityTexts_, &UIViewAccessibilityTexts::hint, std::move(hint));
+}
+
+const std::optional<std::string>& UIView::accessibilityLabel() const {
+  return readRareProperties(accessibilityTexts_).label;
+}
+void UIView::setAccessibilityLabel(std::optional<std::string> label) {
+  writeRareProperty(accessibilityTexts_, &UIViewAccessibilityTexts::label, std::move(label));
 }
 
 }  // namespace tarnavel
