@@ -301,6 +301,12 @@ TEST_F(PieDrawerTest, TheValueScaleIsFittedAndStoredBack) {
   auto chart = pieChart({{1, 37}}, false);
   chart->DataBind();
   EXPECT_DOUBLE_EQ(chart->maxValue, 40);
+
+  // Values of both signs: the range is made symmetric around zero.
+  auto both = pieChart({{8, -30}}, false);
+  both->DataBind();
+  EXPECT_DOUBLE_EQ(both->maxValue, -both->minValue);
+  EXPECT_GE(both->maxValue, 30);
 }
 
 TEST_F(PieDrawerTest, TheTemplatesStyleReachesEveryWedgeAndWallCopy) {
