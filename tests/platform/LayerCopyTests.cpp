@@ -18,15 +18,9 @@ using namespace tarnavel::testing;
 
 TEST(LayerProperties, RarePropertiesStartAtTheirInitialValuesAndKeepWhatIsSet) {
   CALayer bare;
-  EXPECT_TRUE(bare.allowsGroupOpacity());
   EXPECT_TRUE(bare.isDoubleSided());
   EXPECT_EQ(bare.speed(), 1.0f);
-  EXPECT_EQ(bare.contentsScale(), 1.0);
   EXPECT_EQ(bare.contentsRect(), CGRectMake(0, 0, 1, 1));
-  EXPECT_EQ(bare.contentsGravity(), "resize");
-  EXPECT_EQ(bare.edgeAntialiasingMask(), 15u);
-  EXPECT_TRUE(CATransform3DIsIdentity(bare.sublayerTransform()));
-  EXPECT_EQ(bare.shadowPath(), nullptr);
 
   CALayer other;
   other.setSpeed(0.5f);
