@@ -8,8 +8,8 @@
 #include "tarnavel/chart/internal/ChartElements.h"
 #include "tarnavel/chart/internal/LayerHelpers.h"
 #include "tarnavel/chart/internal/PieDrawer.h"
-#include "tarnavel/chart/internal/PlotOverlay.h"
 #include "tarnavel/chart/internal/PieGeometry.h"
+#include "tarnavel/chart/internal/PlotOverlay.h"
 
 namespace tarnavel {
 
@@ -25,13 +25,6 @@ CGFloat positiveTotal(const ChartSeries& series) {
     if (value > 0) total += value;
   }
   return total;
-}
-
-void applyPieItemDefaults(ChartItem& item) {
-  if (item.layoutStyle == kChartItemUnset) item.layoutStyle = ChartLayoutStylePlain;
-  if (item.titleVerticalLocation == kChartItemUnset) item.titleVerticalLocation = ChartVerticalLocationMiddle;
-  if (item.titleHorizontalLocation == kChartItemUnset)
-    item.titleHorizontalLocation = ChartHorizontalLocationRight;
 }
 
 // The item's fill overlay over the whole plot area, masked by the wedge, above the wedge. The wedge stays a
@@ -87,7 +80,8 @@ void drawPieWedges(UIChart& chart, std::size_t s) {
   const auto disc = total > 0 ? CAShapeLayer::layer() : nullptr;
   CGFloat start = static_cast<CGFloat>(series.pieStarts);
   for (std::size_t k = 0; k < series.Items.size(); ++k) {
-    applyPieItemDefaults(elementOf(series.Items[k]));
+    writeItemDefaults(elementOf(series.Items[k]), ChartLayoutStylePlain, ChartVerticalLocationMiddle,
+                      ChartHorizontalLocationRight);
     const float startRad = pieRadians(start);
     const float sweep = wedgeSweep(itemValueOf(*series.Items[k]), total);
     addWedge(chart, series, s, k, startRad, sweep, disc.get());
