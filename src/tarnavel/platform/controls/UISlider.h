@@ -5,7 +5,7 @@
 namespace tarnavel {
 
 /// A horizontal slider over [minimumValue, maximumValue]. The value is always kept within the bounds;
-/// setting a bound or the value from code sends nothing.
+/// setting a bound or the value from code sends nothing; `dragToValue` acts as a person's drag.
 class UISlider : public UIControl {
  public:
   /// The size of a slider made without a frame.
@@ -24,6 +24,13 @@ class UISlider : public UIControl {
   float value() const { return value_; }
   /// Limited to the bounds; a value that is not a number becomes the minimum.
   void setValue(float value);
+
+  /// True sends ValueChanged while the thumb moves; false only once, when the finger lifts.
+  bool continuous = true;
+  /// Drags the thumb to `target` (limited to the bounds) and lifts the finger. ValueChanged goes out once
+  /// when the value changed: on the move when continuous, on the lift otherwise. A disabled slider, one that
+  /// takes no touches, or a target that is not a number, moves nothing.
+  void dragToValue(float target);
 
   void drawContent(CGContext& context) const override;
 
