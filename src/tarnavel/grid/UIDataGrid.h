@@ -87,6 +87,15 @@ class UIDataGrid : public UIView, public UITextViewDelegate {
   void txtEditBegin(UITextField& sender);
   void txtEditEnd(UITextField& sender);
 
+  // The text-view cells' delegate: the two questions answer what the grid's delegate answers (yes without
+  // it); a change writes the view's text back.
+  bool textViewShouldBeginEditing(UITextView& textView) override;
+  void textViewDidBeginEditing(UITextView& textView) override;
+  void textViewDidChange(UITextView& textView) override;
+  void textViewDidChangeSelection(UITextView& textView) override;
+  bool textViewShouldEndEditing(UITextView& textView) override;
+  void textViewDidEndEditing(UITextView& textView) override;
+
  private:
   void baseInit();
 
