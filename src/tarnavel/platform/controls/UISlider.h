@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
+
 #include "tarnavel/platform/controls/UIControl.h"
+#include "tarnavel/platform/graphics/UIImage.h"
 
 namespace tarnavel {
 
@@ -25,8 +28,16 @@ class UISlider : public UIControl {
   /// Limited to the bounds; a value that is not a number becomes the minimum.
   void setValue(float value);
 
-  /// True sends ValueChanged while the thumb moves; false only once, when the finger lifts.
+  /// True sends value changes while the thumb moves, false only when it is let go.
   bool continuous = true;
+  /// Track colours left and right of the thumb, and the thumb's; null draws the plain look.
+  std::shared_ptr<UIColor> minimumTrackTintColor;
+  std::shared_ptr<UIColor> maximumTrackTintColor;
+  std::shared_ptr<UIColor> thumbTintColor;
+  // Images beside the track, kept as given (the track spans the whole slider).
+  std::shared_ptr<UIImage> minimumValueImage;
+  std::shared_ptr<UIImage> maximumValueImage;
+
   /// Drags the thumb to `target` (limited to the bounds) and lifts the finger. ValueChanged goes out once
   /// when the value changed: on the move when continuous, on the lift otherwise. A disabled slider, one that
   /// takes no touches, or a target that is not a number, moves nothing.
