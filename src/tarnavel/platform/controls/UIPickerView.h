@@ -64,6 +64,11 @@ class UIPickerView : public UIView {
 
   bool showsSelectionIndicator = false;
 
+  /// Spins `component` to `row` as a person does: the row becomes the selected one and the delegate hears
+  /// of it (didSelectRow), even when it was selected already. Only a row the data source counts can be
+  /// reached; a picker that takes no touches does not turn.
+  void pickRow(NSInteger row, NSInteger component);
+
   void drawContent(CGContext& context) const override;
 
  private:
