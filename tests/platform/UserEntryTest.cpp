@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tarnavel/platform/controls/UIDatePicker.h"
+#include "tarnavel/platform/controls/UIPickerView.h"
 #include "tarnavel/platform/controls/UISlider.h"
 #include "tarnavel/platform/controls/UISwitch.h"
 #include "tarnavel/platform/controls/UITextField.h"
@@ -139,6 +141,69 @@ TEST(SwitchTap, FlipsAndTellsUnlessDisabled) {
   control->tap();
   EXPECT_TRUE(control->on);
   EXPECT_EQ(listener->values, 2);
+}
+
+class PickerEvents {
+ public:
+  void changed(UIControl&) { events.push_back("changed"); }
+  void began(UIControl&) { events.push_back("began"); }
+  void ended(UIControl&) { events.push_back("ended"); }
+  std::vector<std::string> events;
+};
+
+TEST(DatePickerSpin, StaysWithinTheRangeAndTellsOfARealChange) {
+  const auto picker = std::make_shared<UIDatePicker>();
+  const auto listener = std::make_shared<PickerEvents>();
+  picker->addTarget(listener, "changed:", &PickerEvents::changed, UIControlEventValueChanged);
+  picker->addTarget(listener, "began:", &PickerEvents::began, UIControlEventEditingDidBegin);
+  picker->addTarget(listener, "ended:", &PickerEvents::ended, UIControlEventEditingDidEnd);
+  const auto day = [](double days) { return NSDate::dateWithTimeIntervalSince1970(days * 86400); };
+  picker->setDate(day(5));  // from code: silent
+  picker->minimumDate = day(1);
+  picker->maximumDate = day(10);
+  picker->spinToDate(day(20));
+  EXPECT_EQ(picker->date(), day(10));
+  picker->spinToDate(day(10));  // already there
+  picker->spinToDate(day(-3));
+  EXPECT_EQ(picker->date(), day(1));
+  picker->beginEditing();
+  picker->beginEditing();
+  picker->endEditing();
+  picker->endEditing();
+  picker->enabled = false;
+  picker->spinToDate(day(4));
+  picker->beginEditing();
+  EXPECT_EQ(picker->date(), day(1));
+  EXPECT_EQ(listener->events, (std::vector<std::string>{"changed", "changed", "began", "ended"}));
+}
+
+class ThreeRows : public UIPickerViewDataSource, public UIPickerViewDelegate {
+ public:
+  std::optional<NSInteger> numberOfComponentsInPickerView(UIPickerView&) override { return 1; }
+  std::optional<NSInteger> numberOfRowsInComponent(UIPickerView&, NSInteger) override { return 3; }
+  void didSelectRow(UIPickerView&, NSInteger row, NSInteger component) override {
+    picked.push_back(std::to_string(row) + "/" + std::to_string(component));
+  }
+  std::vector<std::string> picked;
+};
+
+TEST(PickerChoice, OnlyRowsTheDataSourceCountsCanBeChosen) {
+  UIPickerView picker;
+  const auto rows = std::make_shared<ThreeRows>();
+  picker.pickRow(0, 0);  // no data source: no rows
+  picker.setDataSource(rows);
+  picker.setDelegate(rows);
+  picker.selectRow(1, 0, false);  // from code: silent
+  picker.pickRow(2, 0);
+  picker.pickRow(2, 0);
+  picker.pickRow(3, 0);
+  picker.pickRow(-1, 0);
+  picker.pickRow(0, 1);
+  EXPECT_EQ(picker.selectedRowInComponent(0), 2);
+  picker.userInteractionEnabled = false;
+  picker.pickRow(0, 0);
+  EXPECT_EQ(picker.selectedRowInComponent(0), 2);
+  EXPECT_EQ(rows->picked, (std::vector<std::string>{"2/0", "2/0"}));
 }
 
 }  // namespace
