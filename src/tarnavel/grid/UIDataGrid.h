@@ -6,8 +6,8 @@
 
 #include "tarnavel/grid/DataGridColumns.h"
 #include "tarnavel/grid/DataGridDelegate.h"
-#include "tarnavel/platform/input/UIGestureRecognizer.h"
 #include "tarnavel/platform/controls/UITextView.h"
+#include "tarnavel/platform/input/UIGestureRecognizer.h"
 
 namespace tarnavel {
 
@@ -86,6 +86,21 @@ class UIDataGrid : public UIView, public UITextViewDelegate {
   void txtChanged(UITextField& sender);
   void txtEditBegin(UITextField& sender);
   void txtEditEnd(UITextField& sender);
+
+  // The scroll view's callbacks, each passed on to the delegate's method of the same name with the grid
+  // first and every argument unchanged (the delegate may move the target offset of a drag).
+  void scrollViewDidScroll(UIScrollView& scrollView) override;
+  void scrollViewWillBeginDragging(UIScrollView& scrollView) override;
+  void scrollViewWillEndDragging(UIScrollView& scrollView, CGPoint velocity,
+                                 CGPoint* targetContentOffset) override;
+  void scrollViewDidEndDragging(UIScrollView& scrollView, bool willDecelerate) override;
+  void scrollViewDidScrollToTop(UIScrollView& scrollView) override;
+  void scrollViewWillBeginDecelerating(UIScrollView& scrollView) override;
+  void scrollViewDidEndDecelerating(UIScrollView& scrollView) override;
+  void scrollViewWillBeginZooming(UIScrollView& scrollView, UIView* view) override;
+  void scrollViewDidEndZooming(UIScrollView& scrollView, UIView* view, CGFloat scale) override;
+  void scrollViewDidZoom(UIScrollView& scrollView) override;
+  void scrollViewDidEndScrollingAnimation(UIScrollView& scrollView) override;
 
  private:
   void baseInit();
