@@ -6,6 +6,7 @@
 
 #include "tarnavel/grid/DataGridColumns.h"
 #include "tarnavel/grid/DataGridDelegate.h"
+#include "tarnavel/platform/controls/UIPickerView.h"
 #include "tarnavel/platform/controls/UITextView.h"
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
 
@@ -19,8 +20,12 @@ struct DataGridBindingState;
 /// column widths, fonts and colours, placement offsets and the grid's widened frame).
 ///
 /// Make the grid with std::make_shared: the recognizers and controls it binds hold it as a weak target.
-/// It is the delegate of its scroll view and of its text-view cells.
-class UIDataGrid : public UIView, public UITextViewDelegate {
+/// It is the delegate of its scroll view and of its text-view cells, and the data source and delegate of its
+/// picker cells.
+class UIDataGrid : public UIView,
+                   public UITextViewDelegate,
+                   public UIPickerViewDataSource,
+                   public UIPickerViewDelegate {
  public:
   explicit UIDataGrid(CGRect frame = CGRectZero);
   explicit UIDataGrid(const NSCoder& coder);
@@ -86,6 +91,12 @@ class UIDataGrid : public UIView, public UITextViewDelegate {
   void txtChanged(UITextField& sender);
   void txtEditBegin(UITextField& sender);
   void txtEditEnd(UITextField& sender);
+  void sldrChanged(UISlider& sender);
+  void SwhChanged(UISwitch& sender);
+  void datePkrChanged(UIDatePicker& sender);
+  void datePkrEditBegin(UIDatePicker& sender);
+  void datePkrEditEnd(UIDatePicker& sender);
+  void didSelectRow(UIPickerView& pickerView, NSInteger row, NSInteger component) override;
 
   // The scroll view's callbacks, each passed on to the delegate's method of the same name with the grid
   // first and every argument unchanged (the delegate may move the target offset of a drag).

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "tarnavel/platform/controls/UIDatePicker.h"
+#include "tarnavel/platform/controls/UIPickerView.h"
+#include "tarnavel/platform/foundation/NSDateFormatter.h"
+#include "tarnavel/platform/foundation/NSException.h"
+
+namespace tarnavel {
+namespace {
+
+NSDateFormatter formatterFor(const char* pattern) {
+  NSDateFormatter formatter;
+  formatter.setDateFormat(pattern);
+  return formatter;
+}
+
+TEST(DateFormatter, ReadsAndWritesTheSameTextInItsPattern) {
+  struct Case {
+    const char* pattern;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"MM/dd/yyyy", "12/25/2024"}, {"MM/dd/yyyy", "02/29/2024"}, {"yyyy-MM-dd HH:mm", "1999-01-02 23:59"},
+      {"d MMM y", "7 Mar 2031"},    {"HH:mm:ss", "08:05:09"},
+  };
+  for (const Case& c : cases) {
+    const auto formatter = formatterFor(c.pattern);
+    const auto date = formatter.dateFromString(c.text);
+    ASSERT_TRUE(date) << c.pattern << " " << c.text;
+    EXPECT_EQ(formatter.stringFromDate(*date), c.text);
+  }
+}
+
+TEST(DateFormatter, TextThatDoesNotMatchGivesNoDate) {
+  const auto formatter = formatterFor("MM/dd/yyyy");
+  for (const char* text : {"", "soon", "2024-12-25", "13/01/2024", "02/30/2024", "12/25/2024 extra"})
+    EXPECT_FALSE(formatter.dateFromString(text)) << text;
+  NSDateFormatter unpatterned;
+  EXPECT_FALSE(unpatterned.dateFromString("12/25/2024"));
+  EXPECT_EQ(unpatterned.stringFromDate(NSDate()), "");
+}
+
+TEST(DateFormatter, DaysFollowOneAnotherInTime) {
+  const auto formatter = formatterFor("MM/dd/yyyy");
+  const auto first = formatter.dateFromString("12/31/2024");
+  const auto next = formatter.dateFromString("01/01/2025");
+  ASSERT_TRUE(first && next);
+  EXPECT_NEAR(next->timeIntervalSince1970() - first->timeIntervalSince1970(), 86400, 3600);
+}
+
+TEST(DatePicker, KeepsTheDateItIsGiven) {
+  UIDatePicker picker;
+  const NSDate given = NSDate::dateWithTimeIntervalSince1970(1'000'000'000);
+  picker.setDate(given);
+  EXPECT_EQ(picker.date(), given);
+  EXPECT_DOUBLE_EQ(picker.date().timeIntervalSince1970(), 1'000'000'000);
+}
+
+struct CountingPickerDelegate : UIPickerViewDelegate {
+  int selections = 0;
+  void didSelectRow(UIPickerView&, NSInteger, NSInteger) override { ++selections; }
+};
+
+TEST(PickerView, SelectsRowsPerComponentWithoutTellingItsDelegate) {
+  UIPickerView picker;
+  const auto delegate = std::make_shared<CountingPickerDelegate>();
+  picker.setDelegate(delegate);
+  EXPECT_EQ(picker.selectedRowInComponent(0), 0);
+  picker.selectRow(2, 0, false);
+  picker.selectRow(4, 1, true);
+  EXPECT_EQ(picker.selectedRowInComponent(0), 2);
+  EXPECT_EQ(picker.selectedRowInComponent(1), 4);
+  EXPECT_EQ(picker.selectedRowInComponent(3), 0);
+  EXPECT_EQ(delegate->selections, 0);
+  EXPECT_THROW(picker.selectRow(-1, 0, false), NSException);
+  EXPECT_THROW(picker.selectRow(0, -1, false), NSException);
+  EXPECT_EQ(picker.selectedRowInComponent(0), 2);
+}
+
+TEST(PickerView, HoldsItsDataSourceAndDelegateWeakly) {
+  UIPickerView picker;
+  auto delegate = std::make_shared<UIPickerViewDelegate>();
+  auto dataSource = std::make_shared<UIPickerViewDataSource>();
+  picker.setDelegate(delegate);
+  picker.setDataSource(dataSource);
+  EXPECT_EQ(picker.delegate(), delegate);
+  EXPECT_FALSE(dataSource->numberOfComponentsInPickerView(picker).has_value());
+  delegate.reset();
+  dataSource.reset();
+  EXPECT_EQ(picker.delegate(), nullptr);
+  EXPECT_EQ(picker.dataSource(), nullptr);
+}
+
+}  // namespace
+}  // namespace tarnavel
