@@ -80,8 +80,8 @@ class UIDataGrid : public UIView,
   /// The frame of a control of `column`'s cellSize inside the cell whose control frame is `origFrame`: at
   /// the column's explicit offsets, else at its anchor (an anchor outside the enumeration centres it).
   CGRect cellLayoutFrame(const DataGridColumn& column, CGRect origFrame) const;
-  /// Stores into the column the offsets its anchor gives in a cell of `origFrame`'s size, unless it already
-  /// holds offsets.
+  /// Stores into the column the offsets its anchor gives in a cell of `origFrame`'s size (an anchor outside
+  /// the enumeration gives the centre's), unless it already holds offsets.
   void cellLayoutPosition(DataGridColumn& column, CGRect origFrame) const;
 
   // What the bound recognizers and controls call. Each finds its row and column from the carriers the
