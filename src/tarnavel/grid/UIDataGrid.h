@@ -98,6 +98,18 @@ class UIDataGrid : public UIView,
   void datePkrEditEnd(UIDatePicker& sender);
   void didSelectRow(UIPickerView& pickerView, NSInteger row, NSInteger component) override;
 
+  // The picker cells' questions, answered from the picker column the picker's column carrier names (one
+  // component; the component asked about is not read). Each reads the column afresh.
+  std::optional<NSInteger> numberOfComponentsInPickerView(UIPickerView& pickerView) override;
+  /// The count of the column's pickerDataSource, but at least 1.
+  std::optional<NSInteger> numberOfRowsInComponent(UIPickerView& pickerView, NSInteger component) override;
+  /// The column's pickerRowHeight, or half the grid's RowHeight while that is 0.
+  std::optional<CGFloat> rowHeightForComponent(UIPickerView& pickerView, NSInteger component) override;
+  /// The delegate's view for the row when it gives one; else a new label styled from the column and its
+  /// cellLabelTemplate, showing the row's entry.
+  std::shared_ptr<UIView> viewForRow(UIPickerView& pickerView, NSInteger row, NSInteger component,
+                                     const std::shared_ptr<UIView>& reusingView) override;
+
   // The scroll view's callbacks, each passed on to the delegate's method of the same name with the grid
   // first and every argument unchanged (the delegate may move the target offset of a drag).
   void scrollViewDidScroll(UIScrollView& scrollView) override;
