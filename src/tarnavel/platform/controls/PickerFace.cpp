@@ -1,6 +1,7 @@
 #include "tarnavel/platform/controls/PickerFace.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tarnavel {
 
@@ -8,6 +9,8 @@ namespace {
 
 constexpr int kVisibleRows = 5;
 constexpr CGFloat kCornerRadius = 6;
+// A line closer than this to the face's edge would sit on its outline.
+constexpr CGFloat kEdgeSlack = 0.5;
 
 void strokeLine(CGContext& context, CGPoint from, CGPoint to, const CGColorRef& color) {
   CGPath line;
@@ -22,25 +25,35 @@ void strokeLine(CGContext& context, CGPoint from, CGPoint to, const CGColorRef& 
 }  // namespace
 
 void drawPickerFace(CGContext& context, CGRect box, int wheels) {
+  drawPickerFace(context, box, wheels, box.size.height / kVisibleRows);
+}
+
+void drawPickerFace(CGContext& context, CGRect box, int wheels, CGFloat rowHeight) {
   CGPath face;
   face.addRoundedRect(box, std::min(kCornerRadius, std::min(box.size.width, box.size.height) / 2));
   context.fillPath(face, UIColor::whiteColor()->CGColor());
 
-  const CGFloat rowHeight = box.size.height / kVisibleRows;
   const CGFloat left = box.origin.x;
   const CGFloat right = box.origin.x + box.size.width;
-  for (int row = 1; row < kVisibleRows; ++row) {
-    const CGFloat y = box.origin.y + row * rowHeight;
-    strokeLine(context, {left, y}, {right, y}, UIColor::colorWithWhite(0.9, 1)->CGColor());
+  const CGFloat top = box.origin.y;
+  const CGFloat bottom = box.origin.y + box.size.height;
+  const CGFloat bandTop = top + (box.size.height - rowHeight) / 2;
+  // Lines run out from the band's edges, one row apart, as far as the face reaches; rows under a point high
+  // would only grey the face.
+  if (rowHeight >= 1 && std::isfinite(box.size.height)) {
+    const CGColorRef lineColor = UIColor::colorWithWhite(0.9, 1)->CGColor();
+    for (int k = 0; bandTop - k * rowHeight > top + kEdgeSlack; ++k)
+      strokeLine(context, {left, bandTop - k * rowHeight}, {right, bandTop - k * rowHeight}, lineColor);
+    for (int k = 1; bandTop + k * rowHeight < bottom - kEdgeSlack; ++k)
+      strokeLine(context, {left, bandTop + k * rowHeight}, {right, bandTop + k * rowHeight}, lineColor);
   }
   CGPath band;
-  band.addRect(CGRectMake(left, box.origin.y + 2 * rowHeight, box.size.width, rowHeight));
+  band.addRect(CGRectMake(left, bandTop, box.size.width, rowHeight));
   context.fillPath(band, UIColor::colorWithRed(0.85, 0.9, 1, 0.6)->CGColor());
 
   for (int wheel = 1; wheel < wheels; ++wheel) {
     const CGFloat x = left + box.size.width * wheel / wheels;
-    strokeLine(context, {x, box.origin.y}, {x, box.origin.y + box.size.height},
-               UIColor::lightGrayColor()->CGColor());
+    strokeLine(context, {x, top}, {x, bottom}, UIColor::lightGrayColor()->CGColor());
   }
   CGStrokeStyle outline;
   outline.color = UIColor::grayColor()->CGColor();
