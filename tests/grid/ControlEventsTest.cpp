@@ -64,6 +64,17 @@ struct DateGrid : ControlGrid<DataGridDatePickerColumn> {
   }
 };
 
+struct PickerGrid : ControlGrid<DataGridPickerColumn> {
+  explicit PickerGrid(bool update) : ControlGrid(update, withEntries(), {{"a", "tea"}, {"b", "coffee"}}) {}
+  UIPickerView& control() const { return *cellAt<DataGridPickerCell>(*column, 1)->picker; }
+
+  static std::shared_ptr<DataGridPickerColumn> withEntries() {
+    auto made = std::make_shared<DataGridPickerColumn>();
+    made->pickerDataSource = Value::newArray({"tea", "coffee", Value(7)});
+    return made;
+  }
+};
+
 NSDate dateOf(const std::string& text, const std::string& format) {
   NSDateFormatter formatter;
   formatter.setDateFormat(format);
@@ -116,6 +127,25 @@ TEST(DatePickerEvents, WithoutAFormatTheRecordKeepsItsDate) {
   EXPECT_EQ(edited.recorder->events, (Events{"date 1,1"}));
 }
 
+TEST(PickerEvents, TheChosenEntryItselfIsWritten) {
+  PickerGrid edited(true);
+  edited.control().pickRow(2, 0);
+  EXPECT_EQ(edited.written(), Value(7));  // the entry object, not its text
+  edited.control().pickRow(0, 0);
+  EXPECT_EQ(edited.written(), Value("tea"));
+  EXPECT_EQ(edited.recorder->events, (Events{"picked 1,1 2/0", "picked 1,1 0/0"}));
+}
+
+TEST(PickerEvents, AListEmptiedAfterTheBindWritesNothingButTheDelegateHearsTheRow) {
+  PickerGrid edited(true);
+  edited.column->pickerDataSource = Value::newArray();  // the picker still shows one row
+  edited.control().pickRow(0, 0);
+  edited.column->pickerDataSource = Value();
+  edited.control().pickRow(0, 0);
+  EXPECT_EQ(edited.written(), Value("coffee"));
+  EXPECT_EQ(edited.recorder->events, (Events{"picked 1,1 0/0", "picked 1,1 0/0"}));
+}
+
 TEST(ControlEvents, WithoutUpdateDataSourceNothingIsWrittenButTheDelegateHears) {
   SwitchGrid flipped(false);
   flipped.control().tap();
@@ -123,6 +153,10 @@ TEST(ControlEvents, WithoutUpdateDataSourceNothingIsWrittenButTheDelegateHears) 
   slid.control().dragToValue(70);
   DateGrid spun(false);
   spun.control().spinToDate(dateOf("2024-03-07", "yyyy-MM-dd"));
+  PickerGrid picked(false);
+  picked.control().pickRow(0, 0);
+  EXPECT_EQ(picked.written(), Value("coffee"));
+  EXPECT_EQ(picked.recorder->events, (Events{"picked 1,1 0/0"}));
   EXPECT_EQ(flipped.written(), Value("0"));
   EXPECT_EQ(slid.written(), Value("10"));
   EXPECT_EQ(spun.written(), Value("01/02/2003"));
