@@ -7,6 +7,7 @@
 #include "tarnavel/platform/controls/UIPickerView.h"
 #include "tarnavel/platform/foundation/NSDateFormatter.h"
 #include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/internal/DatePickerWheels.h"
 
 namespace tarnavel {
 namespace {
@@ -57,6 +58,34 @@ TEST(DatePicker, KeepsTheDateItIsGiven) {
   picker.setDate(given);
   EXPECT_EQ(picker.date(), given);
   EXPECT_DOUBLE_EQ(picker.date().timeIntervalSince1970(), 1'000'000'000);
+}
+
+TEST(DatePicker, WheelsShowTheDateSelectedBetweenItsNeighbours) {
+  const auto formatter = formatterFor("MM/dd/yyyy HH:mm");
+  const NSDate date = *formatter.dateFromString("12/31/2024 23:05");
+  const auto selected = [](const std::vector<PickerWheel>& wheels) {
+    std::vector<std::string> texts;
+    for (const PickerWheel& wheel : wheels)
+      texts.push_back(wheel.rows.at(kPickerVisibleRows / 2));
+    return texts;
+  };
+  EXPECT_EQ(selected(datePickerWheels(UIDatePickerModeDate, date)),
+            (std::vector<std::string>{"December", "31", "2024"}));
+  EXPECT_EQ(selected(datePickerWheels(UIDatePickerModeTime, date)),
+            (std::vector<std::string>{"11", "05", "PM"}));
+  EXPECT_EQ(selected(datePickerWheels(UIDatePickerModeDateAndTime, date)),
+            (std::vector<std::string>{"Tue Dec 31", "11", "05", "PM"}));
+  EXPECT_EQ(selected(datePickerWheels(UIDatePickerModeCountDownTimer, date)),
+            (std::vector<std::string>{"23 hours", "5 min"}));
+  // A month wheel turns alone; a day wheel of the date-and-time mode moves into the next year.
+  const auto month = datePickerWheels(UIDatePickerModeDate, date)[0].rows;
+  EXPECT_EQ(month, (std::vector<std::string>{"October", "November", "December", "January", "February"}));
+  EXPECT_EQ(datePickerWheels(UIDatePickerModeDateAndTime, date)[0].rows.back(), "Thu Jan 2");
+  // The wheels' edges are where the grid lays its divider images.
+  const auto wheels = datePickerWheels(UIDatePickerModeDate, date);
+  EXPECT_DOUBLE_EQ(wheels[1].start * 320, 150);
+  EXPECT_DOUBLE_EQ(wheels[2].start * 320, 200);
+  EXPECT_EQ(datePickerWheels(static_cast<UIDatePickerMode>(9), date).size(), 1u);
 }
 
 struct CountingPickerDelegate : UIPickerViewDelegate {

@@ -10,6 +10,7 @@ void writeBackField(UIDataGrid& grid, CarriedPosition at,
                     const std::function<Value(const DataGridColumn&)>& valueFor) {
   if (!grid.updateDataSource) return;
   // When the record or the field is gone since the bind nothing is written; the delegate still hears.
+  const ExceptionRecordScope scope(grid.exceptionRecord());
   runProtected([&] {
     const DataGridColumn* column = carriedColumn(grid, at.column);
     if (!column) return;

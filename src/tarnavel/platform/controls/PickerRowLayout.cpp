@@ -10,8 +10,6 @@ namespace tarnavel {
 
 namespace {
 
-// Rows fill the face five high unless the delegate says otherwise.
-constexpr CGFloat kDefaultRowsShown = 5;
 // Row heights below a point are raised to it, so that a face never lays out more rows than it has points.
 constexpr CGFloat kSmallestRowHeight = 1;
 // A row view may hold a picker whose row view holds a picker...; deeper than this only faces are drawn.
@@ -36,7 +34,7 @@ NSInteger countOf(std::optional<NSInteger> answer) {
 void UIPickerView::reloadAllComponents() {
   shownRows_.clear();
   components_ = 0;
-  rowHeight_ = bounds().size.height / kDefaultRowsShown;
+  rowHeight_ = bounds().size.height / kPickerVisibleRows;
   const auto source = dataSource();
   if (!source) return;
   // Held while asking: an answer may release the picker's other owners.
@@ -53,7 +51,7 @@ CGFloat UIPickerView::askRowHeight(NSInteger component) {
   const std::optional<CGFloat> asked =
       listener ? listener->rowHeightForComponent(*this, component) : std::nullopt;
   // A height that is not a positive number cannot lay rows out; the picker keeps its own.
-  if (!asked || !std::isfinite(*asked) || !(*asked > 0)) return bounds().size.height / kDefaultRowsShown;
+  if (!asked || !std::isfinite(*asked) || !(*asked > 0)) return bounds().size.height / kPickerVisibleRows;
   return std::max(*asked, kSmallestRowHeight);
 }
 
