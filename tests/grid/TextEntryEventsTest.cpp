@@ -101,13 +101,27 @@ TEST(TextFieldNumberStyle, TypingOneAndAHalfKeyByKeyRecordsOneAndAHalf) {
   EXPECT_EQ(edited.written(), Value("1.5"));
 }
 
-TEST(TextFieldNumberStyle, AWholeTextReplacedAtOnceIsShownInTheStyleStraightAway) {
+TEST(TextFieldNumberStyle, AWholeTextReplacedAtOnceIsStyledStraightAwayAndOnlyOnce) {
   const PinnedLocale locale("de_DE");
-  FieldGrid edited(false, NSNumberFormatterDecimalStyle, DataGridNumberTypeDouble);
+  FieldGrid edited(false, NSNumberFormatterCurrencyStyle, DataGridNumberTypeDouble);
   edited.field().replaceAllText("2500.75");
-  EXPECT_EQ(edited.field().text, "2.500,75");
-  EXPECT_EQ(edited.recorder->events, (Events{"field-changed 1,1 2.500,75"}));
+  EXPECT_EQ(edited.field().text, "2.500,75\u00a0\u20ac");
+  edited.field().endEditing();  // styling "2.500,75 €" again would read it as 2.5
+  EXPECT_EQ(edited.field().text, "2.500,75\u00a0\u20ac");
   EXPECT_EQ(edited.written(), Value(""));  // updateDataSource is off: nothing written
+  EXPECT_EQ(edited.recorder->events.size(), 2u);
+
+  edited.field().typeText("1");  // a new entry typed after it, styled when editing ends
+  edited.field().endEditing();
+  EXPECT_EQ(edited.field().text, "2,50\u00a0\u20ac");
+}
+
+TEST(TextFieldNumberStyle, LeavingAFieldWithoutTypingKeepsItsText) {
+  FieldGrid edited(true, NSNumberFormatterDecimalStyle, DataGridNumberTypeInt);
+  edited.field().text = "12.5";  // from code
+  edited.field().typeText("");   // editing begins, nothing typed
+  edited.field().endEditing();
+  EXPECT_EQ(edited.field().text, "12.5");
 }
 
 TEST(TextFieldEvents, ARaisingDelegateEndsOnlyItsOwnCall) {

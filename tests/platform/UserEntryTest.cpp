@@ -91,8 +91,9 @@ TEST(TextViewTyping, OnlyAnEditableInteractiveViewTakesText) {
 class ChangeListener {
  public:
   void changed(UITextField& field) {
-    seen.push_back(field.text + (field.isTypingCharacter() ? " typed" : " whole"));
+    seen.push_back(field.text + (field.isTypingEntry() ? " typed" : " whole"));
   }
+  void ended(UITextField& field) { seen.push_back(field.isTypingEntry() ? "end typed" : "end whole"); }
   void valueChanged(UIControl&) { ++values; }
   std::vector<std::string> seen;
   int values = 0;
@@ -102,10 +103,15 @@ TEST(TextFieldEntry, TypingAndReplacingTheWholeTextAreTold) {
   const auto field = std::make_shared<UITextField>();
   const auto listener = std::make_shared<ChangeListener>();
   field->addTarget(listener, "changed:", &ChangeListener::changed, UIControlEventEditingChanged);
+  field->addTarget(listener, "ended:", &ChangeListener::ended, UIControlEventEditingDidEnd);
   field->typeText("12");
   field->replaceAllText("3.5");
-  EXPECT_FALSE(field->isTypingCharacter());
-  EXPECT_EQ(listener->seen, (std::vector<std::string>{"1 typed", "12 typed", "3.5 whole"}));
+  field->endEditing();
+  field->typeText("7");
+  field->endEditing();
+  EXPECT_FALSE(field->isTypingEntry());
+  EXPECT_EQ(listener->seen, (std::vector<std::string>{"1 typed", "12 typed", "3.5 whole", "end whole",
+                                                      "3.57 typed", "end typed"}));
 }
 
 TEST(SliderDrag, MovesWithinTheBoundsAndTellsOfARealChange) {

@@ -7,9 +7,11 @@ namespace tarnavel {
 
 namespace {
 
-// Shows the field's text in its column's number style. Only a complete entry is rewritten: done while the
-// user types keystroke by keystroke, "1." would become "1" and the next key would make "15" of "1.5".
+// Shows the field's text in its column's number style. Only a complete entry is rewritten, once: done while
+// the user types keystroke by keystroke, "1." would become "1" and the next key would make "15" of "1.5";
+// done again to a text already styled, "$18.50" would read as 0.
 void reformatAsNumber(UIDataGrid& grid, CarriedPosition at, UITextField& field) {
+  const ExceptionRecordScope scope(grid.exceptionRecord());
   runProtected([&] {
     const auto* column = dynamic_cast<const DataGridTextFieldColumn*>(carriedColumn(grid, at.column));
     if (!column || column->numberFormatterStyle == 0) return;
@@ -27,7 +29,7 @@ void reformatAsNumber(UIDataGrid& grid, CarriedPosition at, UITextField& field) 
 void UIDataGrid::txtChanged(UITextField& sender) {
   const CarriedPosition at = carriedPosition(sender);
   writeBackField(*this, at, Value(sender.text));
-  if (!sender.isTypingCharacter()) reformatAsNumber(*this, at, sender);
+  if (!sender.isTypingEntry()) reformatAsNumber(*this, at, sender);
   tellDelegate(*this, [&](DataGridDelegate& delegate) {
     delegate.datagridTextFieldColumnCellEditingChanged(*this, at.row, at.column, sender);
   });
@@ -42,7 +44,8 @@ void UIDataGrid::txtEditBegin(UITextField& sender) {
 
 void UIDataGrid::txtEditEnd(UITextField& sender) {
   const CarriedPosition at = carriedPosition(sender);
-  reformatAsNumber(*this, at, sender);
+  // An entry replaced whole was styled when it came; untouched text is left as it is.
+  if (sender.isTypingEntry()) reformatAsNumber(*this, at, sender);
   tellDelegate(*this, [&](DataGridDelegate& delegate) {
     delegate.datagridTextFieldColumnCellEditingEnd(*this, at.row, at.column, sender);
   });

@@ -39,6 +39,7 @@ bool UITextField::beginEditing() {
   if (!enabled || !userInteractionEnabled) return false;
   if (editing_) return true;
   editing_ = true;
+  typingEntry_ = false;
   if (clearsOnBeginEditing) text.clear();
   sendActionsForControlEvents(UIControlEventEditingDidBegin);
   return true;
@@ -48,12 +49,7 @@ void UITextField::typeText(std::string_view typed) {
   if (!beginEditing()) return;
   forEachTypedCharacter(typed, [&](std::string_view character) {
     text.append(character);
-    typingCharacter_ = true;
-    // Cleared however the targets return, so that a raising target leaves no stale keystroke behind.
-    struct Cleared {
-      bool& flag;
-      ~Cleared() { flag = false; }
-    } cleared{typingCharacter_};
+    typingEntry_ = true;
     sendActionsForControlEvents(UIControlEventEditingChanged);
   });
 }
@@ -61,6 +57,7 @@ void UITextField::typeText(std::string_view typed) {
 void UITextField::replaceAllText(std::string_view replacement) {
   if (!beginEditing()) return;
   text = replacement;
+  typingEntry_ = false;
   sendActionsForControlEvents(UIControlEventEditingChanged);
 }
 
@@ -68,6 +65,7 @@ void UITextField::endEditing() {
   if (!editing_) return;
   editing_ = false;
   sendActionsForControlEvents(UIControlEventEditingDidEnd);
+  typingEntry_ = false;
 }
 
 void UITextField::drawContent(CGContext& context) const {

@@ -50,9 +50,10 @@ class UITextField : public UIControl, public UITextInputTraits {
   void replaceAllText(std::string_view replacement);
   /// Leaves the field: sends EditingDidEnd when it was being edited.
   void endEditing();
-  /// True while the field sends the EditingChanged of one typed character: the text is then partway
-  /// through an entry. False for a change that replaced the whole text, and outside any change.
-  bool isTypingCharacter() const { return typingCharacter_; }
+  /// True while an entry is being typed keystroke by keystroke: from the first character typed after
+  /// editing began, or after the whole text was replaced, until editing ends (the EditingDidEnd targets
+  /// still see it). False while the text is a complete entry: untouched, replaced whole, or left.
+  bool isTypingEntry() const { return typingEntry_; }
 
   void drawContent(CGContext& context) const override;
 
@@ -60,7 +61,7 @@ class UITextField : public UIControl, public UITextInputTraits {
   bool beginEditing();
 
   bool editing_ = false;
-  bool typingCharacter_ = false;
+  bool typingEntry_ = false;
 };
 
 }  // namespace tarnavel
