@@ -9,196 +9,109 @@ namespace tarnavel {
 namespace {
 
 using testing::cellAt;
-using testing::EventRecorder;
-using testing::labelColumn;
-using testing::makeGrid;
-using testing::makeRecords;
-
 using Events = std::vector<std::string>;
 
-// A grid whose second column shows field 1 of two records through `column`; row 1's control is the one
-// a test works. Rows are 40 high under a 10-point header, and both columns are 70 wide.
-template <class Column>
+// Switch, slider, date-picker and picker columns on fields 1 to 4 of two records, 70 wide each, in rows 40
+// high under a 10-point header; row 1's controls are the ones worked.
 struct ControlGrid {
-  ControlGrid(bool update, std::shared_ptr<Column> shown,
-              std::initializer_list<std::vector<std::string>> rows)
-      : records(makeRecords(rows)), column(std::move(shown)) {
+  explicit ControlGrid(bool update) {
     grid->updateDataSource = update;
     grid->RowHeight = 40;
     grid->HeaderHeight = 10;
     grid->setDelegate(recorder);
-    column->dataFieldIndex = 1;
-    grid->Columns = {labelColumn("L", 0), column};
+    slider->dataFieldIndex = 1;
+    toggle->dataFieldIndex = 2;
+    date->dataFieldIndex = 3;
+    picker->dataFieldIndex = 4;
+    picker->pickerDataSource = Value::newArray({"tea", "coffee", Value(7)});
+    grid->Columns = {slider, toggle, date, picker};
     grid->DataSource = records;
     grid->DataBind();
   }
-  Value written() const { return records.at(1).at(1); }
+  UISlider& sliderOf(std::size_t row) const { return *cellAt<DataGridSliderCell>(*slider, row)->slider; }
+  UISwitch& toggleOf() const { return *cellAt<DataGridSwitchCell>(*toggle, 1)->Switch; }
+  UIDatePicker& dateOf() const { return *cellAt<DataGridDatePickerCell>(*date, 1)->picker; }
+  UIPickerView& pickerOf() const { return *cellAt<DataGridPickerCell>(*picker, 1)->picker; }
+  std::string fields() const { return records.at(1).description(); }
 
-  std::shared_ptr<UIDataGrid> grid = makeGrid();
-  std::shared_ptr<EventRecorder> recorder = std::make_shared<EventRecorder>();
-  Value records;
-  std::shared_ptr<Column> column;
+  std::shared_ptr<UIDataGrid> grid = testing::makeGrid();
+  std::shared_ptr<testing::EventRecorder> recorder = std::make_shared<testing::EventRecorder>();
+  Value records = testing::makeRecords(
+      {{"a", "5", "yes", "12/31/1999", "tea"}, {"b", "10", "0", "01/02/2003", "coffee"}});
+  std::shared_ptr<DataGridSliderColumn> slider = std::make_shared<DataGridSliderColumn>();
+  std::shared_ptr<DataGridSwitchColumn> toggle = std::make_shared<DataGridSwitchColumn>();
+  std::shared_ptr<DataGridDatePickerColumn> date = std::make_shared<DataGridDatePickerColumn>();
+  std::shared_ptr<DataGridPickerColumn> picker = std::make_shared<DataGridPickerColumn>();
 };
 
-struct SwitchGrid : ControlGrid<DataGridSwitchColumn> {
-  explicit SwitchGrid(bool update)
-      : ControlGrid(update, std::make_shared<DataGridSwitchColumn>(), {{"a", "yes"}, {"b", "0"}}) {}
-  UISwitch& control() const { return *cellAt<DataGridSwitchCell>(*column, 1)->Switch; }
-};
-
-struct SliderGrid : ControlGrid<DataGridSliderColumn> {
-  explicit SliderGrid(bool update)
-      : ControlGrid(update, std::make_shared<DataGridSliderColumn>(), {{"a", "5"}, {"b", "10"}}) {}
-  UISlider& control() const { return *cellAt<DataGridSliderCell>(*column, 1)->slider; }
-};
-
-struct DateGrid : ControlGrid<DataGridDatePickerColumn> {
-  explicit DateGrid(bool update, std::optional<std::string> format = "MM/dd/yyyy")
-      : ControlGrid(update, withFormat(std::move(format)), {{"a", "12/31/1999"}, {"b", "01/02/2003"}}) {}
-  UIDatePicker& control() const { return *cellAt<DataGridDatePickerCell>(*column, 1)->picker; }
-
-  static std::shared_ptr<DataGridDatePickerColumn> withFormat(std::optional<std::string> format) {
-    auto made = std::make_shared<DataGridDatePickerColumn>();
-    made->dateFormat = std::move(format);
-    return made;
-  }
-};
-
-struct PickerGrid : ControlGrid<DataGridPickerColumn> {
-  explicit PickerGrid(bool update) : ControlGrid(update, withEntries(), {{"a", "tea"}, {"b", "coffee"}}) {}
-  UIPickerView& control() const { return *cellAt<DataGridPickerCell>(*column, 1)->picker; }
-
-  static std::shared_ptr<DataGridPickerColumn> withEntries() {
-    auto made = std::make_shared<DataGridPickerColumn>();
-    made->pickerDataSource = Value::newArray({"tea", "coffee", Value(7)});
-    return made;
-  }
-};
-
-NSDate dateOf(const std::string& text, const std::string& format) {
+NSDate march7th2024() {
   NSDateFormatter formatter;
-  formatter.setDateFormat(format);
-  return formatter.dateFromString(text).value();
+  formatter.setDateFormat("yyyy-MM-dd HH:mm");
+  return formatter.dateFromString("2024-03-07 15:30").value();
 }
 
-TEST(SwitchEvents, OnWritesOneAndOffWritesZero) {
-  SwitchGrid edited(true);
-  edited.control().tap();
-  EXPECT_EQ(edited.written(), Value("1"));
-  edited.control().tap();
-  EXPECT_EQ(edited.written(), Value("0"));
-  EXPECT_EQ(edited.records.at(0).at(1), Value("yes"));
-  EXPECT_EQ(edited.recorder->events, (Events{"switch 1,1", "switch 1,1"}));
-}
-
-TEST(SliderEvents, TheValueIsWrittenAsTheFloatsOwnText) {
-  SliderGrid edited(true);
-  edited.control().dragToValue(50);
-  EXPECT_EQ(edited.written(), Value("50"));
-  edited.control().dragToValue(0.25f);
-  EXPECT_EQ(edited.written(), Value("0.25"));
-  edited.control().dragToValue(1000);  // beyond the column's maximum
-  EXPECT_EQ(edited.written(), Value("100"));
-  EXPECT_EQ(edited.recorder->events, (Events{"slider 1,1", "slider 1,1", "slider 1,1"}));
-}
-
-TEST(DatePickerEvents, TheDateIsWrittenInTheColumnsFormat) {
-  DateGrid edited(true);
-  edited.control().spinToDate(dateOf("2024-03-07 15:30", "yyyy-MM-dd HH:mm"));
-  EXPECT_EQ(edited.written(), Value("03/07/2024"));
-
-  DateGrid iso(true, "yyyy-MM-dd");
-  iso.control().spinToDate(dateOf("1969-07-20", "yyyy-MM-dd"));
-  EXPECT_EQ(iso.written(), Value("1969-07-20"));
-}
-
-TEST(DatePickerEvents, OpeningAndClosingOnlyTellTheDelegate) {
-  DateGrid edited(true);
-  edited.control().beginEditing();
-  edited.control().endEditing();
-  EXPECT_EQ(edited.written(), Value("01/02/2003"));
-  EXPECT_EQ(edited.recorder->events, (Events{"date-begin 1,1", "date-end 1,1"}));
-}
-
-TEST(DatePickerEvents, WithoutAFormatTheRecordKeepsItsDate) {
-  DateGrid edited(true, std::nullopt);
-  edited.control().spinToDate(dateOf("2024-03-07", "yyyy-MM-dd"));
-  EXPECT_EQ(edited.written(), Value("01/02/2003"));
-  EXPECT_EQ(edited.recorder->events, (Events{"date 1,1"}));
-}
-
-TEST(PickerEvents, TheChosenEntryItselfIsWritten) {
-  PickerGrid edited(true);
-  edited.control().pickRow(2, 0);
-  EXPECT_EQ(edited.written(), Value(7));  // the entry object, not its text
-  edited.control().pickRow(0, 0);
-  EXPECT_EQ(edited.written(), Value("tea"));
-  EXPECT_EQ(edited.recorder->events, (Events{"picked 1,1 2/0", "picked 1,1 0/0"}));
-}
-
-TEST(PickerEvents, AListEmptiedAfterTheBindWritesNothingButTheDelegateHearsTheRow) {
-  PickerGrid edited(true);
-  edited.column->pickerDataSource = Value::newArray();  // the picker still shows one row
-  edited.control().pickRow(0, 0);
-  edited.column->pickerDataSource = Value();
-  edited.control().pickRow(0, 0);
-  EXPECT_EQ(edited.written(), Value("coffee"));
-  EXPECT_EQ(edited.recorder->events, (Events{"picked 1,1 0/0", "picked 1,1 0/0"}));
+TEST(ControlEvents, EachControlWritesItsValueAsTheToolkitDescribesIt) {
+  ControlGrid edited(true);
+  edited.sliderOf(1).dragToValue(0.25f);
+  edited.toggleOf().tap();
+  edited.dateOf().spinToDate(march7th2024());
+  edited.pickerOf().pickRow(2, 0);
+  EXPECT_EQ(edited.fields(), "(b, 0.25, 1, 03/07/2024, 7)");
+  EXPECT_TRUE(edited.records.at(1).at(4).isNumber());  // the entry object itself
+  edited.sliderOf(1).dragToValue(1000);                // beyond the column's maximum
+  edited.toggleOf().tap();
+  edited.pickerOf().pickRow(0, 0);
+  EXPECT_EQ(edited.fields(), "(b, 100, 0, 03/07/2024, tea)");
+  edited.dateOf().beginEditing();
+  edited.dateOf().endEditing();
+  EXPECT_EQ(edited.recorder->events,
+            (Events{"slider 1,0", "switch 1,1", "date 1,2", "picked 1,3 2/0", "slider 1,0", "switch 1,1",
+                    "picked 1,3 0/0", "date-begin 1,2", "date-end 1,2"}));
+  EXPECT_EQ(edited.records.at(0).description(), "(a, 5, yes, 12/31/1999, tea)");
 }
 
 TEST(ControlEvents, WithoutUpdateDataSourceNothingIsWrittenButTheDelegateHears) {
-  SwitchGrid flipped(false);
-  flipped.control().tap();
-  SliderGrid slid(false);
-  slid.control().dragToValue(70);
-  DateGrid spun(false);
-  spun.control().spinToDate(dateOf("2024-03-07", "yyyy-MM-dd"));
-  PickerGrid picked(false);
-  picked.control().pickRow(0, 0);
-  EXPECT_EQ(picked.written(), Value("coffee"));
-  EXPECT_EQ(picked.recorder->events, (Events{"picked 1,1 0/0"}));
-  EXPECT_EQ(flipped.written(), Value("0"));
-  EXPECT_EQ(slid.written(), Value("10"));
-  EXPECT_EQ(spun.written(), Value("01/02/2003"));
-  EXPECT_EQ(flipped.recorder->events, (Events{"switch 1,1"}));
-  EXPECT_EQ(slid.recorder->events, (Events{"slider 1,1"}));
-  EXPECT_EQ(spun.recorder->events, (Events{"date 1,1"}));
+  ControlGrid edited(false);
+  edited.sliderOf(1).dragToValue(50);
+  edited.toggleOf().tap();
+  edited.dateOf().spinToDate(march7th2024());
+  edited.pickerOf().pickRow(0, 0);
+  EXPECT_EQ(edited.fields(), "(b, 10, 0, 01/02/2003, coffee)");
+  EXPECT_EQ(edited.recorder->events, (Events{"slider 1,0", "switch 1,1", "date 1,2", "picked 1,3 0/0"}));
 }
 
-TEST(ControlEvents, StaleOrUnreadableCarriersNeverWriteOutsideTheRecords) {
-  SwitchGrid unreadable(true);
-  unreadable.control().accessibilityHint = "first";  // not a number: row 0
-  unreadable.control().tap();
-  EXPECT_EQ(unreadable.records.at(0).at(1), Value("1"));
-  EXPECT_EQ(unreadable.recorder->events, (Events{"switch 0,1"}));
-
-  SliderGrid stale(true);
-  stale.grid->DataSource = makeRecords({{"only"}});  // record 1 is gone, record 0 has no field 1
-  stale.control().dragToValue(30);
-  stale.control().accessibilityHint = "0";
-  stale.control().dragToValue(40);
-  stale.control().accessibilityLabel = "-1";
-  stale.control().dragToValue(50);
-  EXPECT_EQ(stale.grid->DataSource.at(0).count(), 1u);
-  EXPECT_EQ(stale.written(), Value("10"));
-  EXPECT_EQ(stale.recorder->events, (Events{"slider 1,1", "slider 0,1", "slider 0,-1"}));
+TEST(ControlEvents, WhatCannotBeWrittenIsSkippedAndTheDelegateStillHears) {
+  ControlGrid edited(true);
+  edited.picker->pickerDataSource = Value::newArray();  // emptied: the picker still shows one row
+  edited.pickerOf().pickRow(0, 0);
+  edited.picker->pickerDataSource = Value();
+  edited.pickerOf().pickRow(0, 0);
+  edited.date->dateFormat = "yyyy";                        // the picker keeps the format of the bind
+  edited.dateOf().accessibilityIdentifier = std::nullopt;  // no format: no text for the date
+  edited.dateOf().spinToDate(march7th2024());
+  edited.grid->DataSource = testing::makeRecords({{"only"}});  // row 1 gone, row 0 without the field
+  edited.sliderOf(1).dragToValue(30);
+  edited.sliderOf(1).accessibilityHint = "first";  // not a number: row 0
+  edited.sliderOf(1).dragToValue(40);
+  EXPECT_EQ(edited.fields(), "(b, 10, 0, 01/02/2003, coffee)");
+  EXPECT_EQ(edited.grid->DataSource.at(0).description(), "(only)");
+  EXPECT_EQ(edited.recorder->events,
+            (Events{"picked 1,3 0/0", "picked 1,3 0/0", "date 1,2", "slider 1,0", "slider 0,0"}));
 }
 
 TEST(ControlEvents, ARaisingDelegateEndsTheHandlerAfterTheWrite) {
-  SwitchGrid edited(true);
+  ControlGrid edited(true);
   edited.recorder->raises = true;
-  edited.control().tap();
-  EXPECT_EQ(edited.written(), Value("1"));
+  edited.toggleOf().tap();
+  EXPECT_EQ(edited.fields(), "(b, 10, 1, 01/02/2003, coffee)");
   EXPECT_EQ(edited.recorder->events, (Events{"switch 1,1"}));
 }
 
 TEST(ControlEvents, ATapAfterAnEditReportsTheValueOfTheBind) {
-  SliderGrid edited(true);
-  edited.control().dragToValue(80);
-  // Row 1's slider cell: x 70..140, y 40..80 under the 10-point header.
-  EXPECT_EQ(tapAt(*edited.grid, CGPointMake(105, 10 + 60)), 1);
-  EXPECT_EQ(edited.written(), Value("80"));
-  EXPECT_EQ(edited.recorder->events, (Events{"slider 1,1", "tap 1,1 10"}));
+  ControlGrid edited(true);
+  edited.sliderOf(1).dragToValue(80);
+  EXPECT_EQ(tapAt(*edited.grid, CGPointMake(35, 10 + 60)), 1);  // row 1's slider: x 0..70, y 40..80
+  EXPECT_EQ(edited.recorder->events, (Events{"slider 1,0", "tap 1,0 10"}));
 }
 
 }  // namespace

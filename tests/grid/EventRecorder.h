@@ -4,71 +4,63 @@
 #include <vector>
 
 #include "tarnavel/grid/UIDataGrid.h"
-#include "tarnavel/platform/controls/UITextField.h"
-#include "tarnavel/platform/controls/UITextView.h"
-#include "tarnavel/platform/foundation/NSException.h"
 #include "tarnavel/platform/foundation/NSLocale.h"
 
 namespace tarnavel::testing {
 
-/// Writes down every cell event it hears as "<event> <row>,<column>[ <detail>]", and can answer no to the
-/// text view's questions or raise from any method.
+/// Writes down the cell events it hears as "<event> <row>,<column>[ <detail>]"; it can answer no to the
+/// text view's questions, and raise the platform exception from every method after writing it down.
 class EventRecorder : public DataGridDelegate {
  public:
-  void datagridCellTapped(UIDataGrid&, int row, int col, const Value& value) override {
-    note("tap", row, col, value.description());
+  void datagridCellTapped(UIDataGrid&, int r, int c, const Value& value) override {
+    note("tap", r, c, value.description());
   }
-  void datagridTextFieldColumnCellEditingChanged(UIDataGrid&, int row, int col,
-                                                 UITextField& sender) override {
-    note("field-changed", row, col, sender.text);
+  void datagridTextFieldColumnCellEditingChanged(UIDataGrid&, int r, int c, UITextField& f) override {
+    note("field-changed", r, c, f.text);
   }
-  void datagridTextFieldColumnCellEditingEnd(UIDataGrid&, int row, int col, UITextField& sender) override {
-    note("field-end", row, col, sender.text);
+  void datagridTextFieldColumnCellEditingEnd(UIDataGrid&, int r, int c, UITextField& f) override {
+    note("field-end", r, c, f.text);
   }
-  bool datagridTextViewColumnCellEditingAboutBegin(UIDataGrid&, int row, int col, UITextView&) override {
-    note("view-should-begin", row, col);
-    return allowBegin;
+  bool datagridTextViewColumnCellEditingAboutBegin(UIDataGrid&, int r, int c, UITextView&) override {
+    return note("view-should-begin", r, c), allowBegin;
   }
-  void datagridTextViewColumnCellEditingBegin(UIDataGrid&, int row, int col, UITextView&) override {
-    note("view-begin", row, col);
+  void datagridTextViewColumnCellEditingBegin(UIDataGrid&, int r, int c, UITextView&) override {
+    note("view-begin", r, c);
   }
-  void datagridTextViewColumnCellEditingChanged(UIDataGrid&, int row, int col, UITextView& sender) override {
-    note("view-changed", row, col, sender.text);
+  void datagridTextViewColumnCellEditingChanged(UIDataGrid&, int r, int c, UITextView& v) override {
+    note("view-changed", r, c, v.text);
   }
-  void datagridTextViewColumnCellEditingSelectionChanged(UIDataGrid&, int row, int col,
-                                                         UITextView&) override {
-    note("view-selection", row, col);
+  void datagridTextViewColumnCellEditingSelectionChanged(UIDataGrid&, int r, int c, UITextView&) override {
+    note("view-selection", r, c);
   }
-  bool datagridTextViewColumnCellEditingAboutEnd(UIDataGrid&, int row, int col, UITextView&) override {
-    note("view-should-end", row, col);
-    return allowEnd;
+  bool datagridTextViewColumnCellEditingAboutEnd(UIDataGrid&, int r, int c, UITextView&) override {
+    return note("view-should-end", r, c), allowEnd;
   }
-  void datagridTextViewColumnCellEditingEnd(UIDataGrid&, int row, int col, UITextView&) override {
-    note("view-end", row, col);
+  void datagridTextViewColumnCellEditingEnd(UIDataGrid&, int r, int c, UITextView&) override {
+    note("view-end", r, c);
   }
-  void datagridSwitchColumnCellValueChanged(UIDataGrid&, int row, int col, UISwitch&) override {
-    note("switch", row, col);
+  void datagridSwitchColumnCellValueChanged(UIDataGrid&, int r, int c, UISwitch&) override {
+    note("switch", r, c);
   }
-  void datagridSliderColumnCellValueChanged(UIDataGrid&, int row, int col, UISlider&) override {
-    note("slider", row, col);
+  void datagridSliderColumnCellValueChanged(UIDataGrid&, int r, int c, UISlider&) override {
+    note("slider", r, c);
   }
-  void datagridDatePickerColumnCellEditingChanged(UIDataGrid&, int row, int col, UIDatePicker&) override {
-    note("date", row, col);
+  void datagridDatePickerColumnCellEditingChanged(UIDataGrid&, int r, int c, UIDatePicker&) override {
+    note("date", r, c);
   }
-  void datagridDatePickerColumnCellEditingBegin(UIDataGrid&, int row, int col, UIDatePicker&) override {
-    note("date-begin", row, col);
+  void datagridDatePickerColumnCellEditingBegin(UIDataGrid&, int r, int c, UIDatePicker&) override {
+    note("date-begin", r, c);
   }
-  void datagridDatePickerColumnCellEditingEnd(UIDataGrid&, int row, int col, UIDatePicker&) override {
-    note("date-end", row, col);
+  void datagridDatePickerColumnCellEditingEnd(UIDataGrid&, int r, int c, UIDatePicker&) override {
+    note("date-end", r, c);
   }
-  void datagridPickerColumnCellRowSelected(UIDataGrid&, int row, int col, NSInteger rowInPicker,
-                                           NSInteger component, UIPickerView&) override {
-    note("picked", row, col, std::to_string(rowInPicker) + "/" + std::to_string(component));
+  void datagridPickerColumnCellRowSelected(UIDataGrid&, int r, int c, NSInteger row, NSInteger component,
+                                           UIPickerView&) override {
+    note("picked", r, c, std::to_string(row) + "/" + std::to_string(component));
   }
 
   bool allowBegin = true;
   bool allowEnd = true;
-  /// Raise the platform exception from every method, after writing the event down.
   bool raises = false;
   std::vector<std::string> events;
 
@@ -80,18 +72,11 @@ class EventRecorder : public DataGridDelegate {
   }
 };
 
-/// Formats numbers in `identifier` for as long as it lives.
-class PinnedLocale {
- public:
-  explicit PinnedLocale(const std::string& identifier) : before_(NSLocale::currentLocaleIdentifier()) {
-    NSLocale::setCurrentLocaleIdentifier(identifier);
-  }
-  ~PinnedLocale() { NSLocale::setCurrentLocaleIdentifier(before_); }
-  PinnedLocale(const PinnedLocale&) = delete;
-  PinnedLocale& operator=(const PinnedLocale&) = delete;
-
- private:
-  std::string before_;
+/// Makes `identifier` the current locale for as long as it lives.
+struct PinnedLocale {
+  explicit PinnedLocale(const std::string& identifier) { NSLocale::setCurrentLocaleIdentifier(identifier); }
+  ~PinnedLocale() { NSLocale::setCurrentLocaleIdentifier(before); }
+  std::string before = NSLocale::currentLocaleIdentifier();
 };
 
 }  // namespace tarnavel::testing
