@@ -89,11 +89,12 @@ TEST(PickerRows, RowViewsAreFramedOneRowApartAroundTheMiddle) {
   const auto picker = pickerWith(source);
   picker->selectRow(5, 1, false);
   picker->reloadAllComponents();
-  // The middle row's top: (216 - 30) / 2 = 93. Each of the two wheels is 160 wide.
-  EXPECT_EQ(picker->viewForRow(0, 0)->frame(), CGRectMake(0, 93, 160, 30));
-  EXPECT_EQ(picker->viewForRow(2, 0)->frame(), CGRectMake(0, 153, 160, 30));
-  EXPECT_EQ(picker->viewForRow(5, 1)->frame(), CGRectMake(160, 93, 160, 30));
-  EXPECT_EQ(picker->viewForRow(1, 1)->frame(), CGRectMake(160, -27, 160, 30));
+  // The middle row's top: (216 - 30) / 2 = 93. Each of the two wheels is 160 wide, its rows 16 in from
+  // either side.
+  EXPECT_EQ(picker->viewForRow(0, 0)->frame(), CGRectMake(16, 93, 128, 30));
+  EXPECT_EQ(picker->viewForRow(2, 0)->frame(), CGRectMake(16, 153, 128, 30));
+  EXPECT_EQ(picker->viewForRow(5, 1)->frame(), CGRectMake(176, 93, 128, 30));
+  EXPECT_EQ(picker->viewForRow(1, 1)->frame(), CGRectMake(176, -27, 128, 30));
   EXPECT_EQ(picker->viewForRow(0, 1), nullptr);  // beyond the face
 }
 
