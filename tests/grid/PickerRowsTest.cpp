@@ -166,6 +166,8 @@ TEST(PickerRowView, FirstRowOfAnEmptyListIsAStyledLabelWithoutText) {
   ASSERT_TRUE(label);
   EXPECT_FALSE(label->text());
   EXPECT_EQ(label->backgroundColor(), amber);
+  ASSERT_TRUE(g.grid->lastSwallowedException());
+  EXPECT_EQ(g.grid->lastSwallowedException()->name(), NSRangeException);
   EXPECT_EQ(label->frame(), g.picker->frame());
 }
 

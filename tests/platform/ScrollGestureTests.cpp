@@ -159,6 +159,25 @@ TEST(PinchZoom, ZoomsTheDelegatesViewWithinTheZoomRange) {
   EXPECT_EQ(s.scroll->contentOffset(), CGPointMake(0, 1100));
 }
 
+TEST(PinchZoom, ViewDroppedByTheDelegateMidPinchStillEndsTheZoom) {
+  struct DroppingLog : ScrollLog {
+    void scrollViewWillBeginZooming(UIScrollView& s, UIView* view) override {
+      ScrollLog::scrollViewWillBeginZooming(s, view);
+      zoomView->removeFromSuperview();
+      zoomView.reset();
+    }
+  };
+  const auto scroll = std::make_shared<UIScrollView>(CGRectMake(0, 0, 100, 100));
+  const auto log = std::make_shared<DroppingLog>();
+  log->zoomView = std::make_shared<UIView>(CGRectMake(0, 0, 100, 100));
+  scroll->addSubview(log->zoomView);
+  scroll->setDelegate(log);
+  scroll->maximumZoomScale = 2;
+  scroll->pinch(2);
+  EXPECT_EQ(log->calls.size(), 3u);
+  EXPECT_EQ(scroll->contentSize, CGSizeMake(200, 200));
+}
+
 TEST(PinchZoom, WithoutAViewOrAZoomRangeNothingZooms) {
   LoggedScroll s;
   s.scroll->maximumZoomScale = 3;
