@@ -12,7 +12,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-/// `components` wheels of ten rows that write down what the picker asks; row 3 is green.
+/// `components` wheels of ten rows that write down what the picker asks.
 struct RowSource : UIPickerViewDataSource, UIPickerViewDelegate {
   std::optional<NSInteger> numberOfComponentsInPickerView(UIPickerView&) override {
     asked.push_back("components");
@@ -30,9 +30,7 @@ struct RowSource : UIPickerViewDataSource, UIPickerViewDelegate {
                                      const std::shared_ptr<UIView>&) override {
     asked.push_back(std::to_string(component) + ":" + std::to_string(row));
     if (row == 1 || holder) return holder;  // row 1 shows nothing
-    auto view = std::make_shared<UIView>();
-    if (row == 3) view->setBackgroundColor(UIColor::colorWithRed(0, 0.5, 0, 1));
-    return view;
+    return std::make_shared<UIView>();
   }
   std::optional<NSInteger> components = 1;
   std::optional<NSInteger> rows = 10;
@@ -92,16 +90,6 @@ TEST(PickerRows, NoDataSourceAsksNothingAndAViewHoldingThePickerIsLeftOut) {
   source->holder->addSubview(picker);
   testing::pixelsOf(*source->holder);
   EXPECT_EQ(picker->viewForRow(0, 0), nullptr);
-}
-
-TEST(PickerRows, DrawnPickerShowsTheSelectedRowInTheMiddleBand) {
-  const auto source = std::make_shared<RowSource>();
-  source->rowHeight = 40;
-  const auto image = testing::pixelsOf(*pickerWith(source, 3));
-  // The middle row spans y 88..128; the rows around it are plain views over the white face.
-  EXPECT_TRUE(testing::pixelNear(*image, 160, 108, testing::opaque(0, 128, 0)));
-  EXPECT_TRUE(testing::pixelNear(*image, 160, 70, testing::kWhite));
-  EXPECT_TRUE(testing::pixelNear(*image, 160, 150, testing::kWhite));
 }
 
 }  // namespace
