@@ -44,14 +44,6 @@ TEST(DateFormatter, TextThatDoesNotMatchGivesNoDate) {
   EXPECT_EQ(unpatterned.stringFromDate(NSDate()), "");
 }
 
-TEST(DateFormatter, DaysFollowOneAnotherInTime) {
-  const auto formatter = formatterFor("MM/dd/yyyy");
-  const auto first = formatter.dateFromString("12/31/2024");
-  const auto next = formatter.dateFromString("01/01/2025");
-  ASSERT_TRUE(first && next);
-  EXPECT_NEAR(next->timeIntervalSince1970() - first->timeIntervalSince1970(), 86400, 3600);
-}
-
 TEST(DatePicker, KeepsTheDateItIsGiven) {
   UIDatePicker picker;
   const NSDate given = NSDate::dateWithTimeIntervalSince1970(1'000'000'000);

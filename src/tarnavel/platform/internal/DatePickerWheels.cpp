@@ -13,7 +13,7 @@ namespace tarnavel {
 namespace {
 
 /// A wheel turning one calendar field, shown in a date pattern, between two edges of the 320-wide picker.
-struct WheelSpec {
+struct WheelLayout {
   CGFloat start;
   CGFloat end;
   UCalendarDateFields field;
@@ -25,7 +25,7 @@ struct WheelSpec {
 
 constexpr CGFloat kWidth = 320;
 
-std::vector<WheelSpec> specsFor(UIDatePickerMode mode) {
+std::vector<WheelLayout> layoutsFor(UIDatePickerMode mode) {
   switch (mode) {
     case UIDatePickerModeDate:
       return {{0, 150, UCAL_MONTH, "MMMM", NSTextAlignment::Right},
@@ -47,33 +47,37 @@ std::vector<WheelSpec> specsFor(UIDatePickerMode mode) {
   return {};
 }
 
-std::string formatted(const icu::Calendar& calendar, const char* pattern) {
+std::string formatted(const icu::SimpleDateFormat& format, const icu::Calendar& calendar) {
   UErrorCode status = U_ZERO_ERROR;
-  icu::SimpleDateFormat format(icu::UnicodeString(pattern, -1, US_INV), icu::Locale("en_US_POSIX"), status);
+  const UDate time = calendar.getTime(status);
   if (U_FAILURE(status)) return "";
   icu::UnicodeString text;
-  format.format(calendar.getTime(status), text);
+  format.format(time, text);
   std::string out;
   text.toUTF8String(out);
-  return U_SUCCESS(status) ? out : "";
+  return out;
 }
 
-std::vector<std::string> wheelRows(const icu::Calendar& calendar, const WheelSpec& spec) {
+std::vector<std::string> wheelRows(const icu::Calendar& calendar, const WheelLayout& layout) {
+  UErrorCode formatStatus = U_ZERO_ERROR;
+  const icu::SimpleDateFormat format(icu::UnicodeString(layout.pattern, -1, US_INV),
+                                     icu::Locale("en_US_POSIX"), formatStatus);
+  if (U_FAILURE(formatStatus)) return {};
   std::vector<std::string> rows;
   for (int offset = -kPickerVisibleRows / 2; offset <= kPickerVisibleRows / 2; ++offset) {
     // A wheel of two values (AM and PM) shows each once.
-    if (spec.field == UCAL_AM_PM && offset != 0 && offset != 1) {
+    if (layout.field == UCAL_AM_PM && offset != 0 && offset != 1) {
       rows.emplace_back();
       continue;
     }
     std::unique_ptr<icu::Calendar> turned(calendar.clone());
     UErrorCode status = U_ZERO_ERROR;
-    if (spec.moves) {
-      turned->add(spec.field, offset, status);
+    if (layout.moves) {
+      turned->add(layout.field, offset, status);
     } else {
-      turned->roll(spec.field, offset, status);
+      turned->roll(layout.field, offset, status);
     }
-    rows.push_back(U_SUCCESS(status) ? formatted(*turned, spec.pattern) : "");
+    rows.push_back(U_SUCCESS(status) ? formatted(format, *turned) : "");
   }
   return rows;
 }
@@ -81,8 +85,8 @@ std::vector<std::string> wheelRows(const icu::Calendar& calendar, const WheelSpe
 }  // namespace
 
 std::vector<PickerWheel> datePickerWheels(UIDatePickerMode mode, const NSDate& date) {
-  const std::vector<WheelSpec> specs = specsFor(mode);
-  if (specs.empty()) return {PickerWheel{}};
+  const std::vector<WheelLayout> layouts = layoutsFor(mode);
+  if (layouts.empty()) return {PickerWheel{}};
   UErrorCode status = U_ZERO_ERROR;
   std::unique_ptr<icu::Calendar> calendar(icu::Calendar::createInstance(icu::Locale("en_US_POSIX"), status));
   if (U_FAILURE(status) || !calendar) return {PickerWheel{}};
@@ -90,10 +94,10 @@ std::vector<PickerWheel> datePickerWheels(UIDatePickerMode mode, const NSDate& d
       std::chrono::duration<double, std::milli>(date.timePoint().time_since_epoch()).count();
   calendar->setTime(milliseconds, status);
   std::vector<PickerWheel> wheels;
-  for (const WheelSpec& spec : specs) {
-    wheels.push_back({spec.start / kWidth, spec.end / kWidth,
-                      U_SUCCESS(status) ? wheelRows(*calendar, spec) : std::vector<std::string>{},
-                      spec.alignment});
+  for (const WheelLayout& layout : layouts) {
+    wheels.push_back({layout.start / kWidth, layout.end / kWidth,
+                      U_SUCCESS(status) ? wheelRows(*calendar, layout) : std::vector<std::string>{},
+                      layout.alignment});
   }
   return wheels;
 }
