@@ -34,6 +34,7 @@ std::optional<NSInteger> UIDataGrid::numberOfComponentsInPickerView(UIPickerView
 std::optional<NSInteger> UIDataGrid::numberOfRowsInComponent(UIPickerView& pickerView,
                                                              NSInteger /*component*/) {
   NSInteger rows = 1;
+  const ExceptionRecordScope scope(exceptions_);
   runProtected([&] {
     const std::size_t entries = pickerColumnOf(*this, pickerView).pickerDataSource.count();
     if (entries >= 2) rows = static_cast<NSInteger>(entries);
@@ -43,6 +44,7 @@ std::optional<NSInteger> UIDataGrid::numberOfRowsInComponent(UIPickerView& picke
 
 std::optional<CGFloat> UIDataGrid::rowHeightForComponent(UIPickerView& pickerView, NSInteger /*component*/) {
   CGFloat height = RowHeight * 0.5;
+  const ExceptionRecordScope scope(exceptions_);
   runProtected([&] {
     const CGFloat own = pickerColumnOf(*this, pickerView).pickerRowHeight;
     if (own != 0) height = own;
@@ -62,6 +64,7 @@ std::shared_ptr<UIView> UIDataGrid::viewForRow(UIPickerView& pickerView, NSInteg
 
   // Every row gets a new label; the view the picker offers for reuse is not used.
   auto label = std::make_shared<UILabel>();
+  const ExceptionRecordScope scope(exceptions_);
   // A failure on the way leaves the label as far as it was styled, without text (row 0 of an empty list).
   runProtected([&] {
     const DataGridPickerColumn& column = pickerColumnOf(*this, pickerView);

@@ -12,6 +12,8 @@ namespace {
 
 // Row heights below a point are raised to it, so that a face never lays out more rows than it has points.
 constexpr CGFloat kSmallestRowHeight = 1;
+// Row views keep clear of a wheel's sides by this much, a quarter of the wheel at most, as on a real wheel.
+constexpr CGFloat kWheelSideInset = 16;
 // A row view may hold a picker whose row view holds a picker...; deeper than this only faces are drawn.
 constexpr int kDeepestNestedPicker = 8;
 
@@ -66,6 +68,7 @@ void UIPickerView::askComponentRows(NSInteger component, NSInteger components) {
   const CGRect box = bounds();
   const CGFloat width = box.size.width / static_cast<CGFloat>(components);
   const CGFloat left = box.origin.x + width * static_cast<CGFloat>(component);
+  const CGFloat inset = std::min(kWheelSideInset, width / 4);
   const CGFloat selectedTop = box.origin.y + (box.size.height - height) / 2;
   const NSInteger selected = std::clamp<NSInteger>(selectedRowInComponent(component), 0, rows - 1);
   // Rows that reach into the face above and below the selected one.
@@ -78,8 +81,8 @@ void UIPickerView::askComponentRows(NSInteger component, NSInteger components) {
     auto view = listener->viewForRow(*this, row, component, nullptr);
     // A view holding the picker itself cannot be drawn inside it.
     if (!view || view.get() == this || isDescendantOfView(view.get())) continue;
-    view->setFrame(
-        CGRectMake(left, selectedTop + static_cast<CGFloat>(row - selected) * height, width, height));
+    view->setFrame(CGRectMake(left + inset, selectedTop + static_cast<CGFloat>(row - selected) * height,
+                              width - 2 * inset, height));
     shownRows_.push_back({component, row, std::move(view)});
   }
 }

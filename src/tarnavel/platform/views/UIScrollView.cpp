@@ -101,8 +101,11 @@ void UIScrollView::pinch(CGFloat scale) {
   const auto listener = delegate();
   UIView* zoomed = listener ? listener->viewForZoomingInScrollView(*this) : nullptr;
   if (!zoomed) return;
+  // Held while zooming: a callback may take the view out of the tree.
+  const auto heldZoomed = zoomed->weak_from_this().lock();
   listener->scrollViewWillBeginZooming(*this, zoomed);
-  zoomScale = std::clamp(zoomScale * scale, minimumZoomScale, maximumZoomScale);
+  const CGFloat current = std::isfinite(zoomScale) && zoomScale > 0 ? zoomScale : 1;
+  zoomScale = std::clamp(current * scale, minimumZoomScale, maximumZoomScale);
   zoomed->setTransform(CGAffineTransformMakeScale(zoomScale, zoomScale));
   contentSize = zoomed->frame().size;
   setContentOffset(keptWithin(contentOffset(), contentOffsetRange()));
