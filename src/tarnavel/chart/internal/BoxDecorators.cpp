@@ -53,13 +53,17 @@ void drawChartBackground(UIChart& chart) {
   runProtected([&] { addFillOverlay(chart, chart, bindRecordOf(chart)); });
 }
 
+void setUnsetItemDefaults(ChartItem& item) {
+  replaceUnset(item.layoutStyle, ChartLayoutStyleGradient);
+  replaceUnset(item.titleVerticalLocation, ChartVerticalLocationTop);
+  replaceUnset(item.titleHorizontalLocation, ChartHorizontalLocationLeft);
+}
+
 void DrawItem(UIChart& chart, const std::shared_ptr<ChartItem>& item) {
   if (!item) return;
   runProtected([&] {
     item->removeAllSubviews();
-    replaceUnset(item->layoutStyle, ChartLayoutStyleGradient);
-    replaceUnset(item->titleVerticalLocation, ChartVerticalLocationTop);
-    replaceUnset(item->titleHorizontalLocation, ChartHorizontalLocationLeft);
+    setUnsetItemDefaults(*item);
     addFillOverlay(*item, *item, bindRecordOf(chart));
   });
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <memory>
+#include <vector>
 
 #include "tarnavel/chart/ChartItem.h"
+#include "tarnavel/chart/ChartSeries.h"
 #include "tarnavel/platform/foundation/NSException.h"
 
 namespace tarnavel {
@@ -21,6 +24,20 @@ T& elementOf(const std::shared_ptr<T>& entry) {
 /// NaN into the value range or any frame.
 inline CGFloat itemValueOf(const ChartItem& item) {
   return std::isfinite(item.value) ? item.value : 0.0;
+}
+
+/// Calls `mark(j, k, item)` for every item of every series of `seriesList`, in series order and item order;
+/// a null series or item raises before it is marked. Each series and item is held while it is marked.
+template <class Mark>
+void forEachItem(const std::vector<std::shared_ptr<ChartSeries>>& seriesList, Mark&& mark) {
+  for (std::size_t j = 0; j < seriesList.size(); ++j) {
+    const std::shared_ptr<ChartSeries> series = seriesList[j];
+    for (std::size_t k = 0; k < elementOf(series).Items.size(); ++k) {
+      const std::shared_ptr<ChartItem> item = series->Items[k];
+      elementOf(item);
+      mark(j, k, item);
+    }
+  }
 }
 
 }  // namespace tarnavel
