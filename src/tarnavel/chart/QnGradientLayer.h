@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/foundation/Value.h"
+#include "tarnavel/platform/layers/CALayer.h"
 
 namespace tarnavel {
 
@@ -42,6 +42,9 @@ class QnGradientLayer : public CALayer {
   /// Paints the gradient over the layer's frame size, with the first min(colours, stops) colours each at
   /// its stop; nothing when either list is empty.
   void drawInContext(CGContext& context) const override;
+
+ protected:
+  std::shared_ptr<CALayer> copyProperties() const override;
 };
 
 }  // namespace tarnavel

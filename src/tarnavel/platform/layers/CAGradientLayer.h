@@ -25,6 +25,9 @@ class CAGradientLayer : public CALayer {
   /// The colour stops that `colors` and `locations` make (null colours count as transparent).
   CGGradient gradient() const;
   void drawInContext(CGContext& context) const override;
+
+ protected:
+  std::shared_ptr<CALayer> copyProperties() const override;
 };
 
 }  // namespace tarnavel

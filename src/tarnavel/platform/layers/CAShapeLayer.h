@@ -3,9 +3,9 @@
 #include <memory>
 #include <vector>
 
+#include "tarnavel/platform/geometry/CGPath.h"
 #include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/render/CGContext.h"
-#include "tarnavel/platform/geometry/CGPath.h"
 
 namespace tarnavel {
 
@@ -47,6 +47,9 @@ class CAShapeLayer : public CALayer {
   CGFloat strokeEnd = 1;
 
   void drawInContext(CGContext& context) const override;
+
+ protected:
+  std::shared_ptr<CALayer> copyProperties() const override;
 
  private:
   static CGColorRef defaultFillColor();
