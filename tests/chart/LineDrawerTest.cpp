@@ -6,6 +6,7 @@
 
 #include "ChartTestSupport.h"
 #include "ChartTreeSignature.h"
+#include "platform/RenderingTestSupport.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartMarkers.h"
@@ -13,6 +14,7 @@
 #include "tarnavel/platform/graphics/TextMeasure.h"
 #include "tarnavel/platform/layers/CAGradientLayer.h"
 #include "tarnavel/platform/layers/CAShapeLayer.h"
+#include "tarnavel/platform/render/Renderer.h"
 
 namespace tarnavel {
 namespace {
@@ -390,6 +392,52 @@ TEST_F(LineDrawerTest, ChartsWithoutScaleOrSlotsKeepEveryFrameFinite) {
     }
     EXPECT_EQ(empty->subviews().back(), empty->plotArea) << "the bind goes on";
   }
+}
+
+TEST_F(LineDrawerTest, SegmentsTakeTheSeriesTemplateStyle) {
+  auto chart = lineChart(ChartTypeLine, {{10, 5, 8}, {4, 8}});
+  CAShapeLayer& styled = *chart->series[0]->shape;
+  styled.strokeColor = UIColor::colorWithRed(1, 0, 0, 1)->CGColor();
+  styled.lineWidth = 3;
+  styled.lineDashPattern = {4, 2};
+  styled.shadowColor = UIColor::blackColor()->CGColor();
+  chart->DataBind();
+  const auto segments = segmentsOf(*chart);
+  ASSERT_EQ(segments.size(), 3u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(segments[i]->strokeColor, styled.strokeColor);
+    EXPECT_EQ(segments[i]->lineWidth, 3);
+    EXPECT_EQ(segments[i]->lineDashPattern, (std::vector<CGFloat>{4, 2}));
+    EXPECT_EQ(segments[i]->shadowColor, styled.shadowColor) << "a line keeps the template's shadow colour";
+  }
+  // A template without a stroke colour draws its line white.
+  EXPECT_EQ(segments[2]->strokeColor->rgba(), UIColor::whiteColor()->rgba());
+  EXPECT_EQ(chart->series[1]->shape->strokeColor, nullptr) << "the template itself is left as it was";
+}
+
+TEST_F(LineDrawerTest, RenderedLineShowsItsStrokeBetweenItsPointsAndMarkersTheirFillInsideTheirShape) {
+  auto chart = lineChart(ChartTypeLine, {{10, 16}});
+  chart->series[0]->shape->strokeColor = UIColor::colorWithRed(1, 0, 0, 1)->CGColor();
+  chart->series[0]->shape->lineWidth = 4;
+  ChartItem& marked = itemOf(*chart, 0, 0);
+  marked.pointWidth = 20;
+  const auto blue = UIColor::colorWithRed(0, 0, 1, 1);
+  marked.gradientColorTop = blue;
+  marked.gradientColorTopExtra = blue;
+  marked.gradientColorBottom = nullptr;
+  marked.gradientLocations = {Value(0), Value(1)};
+  chart->DataBind();
+  RenderOptions options;
+  options.background = UIColor::whiteColor();
+  const auto image = renderToImage(*chart, options);
+  ASSERT_NE(image, nullptr);
+
+  // From (50, 50) to (150, 20) in the plot at (20, 30): halfway at (100, 35), beside it the page.
+  EXPECT_TRUE(testing::pixelNear(*image, 20 + 100, 30 + 35, {255, 0, 0, 255}));
+  EXPECT_TRUE(testing::pixelNear(*image, 20 + 100, 30 + 55, {255, 255, 255, 255}));
+  // The gradient marker at (50, 50): its colour at the centre, none in the corner of its box.
+  EXPECT_TRUE(testing::pixelNear(*image, 20 + 50 + 3, 30 + 50 + 3, {0, 0, 255, 255}));
+  EXPECT_TRUE(testing::pixelNear(*image, 20 + 50 - 9, 30 + 50 - 9, {255, 255, 255, 255}));
 }
 
 }  // namespace

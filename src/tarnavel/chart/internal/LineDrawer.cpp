@@ -8,21 +8,22 @@
 #include "tarnavel/chart/internal/BoxDecorators.h"
 #include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/internal/ChartElements.h"
+#include "tarnavel/chart/internal/LayerHelpers.h"
 #include "tarnavel/chart/internal/LineGeometry.h"
 #include "tarnavel/chart/internal/PlotFrame.h"
 #include "tarnavel/chart/internal/PointMarkers.h"
 #include "tarnavel/chart/internal/SegmentLayer.h"
-#include "tarnavel/platform/layers/CAShapeLayer.h"
 
 namespace tarnavel {
 
 namespace {
 
-// One piece of a series' line, styled by the series' template, its path in the plot area's coordinates.
+// One piece of a series' line, styled by the series' template (white where it has no stroke colour). It
+// gets no frame: its path is in the plot area's coordinates, moved only by a position or transform of the
+// template.
 void addSegment(UIChart& chart, const ChartSeries& series, CGPoint from, CGPoint to) {
   if (!chart.plotArea) return;
-  auto segment = CAShapeLayer::layer();
-  (void)series;
+  auto segment = copyShapeTemplate(series, ShapeTemplateUse::Line);
   segment->path = segmentPath(from, to);
   bindRecordOf(chart).addSublayer(chart.plotArea->layer(), std::move(segment));
 }
