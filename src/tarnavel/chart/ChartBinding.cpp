@@ -44,10 +44,13 @@ void bindSteps(UIChart& chart) {
 }  // namespace
 
 void UIChart::DataBind() {
+  exceptions_.clear();
+  const ExceptionRecordScope scope(exceptions_);
   runProtected([this] { bindSteps(*this); });
 }
 
 void UIChart::tappedChart(UITapGestureRecognizer&) {
+  const ExceptionRecordScope scope(exceptions_);
   runProtected([this] {
     if (const auto listener = delegate()) listener->chartTapped(*this);
   });

@@ -2,10 +2,12 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "tarnavel/grid/DataGridColumns.h"
 #include "tarnavel/grid/DataGridDelegate.h"
+#include "tarnavel/platform/foundation/SwallowedExceptions.h"
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
 #include "tarnavel/platform/controls/UITextView.h"
 
@@ -71,6 +73,11 @@ class UIDataGrid : public UIView, public UITextViewDelegate {
   /// Builds the header strip, the cells and the scroll view from Columns and DataSource. A platform
   /// exception on the way ends the bind quietly, keeping what was built so far.
   void DataBind();
+  /// The reason a protected step of this grid's last bind or handler ended early, if one did; a bind that
+  /// ends without one clears it. setSwallowedExceptionHandler() hears every one as it happens.
+  const std::optional<NSException>& lastSwallowedException() const { return exceptions_.last(); }
+  /// The record behind lastSwallowedException(), written by the grid's protected steps.
+  ExceptionRecord& exceptionRecord() { return exceptions_; }
 
   /// The frame of a control of `column`'s cellSize inside the cell whose control frame is `origFrame`: at
   /// the column's explicit offsets, else at its anchor (an anchor outside the enumeration centres it).
@@ -92,6 +99,7 @@ class UIDataGrid : public UIView, public UITextViewDelegate {
 
   std::unique_ptr<DataGridBindingState> binding_;
   std::atomic<std::weak_ptr<DataGridDelegate>> delegate_;
+  ExceptionRecord exceptions_;
 };
 
 }  // namespace tarnavel
