@@ -1,5 +1,6 @@
 #include "ChartStyling.h"
 
+#include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/platform/foundation/Format.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
 #include "tarnavel/platform/views/UILabel.h"
@@ -76,6 +77,29 @@ std::shared_ptr<ChartSeries> makeGallerySeries(const std::vector<double>& values
 void centreAxisTitle(UILabel& title, CGPoint centre) {
   const CGSize size = sizeWithFont(title.text(), title.font());
   title.setFrame(CGRectMake(centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height));
+}
+
+std::shared_ptr<legend> makeGalleryLegend(const std::string& text, NSUInteger bulletType,
+                                          const std::shared_ptr<UIColor>& colour) {
+  auto entry = std::make_shared<legend>();
+  entry->legendLabel->setText(text);
+  entry->legendLabel->setFont(galleryFont(9));
+  entry->legendLabel->setTextColor(galleryInk());
+  entry->legendBulletType = bulletType;
+  entry->legendBulletWidth = 10;
+  entry->legendBulletFillColor = colour;
+  entry->legendBulletStrokeLineColor = colour;
+  entry->legendBulletStrokeLineWidth = 1;
+  entry->legendMargin = 4;
+  return entry;
+}
+
+void addSeriesLegends(UIChart& chart, const std::vector<SeriesStyle>& styles, CGRect zoneFrame) {
+  chart.legendsInterpositions = ChartLegendsInterpositionRow;
+  chart.legendZone->layoutStyle = ChartLayoutStylePlain;
+  chart.legendZone->setFrame(zoneFrame);
+  for (const SeriesStyle& style : styles)
+    chart.legends.push_back(makeGalleryLegend(style.name, ChartLegendBulletTypeSquare, style.dark));
 }
 
 void addSeriesKey(UIChart& chart, const std::vector<SeriesStyle>& styles, CGPoint origin) {

@@ -97,8 +97,9 @@ class UIChart : public UIView, public ChartStyle, public UIChartSettings, public
 
   /// Builds the chart from its properties, as views and layers under this view: clears what the previous
   /// bind built, fills the background, places the title and the plot area, scans the values for the value
-  /// range, runs the drawer of `chartType`, adds the plot area and installs the chart's tap recognizer. An
-  /// NSException on the way ends the bind silently, keeping the steps already done.
+  /// range, runs the drawer of `chartType`, adds the plot area, lays out the legends in the legend zone and
+  /// installs the chart's tap recognizer. An NSException on the way ends the bind silently, keeping the
+  /// steps already done.
   void DataBind();
   /// The reason a protected step of this chart's last bind or handler ended early, if one did; a bind that
   /// ends without one clears it. setSwallowedExceptionHandler() hears every one as it happens.
