@@ -62,6 +62,28 @@ std::shared_ptr<ChartSeries> makeLineSeries(const std::vector<double>& values, c
   return series;
 }
 
+// The legend bullet of the same shape as the series' markers.
+NSUInteger bulletFor(NSUInteger pointType) {
+  switch (pointType) {
+    case ChartPointTypeCircle:
+      return ChartLegendBulletTypeCircle;
+    case ChartPointTypeTriangle:
+      return ChartLegendBulletTypeTriangle;
+    default:
+      return ChartLegendBulletTypeSquare;
+  }
+}
+
+// One legend entry per series in a row above the plot, its bullet shaped like the series' markers.
+void addMarkerLegends(UIChart& chart, const std::vector<SeriesStyle>& styles, const MarkerLook* looks) {
+  chart.legendsInterpositions = ChartLegendsInterpositionRow;
+  chart.legendZone->layoutStyle = ChartLayoutStylePlain;
+  chart.legendZone->setFrame(CGRectMake(66, 36, 300, 22));
+  for (std::size_t j = 0; j < styles.size(); ++j)
+    chart.legends.push_back(
+        gallery::makeGalleryLegend(styles[j].name, bulletFor(looks[j].pointType), styles[j].dark));
+}
+
 void labelMonths(ChartSeries& series) {
   for (std::size_t k = 0; k < series.Items.size() && k < kMonths.size(); ++k)
     series.Items[k]->xAxisLabel->setText(kMonths[k]);
@@ -103,8 +125,8 @@ void buildLineChart(gallery::GalleryOutput& output) {
   labelMonths(*chart->series[0]);
   markWithImage(*chart->series[0]->Items[3], ChartPointTypeImage, "status-warn");
   markWithImage(*chart->series[1]->Items[7], 5, "status-ok");
+  addMarkerLegends(*chart, styles, looks);
   chart->DataBind();
-  gallery::addSeriesKey(*chart, styles, {70, 40});
   output.renderView(*chart, "chart-line-markers.png");
 }
 
@@ -143,8 +165,8 @@ void buildPointsOnlyChart(gallery::GalleryOutput& output) {
   for (std::size_t k = 0; k < 7; ++k)
     chart->series[0]->Items[k]->xAxisLabel->setText(days[k]);
   chart->markedRegions.push_back(targetBand(0, 24));
+  addMarkerLegends(*chart, {styles[0], styles[1]}, looks);
   chart->DataBind();
-  gallery::addSeriesKey(*chart, {styles[0], styles[1]}, {70, 40});
   output.renderView(*chart, "chart-points-only.png");
 }
 
