@@ -245,7 +245,7 @@ TEST_F(LineDrawerTest, MarkerShapesAndTheirFills) {
   EXPECT_EQ(squareMarker->fillColor, fill->CGColor());
   EXPECT_EQ(square.layer()->contents, nullptr);
 
-  // The triangle: apex at the top centre, left open along the base.
+  // The triangle: apex at the top centre, right side and base, its left side left open.
   const auto triangle = sublayerOf<CAShapeLayer>(*itemOf(*chart, 0, 1).point, 0);
   CGPath open;
   open.moveTo({5, 0});

@@ -14,10 +14,6 @@ class markedRegion;
 /// The chart's own background: the fill overlay of its style on its own layer.
 void drawChartBackground(UIChart& chart);
 
-/// Writes the drawers' defaults into an item's unset settings: a gradient fill, the title at the top left.
-/// Settings the host gave are kept.
-void setUnsetItemDefaults(ChartItem& item);
-
 /// A bar item: clears the item's subviews, writes the bar defaults (gradient fill, title top left) into the
 /// unset style and title locations, and lays the fill overlay into the item's layer.
 void DrawItem(UIChart& chart, const std::shared_ptr<ChartItem>& item);

@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartSeries.h"
 #include "tarnavel/chart/UIChart.h"
-#include "tarnavel/chart/internal/BoxDecorators.h"
 #include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/internal/ChartElements.h"
 #include "tarnavel/chart/internal/LayerHelpers.h"
@@ -33,7 +33,7 @@ void addSegment(UIChart& chart, const ChartSeries& series, CGPoint from, CGPoint
 void placeDataPoints(UIChart& chart, const LinePlot& plot, bool pointsOnly) {
   CGPoint previous{0, 0};
   forEachItem(chart.series, [&](std::size_t j, std::size_t k, const std::shared_ptr<ChartItem>& item) {
-    setUnsetItemDefaults(*item);
+    writeItemDefaults(*item, ChartLayoutStyleGradient, ChartVerticalLocationTop, ChartHorizontalLocationLeft);
     const auto point = lineDataPoint(plot, k, itemValueOf(*item), item->frame().origin);
     if (!point) return;
     if (k > 0 && !pointsOnly) addSegment(chart, *chart.series[j], previous, *point);

@@ -8,30 +8,11 @@
 #include "tarnavel/chart/UIChart.h"
 #include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/internal/FillOverlay.h"
-#include "tarnavel/platform/geometry/UIBezierPath.h"
+#include "tarnavel/chart/internal/MarkerShape.h"
 #include "tarnavel/platform/graphics/UIImage.h"
 #include "tarnavel/platform/layers/CAShapeLayer.h"
 
 namespace tarnavel {
-
-CGPathRef pointMarkerPath(NSUInteger pointType, CGFloat width) {
-  const CGRect box = CGRectMake(0, 0, width, width);
-  switch (pointType) {
-    case ChartPointTypeCircle:
-      return UIBezierPath::bezierPathWithOvalInRect(box)->CGPath();
-    case ChartPointTypeSquare:
-      return UIBezierPath::bezierPathWithRect(box)->CGPath();
-    case ChartPointTypeTriangle: {
-      const auto triangle = UIBezierPath::bezierPath();
-      triangle->moveToPoint({width / 2, 0});
-      triangle->addLineToPoint({width, width});
-      triangle->addLineToPoint({0, width});
-      return triangle->CGPath();
-    }
-    default:
-      return nullptr;
-  }
-}
 
 bool showsPointImage(const ChartItem& item) {
   return item.pointType == ChartPointTypeImage ||
@@ -82,8 +63,8 @@ void drawPointMarker(UIChart& chart, ChartItem& item, CGPoint dataPoint) {
   // A width that is not a number would give the marker and its view frames that are not numbers either.
   if (!point || item.pointType == ChartPointTypeNone || !std::isfinite(item.pointWidth)) return;
   ChartBindRecord& record = bindRecordOf(chart);
-  if (CGPathRef outline = pointMarkerPath(item.pointType, item.pointWidth)) {
-    const auto marker = makeMarkerLayer(item, std::move(outline));
+  if (const auto shape = markerShapeOf(item.pointType)) {
+    const auto marker = makeMarkerLayer(item, markerShapePath(*shape, item.pointWidth));
     record.addSublayer(point->layer(), marker);
     fillPointMarker(item, marker, point->layer(), record);
   } else if (showsPointImage(item)) {

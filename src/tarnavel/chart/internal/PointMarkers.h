@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "tarnavel/platform/geometry/CGPath.h"
 #include "tarnavel/platform/geometry/Geometry.h"
 
 namespace tarnavel {
@@ -12,10 +11,6 @@ class CAShapeLayer;
 class ChartBindRecord;
 class ChartItem;
 class UIChart;
-
-/// The outline of a marker of `pointType` in the box (0, 0, width, width): a circle, a square, or a triangle
-/// with its apex at the top centre, left open along its base. Null for every type without a shape.
-CGPathRef pointMarkerPath(NSUInteger pointType, CGFloat width);
 
 /// Whether the item's point view shows the image named `pointImageName`: for the image type, and for the
 /// types above it while the item's gradient style is inset.
