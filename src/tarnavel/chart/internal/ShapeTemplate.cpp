@@ -83,7 +83,7 @@ void copyTemplateProperties(const CAShapeLayer& from, CAShapeLayer& to) {
   to.setMinificationFilter(from.minificationFilter());
   to.setMinificationFilterBias(from.minificationFilterBias());
   to.miterLimit = from.miterLimit;
-  to.name = from.name;
+  to.setName(from.name());
   to.opacity = from.opacity;
   to.setOpaque(from.isOpaque());
   to.setPosition(from.position());

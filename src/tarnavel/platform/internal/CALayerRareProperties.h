@@ -8,8 +8,8 @@ namespace tarnavel {
 
 /// The layer properties that few layers set, with their initial values. A layer makes this block on the
 /// first write of a value other than the initial one; until then its getters read the shared initial
-/// block. The bounds origin, the anchor point, the transform, the shadow, the key values with what was last
-/// displayed of them, and the animations live here too: most layers of a view tree never set them.
+/// block. The bounds origin, the anchor point, the transform, the shadow, the name, the key values with what
+/// was last displayed of them, and the animations live here too: most layers of a view tree never set them.
 struct CALayerRareProperties {
   CGPoint boundsOrigin;
   CGPoint anchorPoint{0.5, 0.5};
@@ -18,6 +18,7 @@ struct CALayerRareProperties {
   CGSize shadowOffset{0, -3};
   float shadowOpacity = 0;
   CGFloat shadowRadius = 3;
+  std::string name;
   CALayerKeyValues keyValues;
   /// The key values as last displayed; meaningful once the layer has been displayed.
   CALayerKeyValues presentation;

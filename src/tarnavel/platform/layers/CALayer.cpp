@@ -37,7 +37,6 @@ CALayer::CALayer(const CALayer& other)
       hidden(other.hidden),
       masksToBounds(other.masksToBounds),
       contents(other.contents),
-      name(other.name),
       boundsSize_(other.boundsSize_),
       position_(other.position_),
       needsDisplay_(other.needsDisplay_),

@@ -72,7 +72,6 @@ class CALayer {
   bool hidden = false;
   bool masksToBounds = false;
   std::shared_ptr<CGImage> contents;
-  std::string name;
   /// Masks this layer (and its sublayers) by the mask's alpha; drawn in this layer's coordinates. The mask
   /// may also be a sublayer of another layer: it is then drawn in both places.
   std::shared_ptr<CALayer> mask;
@@ -87,6 +86,10 @@ class CALayer {
   void setShadowOpacity(float opacity);
   CGFloat shadowRadius() const;  // 3 until set
   void setShadowRadius(CGFloat radius);
+
+  /// The layer's name; few layers have one, so it lives in the block of rarely set properties too.
+  const std::string& name() const;
+  void setName(std::string name);
 
   // Rarely set properties. They are stored, copied and archived with the layer; the renderer does not read
   // them. They live in a block made on the first write of a value other than the initial one, so that a

@@ -40,6 +40,13 @@ void CALayer::setShadowRadius(CGFloat value) {
   writeRareProperty(rare_, &CALayerRareProperties::shadowRadius, value);
 }
 
+const std::string& CALayer::name() const {
+  return rare().name;
+}
+void CALayer::setName(std::string value) {
+  writeRareProperty(rare_, &CALayerRareProperties::name, std::move(value));
+}
+
 const CALayerActions& CALayer::actions() const {
   return rare().actions;
 }
