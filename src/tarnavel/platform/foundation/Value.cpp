@@ -124,31 +124,62 @@ std::string formatDouble(double d, bool asFloat) {
 
 }  // namespace
 
+namespace {
+
+template <class Container>
+bool isOwnedAndNonEmpty(const std::shared_ptr<Container>& container) {
+  return container && container.use_count() == 1 && !container->empty();
+}
+
+}  // namespace
+
+// A container is released after its children: each child that is itself a container held only here is
+// opened in turn and its own children visited, so the work list is as deep as the tree is, never as wide,
+// and no child is moved. When a container is finally destroyed its remaining children are leaves, empty,
+// hollowed out, or shared with someone else, so their destruction does not recurse.
 Value::~Value() {
-  // Move the children of containers this value alone holds onto a work list, so that nested containers are
-  // released one level at a time instead of by recursion.
-  auto takeChildren = [](Storage& storage, ValueArray& pending) {
-    if (auto* arr = std::get_if<std::shared_ptr<ValueArray>>(&storage)) {
-      if (*arr && arr->use_count() == 1 && !(*arr)->empty()) {
-        for (Value& child : **arr)
-          pending.push_back(std::move(child));
-        (*arr)->clear();
-      }
-    } else if (auto* dict = std::get_if<std::shared_ptr<ValueDictionary>>(&storage)) {
-      if (*dict && dict->use_count() == 1 && !(*dict)->empty()) {
-        for (auto& entry : **dict)
-          pending.push_back(std::move(entry.second));
-        (*dict)->clear();
-      }
+  struct Open {
+    std::shared_ptr<ValueArray> array;
+    std::size_t next = 0;
+    std::shared_ptr<ValueDictionary> dictionary;
+    ValueDictionary::iterator entry;
+  };
+  std::vector<Open> open;
+  auto openIfOwned = [&open](Storage& storage) {
+    if (auto* a = std::get_if<std::shared_ptr<ValueArray>>(&storage); a && isOwnedAndNonEmpty(*a)) {
+      open.emplace_back().array = std::move(*a);
+    } else if (auto* d = std::get_if<std::shared_ptr<ValueDictionary>>(&storage);
+               d && isOwnedAndNonEmpty(*d)) {
+      Open& opened = open.emplace_back();
+      opened.dictionary = std::move(*d);
+      opened.entry = opened.dictionary->begin();
     }
   };
+  // The next child of `container` that is an array or a dictionary, or null after the last.
+  auto nextContainerChild = [](Open& container) -> Storage* {
+    if (container.array) {
+      ValueArray& items = *container.array;
+      while (container.next < items.size()) {
+        Storage& child = items[container.next++].storage_;
+        if (child.index() >= 3) return &child;
+      }
+      return nullptr;
+    }
+    while (container.entry != container.dictionary->end()) {
+      Storage& child = (container.entry++)->second.storage_;
+      if (child.index() >= 3) return &child;
+    }
+    return nullptr;
+  };
+
   if (storage_.index() < 3) return;
-  ValueArray pending;
-  takeChildren(storage_, pending);
-  while (!pending.empty()) {
-    Value child = std::move(pending.back());
-    pending.pop_back();
-    takeChildren(child.storage_, pending);
+  openIfOwned(storage_);
+  while (!open.empty()) {
+    if (Storage* child = nextContainerChild(open.back())) {
+      openIfOwned(*child);
+    } else {
+      open.pop_back();
+    }
   }
 }
 
