@@ -6,7 +6,7 @@
 #include <typeinfo>
 #include <vector>
 
-#include "tarnavel/platform/internal/TreeDepth.h"
+#include "tarnavel/platform/internal/RenderLimits.h"
 #include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/layers/CAShapeLayer.h"
 #include "tarnavel/platform/render/CGContext.h"

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
-#include "tarnavel/platform/internal/TreeDepth.h"
+#include "tarnavel/platform/internal/RenderLimits.h"
 
 namespace tarnavel {
 
