@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "tarnavel/platform/layers/CABasicAnimation.h"
-#include "tarnavel/platform/layers/CALayerValue.h"
 #include "tarnavel/platform/geometry/Geometry.h"
 #include "tarnavel/platform/graphics/UIColor.h"
 #include "tarnavel/platform/graphics/UIImage.h"
+#include "tarnavel/platform/layers/CABasicAnimation.h"
+#include "tarnavel/platform/layers/CALayerValue.h"
 
 namespace tarnavel {
 
@@ -49,6 +49,7 @@ class CALayer {
   CGPoint anchorPoint() const { return anchorPoint_; }
   void setAnchorPoint(CGPoint anchorPoint);
   const CATransform3D& transform() const { return transform_; }
+  /// Raises CALayerInvalidGeometry, leaving the transform as it was, for one with a NaN or an infinity.
   void setTransform(const CATransform3D& transform);
   CGAffineTransform affineTransform() const { return CATransform3DGetAffineTransform(transform_); }
   void setAffineTransform(const CGAffineTransform& t) { setTransform(CATransform3DMakeAffineTransform(t)); }
@@ -81,6 +82,7 @@ class CALayer {
   CALayer* superlayer() const { return superlayer_; }
   /// Appends on top of the existing sublayers; a layer with another parent leaves it first.
   void addSublayer(std::shared_ptr<CALayer> layer);
+  /// Raises NSInvalidArgumentException, changing nothing, when `layer` is an ancestor of this layer.
   void insertSublayer(std::shared_ptr<CALayer> layer, std::size_t index);
   void removeFromSuperlayer();
   /// The view whose layer this is, or null for a plain layer.
