@@ -123,6 +123,16 @@ TEST(LayerTree, NonFiniteTransformsAndCyclesAreRefusedLeavingTheLayerAsItWas) {
   EXPECT_EQ(leaf->superlayer(), middle.get());
   EXPECT_TRUE(leaf->sublayers().empty());
   EXPECT_EQ(root->sublayers().size(), 1u);
+
+  // A deep chain of layers is released without recursion.
+  auto top = std::make_shared<CALayer>();
+  CALayer* bottom = top.get();
+  for (int level = 0; level < 200'000; ++level) {
+    auto sublayer = std::make_shared<CALayer>();
+    bottom->addSublayer(sublayer);
+    bottom = sublayer.get();
+  }
+  top.reset();
 }
 
 TEST(ViewTree, RecognizersMoveBetweenViews) {

@@ -28,8 +28,19 @@ void refuseNonFinite(bool finite, const char* what, CGPoint p, CGSize s = {}) {
 CALayer::CALayer() = default;
 
 CALayer::~CALayer() {
-  for (const auto& sublayer : sublayers_)
+  // Sublayers that only this layer holds are released level by level from a work list rather than by
+  // recursion, so that a deep tree cannot exhaust the stack.
+  std::vector<std::shared_ptr<CALayer>> pending = std::move(sublayers_);
+  sublayers_.clear();
+  while (!pending.empty()) {
+    std::shared_ptr<CALayer> sublayer = std::move(pending.back());
+    pending.pop_back();
     sublayer->superlayer_ = nullptr;
+    if (sublayer.use_count() != 1) continue;
+    for (auto& inner : sublayer->sublayers_)
+      pending.push_back(std::move(inner));
+    sublayer->sublayers_.clear();
+  }
 }
 
 void CALayer::setBounds(CGRect bounds) {
