@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build demo test test-sanitize bench fuzz format clean
+.PHONY: all deps configure build demo test test-sanitize consumer bench fuzz format clean
 
 all: build
 
@@ -15,22 +15,27 @@ configure: deps
 build: configure
 	@cmake --build build -j $(JOBS)
 
-demo: build
+demo: configure
+	@cmake --build build -j $(JOBS) --target gallery
 	@./build/examples/gallery/gallery build/gallery
 
 test: build
 	@cd build && ctest --output-on-failure -j $(JOBS)
 
 test-sanitize: deps
-	@cmake -S . -B build-asan -DTARNAVEL_SANITIZE=ON -DTARNAVEL_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake -S . -B build-asan -DTARNAVEL_SANITIZE=ON -DTARNAVEL_BENCH=OFF -DTARNAVEL_INSTALL=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build build-asan -j $(JOBS)
 	@cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# Installs the library into a temporary prefix and builds a separate program against it, both ways.
+consumer: build
+	@examples/consumer/build-and-run build
 
 bench: build
 	@for b in build/bench/*_bench; do [ -x "$$b" ] && "$$b"; done
 
 fuzz: deps
-	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTARNAVEL_FUZZ=ON -DTARNAVEL_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
+	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTARNAVEL_FUZZ=ON -DTARNAVEL_BENCH=OFF -DTARNAVEL_TESTS=OFF -DTARNAVEL_EXAMPLES=OFF >/dev/null
 	@cmake --build build-fuzz -j $(JOBS) --target fuzzers
 
 format:

@@ -1,6 +1,7 @@
-// Binding and rendering a bar chart to PNG, beside a baseline that draws the same rectangles, lines and texts
-// straight with Cairo and Pango. The baseline's drawing list is read off a chart bound once, so both sides
-// paint exactly the same things; the difference is what the view tree, the layers and the renderer cost.
+// Binding and rendering a bar chart to PNG (and the same data as cylinders), beside a baseline that draws the
+// same rectangles, lines and texts straight with Cairo and Pango. The baseline's drawing list is read off a
+// chart bound once, so both sides paint exactly the same things; the difference is what the view tree, the
+// layers and the renderer cost.
 #include <benchmark/benchmark.h>
 #include <cairo.h>
 #include <pango/pangocairo.h>
@@ -11,11 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartSeries.h"
 #include "tarnavel/chart/UIChart.h"
-#include "tarnavel/platform/layers/CAShapeLayer.h"
 #include "tarnavel/platform/foundation/Format.h"
+#include "tarnavel/platform/layers/CAShapeLayer.h"
 #include "tarnavel/platform/render/Renderer.h"
 #include "tarnavel/platform/views/UILabel.h"
 
@@ -157,16 +159,31 @@ std::string outputPath(const char* name) {
   return (std::filesystem::temp_directory_path() / (std::string("tarnavel_bench_") + name + ".png")).string();
 }
 
-void BindAndRender(benchmark::State& state, int categories, int seriesCount, const char* name) {
+void BindAndRenderChart(benchmark::State& state, int categories, int seriesCount, NSUInteger chartType,
+                        const char* name) {
   const std::string path = outputPath(name);
   RenderOptions options;
   options.scale = 2;
   options.background = UIColor::whiteColor();
   for (auto _ : state) {
     auto chart = makeBarChart(categories, seriesCount);
+    chart->chartType = chartType;
     chart->DataBind();
     render(*chart, path, options);
   }
+  // Time per item, so that the kinds of chart compare item for item.
+  state.counters["per_item"] =
+      benchmark::Counter(static_cast<double>(categories * seriesCount),
+                         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BindAndRender(benchmark::State& state, int categories, int seriesCount, const char* name) {
+  BindAndRenderChart(state, categories, seriesCount, ChartTypeBar, name);
+}
+
+// The same data as cylinders: an oval per item over a body of copies half a point apart.
+void BindAndRenderCylinders(benchmark::State& state, int categories, int seriesCount, const char* name) {
+  BindAndRenderChart(state, categories, seriesCount, ChartTypeCylinder, name);
 }
 
 void StraightCairoBaseline(benchmark::State& state, int categories, int seriesCount, const char* name) {
@@ -184,6 +201,8 @@ void StraightCairoBaseline(benchmark::State& state, int categories, int seriesCo
 
 BENCHMARK_CAPTURE(BindAndRender, bars_12x4, 12, 4, "bars_12x4")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(StraightCairoBaseline, bars_12x4, 12, 4, "bars_12x4_baseline")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BindAndRenderCylinders, cylinders_12x4, 12, 4, "cylinders_12x4")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BindAndRender, bars_1000x1, 1000, 1, "bars_1000x1")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(StraightCairoBaseline, bars_1000x1, 1000, 1, "bars_1000x1_baseline")

@@ -1,5 +1,5 @@
-// Bar charts: grouped and stacked, in each orientation, one with values of both signs; and the bound chart
-// with nothing but its title, background and plot area.
+// Bar charts: grouped and stacked, in each orientation, one with values of both signs, each with its series
+// legend; and a chart left mostly to the bind's defaults.
 #include <memory>
 #include <string>
 #include <vector>
@@ -123,34 +123,47 @@ void buildBarCharts(gallery::GalleryOutput& output) {
   };
   for (const BarChartSample& sample : samples) {
     auto chart = buildBarChart(sample);
+    const auto& styles = gallery::gallerySeriesStyles();
+    gallery::addSeriesLegends(
+        *chart, {styles.begin(), styles.begin() + static_cast<std::ptrdiff_t>(sample.data.size())},
+        CGRectMake(66, 36, 300, 22));
     chart->DataBind();
-    gallery::addSeriesKey(
-        *chart,
-        {gallery::gallerySeriesStyles().begin(),
-         gallery::gallerySeriesStyles().begin() + static_cast<std::ptrdiff_t>(sample.data.size())},
-        {70, 40});
     output.renderView(*chart, sample.file);
   }
 }
 
-// The bind on its own: the background overlay, the title sized to its text and the plot area's default
-// frame, with a type that draws no data.
+// A chart left mostly to the bind: the radial background, the title sized to its text, the plot area's
+// default frame, white axis labels and a week of bars.
 void buildBoundChart(gallery::GalleryOutput& output) {
-  auto chart = std::make_shared<UIChart>(CGRectMake(0, 0, 320, 240));
-  chart->chartType = 9;
+  auto chart = std::make_shared<UIChart>(CGRectMake(0, 0, 480, 320));
+  chart->chartType = ChartTypeBar;
   chart->layoutStyle = ChartLayoutStyleGradient;
   chart->gradientColorTop = UIColor::colorWithRed(0.16, 0.36, 0.64, 1);
   chart->gradientColorTopExtra = UIColor::colorWithRed(0.10, 0.20, 0.38, 1);
   chart->gradientColorBottom = nullptr;
   chart->gradientLocations = {Value(0), Value(1)};
-  chart->gradientRadius = 220;
-  chart->chartTitle->setText("A bound chart");
+  chart->gradientRadius = 320;
+  chart->chartTitle->setText("Visitors this week");
   chart->chartTitle->setFont(UIFont::fontWithName("Verdana-Bold", 13));
   chart->chartTitle->setTextColor(UIColor::whiteColor());
-  chart->plotArea->setBackgroundColor(UIColor::colorWithRed(1, 1, 1, 0.15));
-  chart->plotArea->layer()->borderColor = UIColor::colorWithRed(1, 1, 1, 0.6)->CGColor();
-  chart->plotArea->layer()->borderWidth = 1;
-  chart->series.push_back(gallery::makeGallerySeries({1, 2, 3}, gallery::gallerySeriesStyles()[0], 3));
+  chart->plotArea->setBackgroundColor(UIColor::colorWithRed(1, 1, 1, 0.08));
+  chart->foregroundColor = UIColor::colorWithRed(1, 1, 1, 0.35);
+  chart->yAxisLabelsFont = UIFont::fontWithName("Verdana", 8);
+  chart->xAxisLabelsFont = UIFont::fontWithName("Verdana", 8);
+  chart->xAxisLabelsHidden = false;
+  chart->itemBreadth = 0.6;
+  const SeriesStyle daylight{"visitors", UIColor::colorWithRed(1.0, 0.86, 0.45, 1),
+                             UIColor::colorWithRed(0.96, 0.62, 0.18, 1)};
+  auto series = gallery::makeGallerySeries({412, 386, 455, 472, 530, 688, 604}, daylight,
+                                           ChartGradientDirectionVertical);
+  const char* days[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+  for (std::size_t k = 0; k < series->Items.size(); ++k) {
+    auto& item = *series->Items[k];
+    item.xAxisLabel->setText(days[k]);
+    item.titleHorizontalLocation = ChartHorizontalLocationCenter;
+    item.Title->setTextColor(UIColor::whiteColor());
+  }
+  chart->series.push_back(series);
   chart->DataBind();
   output.renderView(*chart, "chart-bound.png");
 }

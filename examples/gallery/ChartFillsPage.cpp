@@ -1,11 +1,11 @@
-// The chart's box fills: one bar-like box per fill overlay, each with its name underneath.
+// The fills a bar can take: one bar per fill overlay, each named by its category label.
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "ChartStyling.h"
 #include "GalleryPage.h"
-#include "tarnavel/chart/internal/BoxDecorators.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/UIChart.h"
@@ -16,11 +16,11 @@ namespace {
 
 using namespace tarnavel;
 
-constexpr CGFloat kBoxWidth = 120;
-constexpr CGFloat kBoxHeight = 80;
+// About the size of the tallest bars, so that the checker image keeps square cells on them.
+constexpr CGFloat kBarWidth = 110;
+constexpr CGFloat kBarHeight = 300;
+constexpr CGFloat kChartWidth = 1120;
 constexpr CGFloat kGap = 20;
-constexpr CGFloat kCaptionHeight = 18;
-constexpr int kColumns = 4;
 constexpr const char* kImageName = "gallery-fill-checker";
 
 struct FillSample {
@@ -41,9 +41,9 @@ const FillSample kSamples[] = {
     {"image", ChartLayoutStyleImage, 0, 0},
 };
 
-// A small checkerboard of two blues, registered under kImageName for the image fill.
+// A checkerboard of two blues, registered under kImageName for the image fill.
 void registerCheckerImage() {
-  const int w = static_cast<int>(kBoxWidth), h = static_cast<int>(kBoxHeight);
+  const int w = static_cast<int>(kBarWidth), h = static_cast<int>(kBarHeight);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
@@ -53,46 +53,41 @@ void registerCheckerImage() {
   UIImage::registerImage(kImageName, std::make_shared<UIImage>(std::make_shared<CGImage>(w, h, pixels)));
 }
 
-std::shared_ptr<ChartItem> makeBox(const FillSample& sample, CGRect frame) {
-  auto box = std::make_shared<ChartItem>(frame);
-  box->setBackgroundColor(UIColor::colorWithRed(0.93, 0.94, 0.97, 1));
-  box->layoutStyle = sample.layoutStyle;
-  box->gradientStyle = sample.gradientStyle;
-  box->gradientDirection = sample.gradientDirection;
-  box->gradientColorTop = UIColor::colorWithRed(0.15, 0.3, 0.75, 1);
-  box->gradientColorTopExtra = UIColor::colorWithRed(0.55, 0.7, 0.95, 1);
-  box->gradientColorBottom = UIColor::colorWithRed(0.95, 0.85, 0.55, 1);
-  box->gradientColorBottomExtra = UIColor::colorWithRed(0.8, 0.3, 0.2, 1);
-  box->gradientRadius = 60;
-  box->foregroundColor = UIColor::colorWithRed(0.2, 0.25, 0.45, 1);
-  box->hatchLineWidth = 1;
-  box->backgroundImageName = kImageName;
-  return box;
-}
-
-std::shared_ptr<UILabel> makeCaption(const char* text, CGRect frame) {
-  auto caption = std::make_shared<UILabel>(frame);
-  caption->setText(text);
-  caption->setFont(UIFont::fontWithName("Verdana", 11));
-  caption->textAlignment = NSTextAlignment::Center;
-  return caption;
+// One bar per fill, its name as the category label.
+std::shared_ptr<ChartItem> makeBar(const FillSample& sample, double value) {
+  auto bar = std::make_shared<ChartItem>();
+  bar->value = value;
+  bar->setBackgroundColor(UIColor::colorWithRed(0.80, 0.84, 0.93, 1));
+  bar->layoutStyle = sample.layoutStyle;
+  bar->gradientStyle = sample.gradientStyle;
+  bar->gradientDirection = sample.gradientDirection;
+  bar->gradientColorTop = UIColor::colorWithRed(0.15, 0.3, 0.75, 1);
+  bar->gradientColorTopExtra = UIColor::colorWithRed(0.55, 0.7, 0.95, 1);
+  bar->gradientColorBottom = UIColor::colorWithRed(0.95, 0.85, 0.55, 1);
+  bar->gradientColorBottomExtra = UIColor::colorWithRed(0.8, 0.3, 0.2, 1);
+  bar->gradientRadius = 60;
+  bar->foregroundColor = UIColor::colorWithRed(0.2, 0.25, 0.45, 1);
+  bar->hatchLineWidth = 1.5;
+  bar->hatchLineStepHeight = 16;
+  bar->backgroundImageName = kImageName;
+  bar->xAxisLabel->setText(sample.caption);
+  return bar;
 }
 
 void build(gallery::GalleryOutput& output) {
   registerCheckerImage();
-  const int rows = (static_cast<int>(std::size(kSamples)) + kColumns - 1) / kColumns;
-  const auto chart = std::make_shared<UIChart>(CGRectMake(
-      0, 0, kColumns * (kBoxWidth + kGap) + kGap, rows * (kBoxHeight + kCaptionHeight + kGap) + kGap));
-  chart->setBackgroundColor(UIColor::whiteColor());
-  for (std::size_t i = 0; i < std::size(kSamples); ++i) {
-    const CGFloat x = kGap + static_cast<CGFloat>(i % kColumns) * (kBoxWidth + kGap);
-    const CGFloat y = kGap + static_cast<CGFloat>(i / kColumns) * (kBoxHeight + kCaptionHeight + kGap);
-    const auto box = makeBox(kSamples[i], CGRectMake(x, y, kBoxWidth, kBoxHeight));
-    DrawItem(*chart, box);
-    chart->addSubview(box);
-    chart->addSubview(
-        makeCaption(kSamples[i].caption, CGRectMake(x, y + kBoxHeight, kBoxWidth, kCaptionHeight)));
-  }
+  auto chart = gallery::makeGalleryChart({kChartWidth, 420}, "Fill styles");
+  chart->itemBreadth = 0.8;
+  chart->yAxisLabelsHidden = true;
+  chart->yAxisLinesHidden = true;
+  chart->xAxisLabelsFont = UIFont::fontWithName("Verdana", 11);
+  chart->plotArea->setFrame(CGRectMake(kGap, 60, kChartWidth - 2 * kGap, 320));
+  auto series = std::make_shared<ChartSeries>();
+  const double heights[] = {62, 78, 95, 88, 71, 84, 66, 92};
+  for (std::size_t i = 0; i < std::size(kSamples); ++i)
+    series->Items.push_back(makeBar(kSamples[i], heights[i % std::size(heights)]));
+  chart->series.push_back(series);
+  chart->DataBind();
   for (const char* name : {"chart-fills.png", "chart-fills.svg"})
     output.renderView(*chart, name);
 }

@@ -1,5 +1,6 @@
 #include "ChartStyling.h"
 
+#include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/platform/foundation/Format.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
 #include "tarnavel/platform/views/UILabel.h"
@@ -78,21 +79,27 @@ void centreAxisTitle(UILabel& title, CGPoint centre) {
   title.setFrame(CGRectMake(centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height));
 }
 
-void addSeriesKey(UIChart& chart, const std::vector<SeriesStyle>& styles, CGPoint origin) {
-  CGFloat x = origin.x;
-  for (const SeriesStyle& style : styles) {
-    auto swatch = std::make_shared<UIView>(CGRectMake(x, origin.y + 2, 10, 10));
-    swatch->setBackgroundColor(style.dark);
-    chart.addSubview(swatch);
-    auto name = std::make_shared<UILabel>();
-    name->setText(style.name);
-    name->setFont(galleryFont(9));
-    name->setTextColor(galleryInk());
-    const CGSize size = sizeWithFont(name->text(), name->font());
-    name->setFrame(CGRectMake(x + 14, origin.y, size.width, 14));
-    chart.addSubview(name);
-    x += 14 + size.width + 16;
-  }
+std::shared_ptr<legend> makeGalleryLegend(const std::string& text, NSUInteger bulletType,
+                                          const std::shared_ptr<UIColor>& colour) {
+  auto entry = std::make_shared<legend>();
+  entry->legendLabel->setText(text);
+  entry->legendLabel->setFont(galleryFont(9));
+  entry->legendLabel->setTextColor(galleryInk());
+  entry->legendBulletType = bulletType;
+  entry->legendBulletWidth = 10;
+  entry->legendBulletFillColor = colour;
+  entry->legendBulletStrokeLineColor = colour;
+  entry->legendBulletStrokeLineWidth = 1;
+  entry->legendMargin = 4;
+  return entry;
+}
+
+void addSeriesLegends(UIChart& chart, const std::vector<SeriesStyle>& styles, CGRect zoneFrame) {
+  chart.legendsInterpositions = ChartLegendsInterpositionRow;
+  chart.legendZone->layoutStyle = ChartLayoutStylePlain;
+  chart.legendZone->setFrame(zoneFrame);
+  for (const SeriesStyle& style : styles)
+    chart.legends.push_back(makeGalleryLegend(style.name, ChartLegendBulletTypeSquare, style.dark));
 }
 
 }  // namespace gallery

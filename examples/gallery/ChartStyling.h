@@ -8,6 +8,7 @@
 
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartSeries.h"
+#include "tarnavel/chart/Legend.h"
 #include "tarnavel/chart/UIChart.h"
 #include "tarnavel/platform/graphics/UIColor.h"
 #include "tarnavel/platform/views/UILabel.h"
@@ -37,8 +38,13 @@ std::shared_ptr<tarnavel::ChartSeries> makeGallerySeries(const std::vector<doubl
 /// Gives an axis title the frame of its text centred on `centre` (the chart keeps a frame the host set).
 void centreAxisTitle(tarnavel::UILabel& title, tarnavel::CGPoint centre);
 
-/// Small coloured squares with the series names, in a row at (x, y) of the chart, drawn by the host after
-/// the bind.
-void addSeriesKey(tarnavel::UIChart& chart, const std::vector<SeriesStyle>& styles, tarnavel::CGPoint origin);
+/// A legend entry in the gallery's font and ink with a bullet of `bulletType` filled with `colour`.
+std::shared_ptr<tarnavel::legend> makeGalleryLegend(const std::string& text, tarnavel::NSUInteger bulletType,
+                                                    const std::shared_ptr<tarnavel::UIColor>& colour);
+
+/// One square legend entry per series style, in a row across `zoneFrame` of the chart (a plain zone); the
+/// chart lays them out when it binds.
+void addSeriesLegends(tarnavel::UIChart& chart, const std::vector<SeriesStyle>& styles,
+                      tarnavel::CGRect zoneFrame);
 
 }  // namespace gallery

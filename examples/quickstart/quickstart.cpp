@@ -39,15 +39,25 @@ int main() {
   render(*grid, "grid.png", {.scale = 2, .background = UIColor::whiteColor()});
   tapAt(*grid, CGPointMake(20, 30));  // as a user: prints "tapped row 0, column 0: Ann"
 
-  // A bar chart of one series.
+  // A bar chart of one series on a light page: a centred title, grey grid lines, dark labels, blue bars.
   auto chart = std::make_shared<UIChart>(CGRectMake(0, 0, 320, 240));
-  chart->setBackgroundColor(UIColor::colorWithWhite(0.15, 1));  // the axis labels and lines are white
+  const auto ink = UIColor::colorWithRed(0.22, 0.24, 0.28, 1);
+  chart->setBackgroundColor(UIColor::whiteColor());
   chart->chartTitle->setText("Sales");
-  chart->chartTitle->setTextColor(UIColor::whiteColor());
+  chart->chartTitle->setFont(UIFont::fontWithName("Verdana-Bold", 14));
+  chart->chartTitle->setTextColor(ink);
+  chart->chartTitle->textAlignment = NSTextAlignment::Center;
+  chart->chartTitle->setFrame(CGRectMake(0, 8, 320, 24));
+  chart->plotArea->setFrame(CGRectMake(40, 44, 260, 170));
+  chart->foregroundColor = UIColor::colorWithRed(0.82, 0.84, 0.87, 1);  // grid lines
+  chart->yAxisLabelsTextColor = ink;
+  chart->yAxisLabelsFont = UIFont::fontWithName("Verdana", 9);
   auto sales = std::make_shared<ChartSeries>();
   for (double value : {12.0, 30.0, 21.0}) {
     auto item = std::make_shared<ChartItem>();
     item->value = value;
+    item->layoutStyle = 0;  // a plain fill in the item's own colour
+    item->setBackgroundColor(UIColor::colorWithRed(0.25, 0.48, 0.78, 1));
     sales->Items.push_back(item);
   }
   chart->series.push_back(sales);

@@ -118,11 +118,12 @@ TEST_F(PlotFrameGuards, FirstSeriesWithoutItemsLeavesOutRegionsCategoryPlacesAnd
   EXPECT_EQ(valueLabelTexts(), (std::vector<std::string>{"0", "10", "20", "30"}));
 }
 
-TEST_F(PlotFrameGuards, AbsurdUnitsCountDrawsNoTicksInsteadOfMillions) {
+TEST_F(PlotFrameGuards, AbsurdUnitsCountDrawsTheLabelledTicksInsteadOfMillions) {
   chart->yAxisScaleUnitsCount = 100000000;
   drawAll();
-  EXPECT_EQ(valueLabels().size(), 4u);
-  EXPECT_EQ(gridLines().size(), 4u);
+  // 0, 10, 20 and 30 on the value axis, and the four category labels and lines.
+  EXPECT_EQ(valueLabels().size(), 8u);
+  EXPECT_EQ(gridLines().size(), 8u);
 }
 
 TEST_F(PlotFrameGuards, AChartNotHeldBySharedPointerStillGetsItsLabels) {

@@ -18,11 +18,11 @@ struct ScaleCase {
 TEST_F(ValueAxis, LabelsEveryUnitsCountthTickOfTheRoundedScale) {
   const ScaleCase cases[] = {
       {37, 4, 37.5, 16, {"0", "10", "20", "30"}},
-      {0.37, 4, 15 * static_cast<CGFloat>(0.1f / 4), 16, {"0", "0.10", "0.20", "0.30"}},
+      {0.37, 4, 15 * (0.1 / 4), 16, {"0", "0.10", "0.20", "0.30"}},
       {100, 4, 100, 5, {"0", "100"}},
       {12, 5, 12, 7, {"0", "10"}},
-      // Just below 100 the decade is taken in single precision: labels on multiples of 100, not of 10.
-      {99.99999, 4, 100, 5, {"0", "100"}},
+      // Just below 100 the decade is still 10.
+      {99.99999, 4, 100, 41, {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}},
   };
   for (const ScaleCase& c : cases) {
     SCOPED_TRACE(c.maxValue);

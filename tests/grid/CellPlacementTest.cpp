@@ -58,14 +58,21 @@ TEST(CellPlacement, StoredOffsetsComeFromTheFirstCellOnly) {
   EXPECT_EQ(column.cellLayoutPositionX, 30);
   EXPECT_EQ(column.cellLayoutPositionY, 5);
 
-  for (NSUInteger anchor : {NSUInteger{DataGridCellLayoutPositionTopLeft}, NSUInteger{9}}) {
-    DataGridSwitchColumn fresh;
-    fresh.cellSize = CGSizeMake(40, 10);
-    fresh.cellLayoutPosition = static_cast<DataGridCellLayoutPosition>(anchor);
-    grid->cellLayoutPosition(fresh, CGRectMake(0, 0, 70, 20));
-    EXPECT_EQ(fresh.cellLayoutPositionX, 0) << "anchor " << anchor;
-    EXPECT_EQ(fresh.cellLayoutPositionY, 0) << "anchor " << anchor;
-  }
+  DataGridSwitchColumn topLeft;
+  topLeft.cellSize = CGSizeMake(40, 10);
+  topLeft.cellLayoutPosition = DataGridCellLayoutPositionTopLeft;
+  grid->cellLayoutPosition(topLeft, CGRectMake(0, 0, 70, 20));
+  EXPECT_EQ(topLeft.cellLayoutPositionX, 0);
+  EXPECT_EQ(topLeft.cellLayoutPositionY, 0);
+
+  // An anchor outside the enumeration stores the centre's offsets, where the frame of the label-like
+  // kinds puts such a control too.
+  DataGridSwitchColumn outside;
+  outside.cellSize = CGSizeMake(40, 10);
+  outside.cellLayoutPosition = static_cast<DataGridCellLayoutPosition>(9);
+  grid->cellLayoutPosition(outside, CGRectMake(0, 0, 70, 20));
+  EXPECT_EQ(outside.cellLayoutPositionX, 15);
+  EXPECT_EQ(outside.cellLayoutPositionY, 5);
 }
 
 TEST(CellPlacement, BoundControlsTakeTheCellSizeOnlyWhenBothSidesAreSet) {

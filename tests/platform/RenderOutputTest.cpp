@@ -67,6 +67,30 @@ TEST(RenderOutput, PngHoldsThePixelsAtTheScale) {
   EXPECT_TRUE(pixelNear(*image->CGImage(), 21, 21, opaque(0, 0, 255)));
 }
 
+TEST(RenderOutput, EitherPngCompressionReadsBackAsTheRenderedPixels) {
+  // Opaque, translucent and transparent areas: the file holds straight colours, the renderer premultiplied.
+  auto page = makeView(CGRectMake(0, 0, 40, 20));
+  page->addSubview(makeView(CGRectMake(0, 0, 20, 20), rgb(0.2, 0.6, 0.9)));
+  page->addSubview(makeView(CGRectMake(20, 0, 10, 20), UIColor::colorWithRed(1, 0.5, 0, 0.4)));
+  const auto rendered = renderToImage(*page);
+  std::uintmax_t sizes[2] = {};
+  for (const PngCompression compression : {PngCompression::Fast, PngCompression::Smallest}) {
+    const bool fast = compression == PngCompression::Fast;
+    SCOPED_TRACE(fast ? "fast" : "smallest");
+    const std::filesystem::path file = outputFolder() / (fast ? "fast.png" : "smallest.png");
+    RenderOptions options;
+    options.pngCompression = compression;
+    render(*page, file.string(), options);
+    const auto image = UIImage::imageWithContentsOfFile(file.string());
+    ASSERT_TRUE(image);
+    for (const auto& [x, y] : {std::pair{5, 5}, std::pair{25, 5}, std::pair{35, 5}}) {
+      EXPECT_TRUE(pixelNear(*image->CGImage(), x, y, rendered->pixelAt(x, y), 1)) << x << ", " << y;
+    }
+    sizes[fast ? 0 : 1] = std::filesystem::file_size(file);
+  }
+  EXPECT_LE(sizes[1], sizes[0]) << "asking for the smallest file gives no larger one";
+}
+
 TEST(RenderOutput, FailuresRaiseInvalidArgument) {
   for (const std::string& path : {(outputFolder() / "page.bmp").string(), (outputFolder() / "page").string(),
                                   (outputFolder() / "missing-folder" / "page.png").string(),

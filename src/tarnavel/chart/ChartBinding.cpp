@@ -1,6 +1,7 @@
 #include "tarnavel/chart/internal/BoxDecorators.h"
 #include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/internal/ChartDrawers.h"
+#include "tarnavel/chart/internal/LegendLayout.h"
 #include "tarnavel/chart/internal/TitleAndPlotArea.h"
 #include "tarnavel/chart/UIChart.h"
 #include "tarnavel/chart/internal/ValueScan.h"
@@ -38,16 +39,20 @@ void bindSteps(UIChart& chart) {
   scanValueRange(chart);
   runChartDrawer(chart);
   chart.addSubview(chart.plotArea);
+  if (!chart.legends.empty()) drawLegends(chart);
   installTapRecognizer(chart);
 }
 
 }  // namespace
 
 void UIChart::DataBind() {
+  exceptions_.clear();
+  const ExceptionRecordScope scope(exceptions_);
   runProtected([this] { bindSteps(*this); });
 }
 
 void UIChart::tappedChart(UITapGestureRecognizer&) {
+  const ExceptionRecordScope scope(exceptions_);
   runProtected([this] {
     if (const auto listener = delegate()) listener->chartTapped(*this);
   });

@@ -19,19 +19,10 @@ void ChartItem::baseInit() {
   setStyledBoxFillDefaults(
       *this, {kChartItemUnset, 0, 2, defaultGradientColorTop(), defaultGradientColorBottomExtra()});
   Title = std::make_shared<UILabel>(CGRectMake(0, 0, 200, 20));
-  value = 0.0;
-  titleVerticalLocation = kChartItemUnset;
-  titleHorizontalLocation = kChartItemUnset;
-  titleXshift = 0.0;
-  titleYshift = 0.0;
   xAxisLabel = std::make_shared<UILabel>();
   point = std::make_shared<UIView>();
-  pointType = 1;
-  pointWidth = -1.0;
-  pointStrokeLineWidth = 0.2;
   pointFillColor = UIColor::colorWithRed(1, 0, 0, 0.5);
   pointStrokeLineColor = UIColor::colorWithRed(0, 0, 1, 1);
-  pointImageName = "";
 }
 
 }  // namespace tarnavel

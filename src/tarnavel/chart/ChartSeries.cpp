@@ -16,13 +16,7 @@ ChartSeries::ChartSeries(const NSCoder& coder) : UIView(coder) {
 
 void ChartSeries::baseInit() {
   setBackgroundColor(UIColor::clearColor());
-  Items.clear();
   shape = CAShapeLayer::layer();
-  pie3D = true;
-  pie3DHeight = 15;
-  pieCenter = {kChartUnsetPieCenter, kChartUnsetPieCenter};
-  pieRadius = -1.0;
-  pieStarts = 270;
 }
 
 }  // namespace tarnavel

@@ -12,16 +12,11 @@ legend::legend(const NSCoder& coder) : UIView(coder) {
 
 void legend::baseInit() {
   legendBullet = std::make_shared<UIView>();
-  legendBulletType = 1;
-  legendBulletWidth = -1.0;
-  legendBulletStrokeLineWidth = 0.2;
   legendBulletFillColor = UIColor::colorWithRed(1, 0, 0, 0.5);
   legendBulletStrokeLineColor = UIColor::colorWithRed(0, 0, 1, 1);
-  legendBulletImageName = "";
   legendLabel = std::make_shared<UILabel>();
   legendLabel->setTextColor(UIColor::whiteColor());
   legendLabel->setFont(UIFont::systemFontOfSize(7.0));
-  legendMargin = 2.0;
 }
 
 }  // namespace tarnavel

@@ -17,9 +17,6 @@ void legendArea::baseInit() {
   clearStyledBoxBorder(*this);
   setStyledBoxFillDefaults(*this, {1, 0, 2, defaultGradientColorTop(), defaultGradientColorBottomExtra()});
   Title = std::make_shared<UILabel>(CGRectMake(0, 0, 200, 20));
-  value = 0.0;
-  titleVerticalLocation = 0;
-  titleHorizontalLocation = 0;
 }
 
 }  // namespace tarnavel

@@ -20,12 +20,6 @@ void markedRegion::baseInit() {
   setStyledBoxFillDefaults(*this, {1, 0, 2, UIColor::colorWithRed(0.9, 0.01, 0.01, 0.2),
                                    UIColor::colorWithRed(0.9, 0.01, 0.01, 0.2)});
   Title = std::make_shared<UILabel>();
-  yBottom = 0.0;
-  yTop = 0.0;
-  xEnd = kChartUnsetRegionX;
-  xStart = kChartUnsetRegionX;
-  titleVerticalLocation = 0;
-  titleHorizontalLocation = 0;
 }
 
 }  // namespace tarnavel

@@ -141,4 +141,8 @@ void QnGradientLayer::drawInContext(CGContext& context) const {
   }
 }
 
+std::shared_ptr<CALayer> QnGradientLayer::copyProperties() const {
+  return std::shared_ptr<CALayer>(new QnGradientLayer(*this));
+}
+
 }  // namespace tarnavel

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/foundation/Value.h"
+#include "tarnavel/platform/layers/CALayer.h"
 
 namespace tarnavel {
 
@@ -18,6 +18,7 @@ extern const char* const QnGradientLayerProperties[5];
 /// setting one marks the layer for redrawing and, on screen, animates from the value displayed.
 class QnGradientLayer : public CALayer {
  public:
+  QnGradientLayer() = default;
   static std::shared_ptr<QnGradientLayer> layer() { return std::make_shared<QnGradientLayer>(); }
 
   /// `ChartGradientStyle`: 0 linear, 1 radial, 2 crossed, 3 like 0; any other value draws nothing.
@@ -42,6 +43,10 @@ class QnGradientLayer : public CALayer {
   /// Paints the gradient over the layer's frame size, with the first min(colours, stops) colours each at
   /// its stop; nothing when either list is empty.
   void drawInContext(CGContext& context) const override;
+
+ protected:
+  QnGradientLayer(const QnGradientLayer&) = default;
+  std::shared_ptr<CALayer> copyProperties() const override;
 };
 
 }  // namespace tarnavel

@@ -22,6 +22,8 @@ void UIDataGrid::baseInit() {
 
 void UIDataGrid::DataBind() {
   // A failed bind ends quietly; what it built and wrote back so far stays.
+  exceptions_.clear();
+  const ExceptionRecordScope scope(exceptions_);
   DataGridBinder binder(*this, *binding_);
   runProtected([&] { binder.bind(); });
 }

@@ -2,12 +2,15 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "tarnavel/grid/DataGridColumns.h"
 #include "tarnavel/grid/DataGridDelegate.h"
-#include "tarnavel/platform/input/UIGestureRecognizer.h"
+#include "tarnavel/platform/controls/UIPickerView.h"
+#include "tarnavel/platform/foundation/SwallowedExceptions.h"
 #include "tarnavel/platform/controls/UITextView.h"
+#include "tarnavel/platform/input/UIGestureRecognizer.h"
 
 namespace tarnavel {
 
@@ -19,8 +22,12 @@ struct DataGridBindingState;
 /// column widths, fonts and colours, placement offsets and the grid's widened frame).
 ///
 /// Make the grid with std::make_shared: the recognizers and controls it binds hold it as a weak target.
-/// It is the delegate of its scroll view and of its text-view cells.
-class UIDataGrid : public UIView, public UITextViewDelegate {
+/// It is the delegate of its scroll view and of its text-view cells, and the data source and delegate of its
+/// picker cells.
+class UIDataGrid : public UIView,
+                   public UITextViewDelegate,
+                   public UIPickerViewDataSource,
+                   public UIPickerViewDelegate {
  public:
   explicit UIDataGrid(CGRect frame = CGRectZero);
   explicit UIDataGrid(const NSCoder& coder);
@@ -71,12 +78,17 @@ class UIDataGrid : public UIView, public UITextViewDelegate {
   /// Builds the header strip, the cells and the scroll view from Columns and DataSource. A platform
   /// exception on the way ends the bind quietly, keeping what was built so far.
   void DataBind();
+  /// The reason a protected step of this grid's last bind or handler ended early, if one did; a bind that
+  /// ends without one clears it. setSwallowedExceptionHandler() hears every one as it happens.
+  const std::optional<NSException>& lastSwallowedException() const { return exceptions_.last(); }
+  /// The record behind lastSwallowedException(), written by the grid's protected steps.
+  ExceptionRecord& exceptionRecord() { return exceptions_; }
 
   /// The frame of a control of `column`'s cellSize inside the cell whose control frame is `origFrame`: at
   /// the column's explicit offsets, else at its anchor (an anchor outside the enumeration centres it).
   CGRect cellLayoutFrame(const DataGridColumn& column, CGRect origFrame) const;
-  /// Stores into the column the offsets its anchor gives in a cell of `origFrame`'s size, unless it already
-  /// holds offsets.
+  /// Stores into the column the offsets its anchor gives in a cell of `origFrame`'s size (an anchor outside
+  /// the enumeration gives the centre's), unless it already holds offsets.
   void cellLayoutPosition(DataGridColumn& column, CGRect origFrame) const;
 
   // What the bound recognizers and controls call. Each finds its row and column from the carriers the
@@ -86,12 +98,19 @@ class UIDataGrid : public UIView, public UITextViewDelegate {
   void txtChanged(UITextField& sender);
   void txtEditBegin(UITextField& sender);
   void txtEditEnd(UITextField& sender);
+  void sldrChanged(UISlider& sender);
+  void SwhChanged(UISwitch& sender);
+  void datePkrChanged(UIDatePicker& sender);
+  void datePkrEditBegin(UIDatePicker& sender);
+  void datePkrEditEnd(UIDatePicker& sender);
+  void didSelectRow(UIPickerView& pickerView, NSInteger row, NSInteger component) override;
 
  private:
   void baseInit();
 
   std::unique_ptr<DataGridBindingState> binding_;
   std::atomic<std::weak_ptr<DataGridDelegate>> delegate_;
+  ExceptionRecord exceptions_;
 };
 
 }  // namespace tarnavel

@@ -1,6 +1,7 @@
 #include "tarnavel/chart/internal/BoxDecorators.h"
 
 #include "tarnavel/chart/internal/ChartBindRecord.h"
+#include "tarnavel/chart/internal/ChartElements.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartMarkers.h"
@@ -14,10 +15,6 @@
 namespace tarnavel {
 
 namespace {
-
-void replaceUnset(NSUInteger& setting, NSUInteger replacement) {
-  if (setting == kChartItemUnset) setting = replacement;
-}
 
 // Offset of a title of `text` length inside a box of `box` length: start, centre or end.
 CGFloat alignedInside(NSUInteger location, CGFloat box, CGFloat text) {
@@ -57,9 +54,7 @@ void DrawItem(UIChart& chart, const std::shared_ptr<ChartItem>& item) {
   if (!item) return;
   runProtected([&] {
     item->removeAllSubviews();
-    replaceUnset(item->layoutStyle, ChartLayoutStyleGradient);
-    replaceUnset(item->titleVerticalLocation, ChartVerticalLocationTop);
-    replaceUnset(item->titleHorizontalLocation, ChartHorizontalLocationLeft);
+    writeItemDefaults(*item, ChartLayoutStyleGradient, ChartVerticalLocationTop, ChartHorizontalLocationLeft);
     addFillOverlay(*item, *item, bindRecordOf(chart));
   });
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "tarnavel/chart/ChartItem.h"
+#include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/platform/foundation/NSException.h"
 
 namespace tarnavel {
@@ -21,6 +22,14 @@ T& elementOf(const std::shared_ptr<T>& entry) {
 /// NaN into the value range or any frame.
 inline CGFloat itemValueOf(const ChartItem& item) {
   return std::isfinite(item.value) ? item.value : 0.0;
+}
+
+/// Writes a drawer's defaults into the item's fill style and title locations where the host left them unset.
+inline void writeItemDefaults(ChartItem& item, NSUInteger layoutStyle, NSUInteger titleVertical,
+                              NSUInteger titleHorizontal) {
+  if (item.layoutStyle == kChartItemUnset) item.layoutStyle = layoutStyle;
+  if (item.titleVerticalLocation == kChartItemUnset) item.titleVerticalLocation = titleVertical;
+  if (item.titleHorizontalLocation == kChartItemUnset) item.titleHorizontalLocation = titleHorizontal;
 }
 
 }  // namespace tarnavel

@@ -76,12 +76,14 @@ void computeStackedRange(UIChart& chart) {
 }
 
 ValueScale fitValueScale(UIChart& chart) {
-  const ValueScale scale = roundValueScale(chart.maxValue, chart.yAxisScaleUnitsCount);
+  const int units = chart.yAxisScaleUnitsCount;
+  ValueScale scale = roundValueScale(chart.maxValue, units);
   chart.maxValue = scale.maximum;
   if (positiveAndNegative) {
-    const ValueRange split = splitSymmetric({chart.maxValue, chart.minValue});
-    chart.maxValue = split.maxValue;
-    chart.minValue = split.minValue;
+    ValueRange range{chart.maxValue, chart.minValue};
+    scale = splitSymmetric(range, scale, units);
+    chart.maxValue = range.maxValue;
+    chart.minValue = range.minValue;
   }
   return scale;
 }

@@ -88,7 +88,8 @@ struct PlotGeometry {
 void computeStackedRange(UIChart& chart);
 
 /// The scale rounding and the symmetric split, storing both ends back into the chart: the part of the plot
-/// frame the pie takes too. Returns the rounded scale.
+/// frame the pie takes too. Returns the scale the ticks follow: that of the larger side of a range that spans
+/// both signs.
 ValueScale fitValueScale(UIChart& chart);
 
 /// The frame around a cartesian drawer's marks, in order: the stacked range when asked for, the scale

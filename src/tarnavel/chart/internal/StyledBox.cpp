@@ -30,12 +30,6 @@ void setStyledBoxFillDefaults(ChartStyle& style, const ChartStyleFillDefaults& f
   style.gradientColorTopExtra = UIColor::clearColor();
   style.gradientColorBottom = UIColor::clearColor();
   style.gradientColorBottomExtra = fills.gradientColorBottomExtra;
-  style.gradientRadius = 155.0;
-  // Two integer ends and two fractional middles, as numbers that remember their kind.
-  style.gradientLocations = {Value(0), Value(0.5), Value(0.5), Value(1)};
-  style.hatchLineStepHeight = 5.0;
-  style.hatchLineWidth = 0.2;
-  style.backgroundImageName = "";
 }
 
 }  // namespace tarnavel

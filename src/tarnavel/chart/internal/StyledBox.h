@@ -26,7 +26,8 @@ std::shared_ptr<UIColor> defaultGradientColorBottomExtra();
 void setStyledBoxLeadDefaults(UIView& view, ChartStyle& style);
 /// The box view's layer gets no border.
 void clearStyledBoxBorder(UIView& view);
-/// The rest of the style group, after the border settings.
+/// The colours, layout style and gradient style and direction of the style group, after the border
+/// settings; the rest keeps the defaults that ChartStyle's initialisers give every box.
 void setStyledBoxFillDefaults(ChartStyle& style, const ChartStyleFillDefaults& fills);
 
 }  // namespace tarnavel

@@ -54,12 +54,10 @@ void addValueGridLine(UIChart& chart, const PlotGeometry& plot, const Tick& tick
 void drawPass(UIChart& chart, const PlotGeometry& plot, TickPass pass, CGFloat zero, CGFloat end) {
   const int units = chart.yAxisScaleUnitsCount;
   if (units <= 0) return;  // no labelled ticks to count by, and no step to draw
-  long long index = 0;
-  for (const CGFloat pos : tickPositions(pass, zero, end, plot.tickSpacing)) {
-    const Tick tick{pos, index, index % units == 0, pass == TickPass::Downward};
+  for (const AxisTick& at : passTicks(pass, zero, end, plot.tickSpacing, units)) {
+    const Tick tick{at.pos, at.index, at.index % units == 0, pass == TickPass::Downward};
     if (tick.labelled && !chart.yAxisLabelsHidden) addValueLabel(chart, plot, tick);
     if (!chart.yAxisLinesHidden) addValueGridLine(chart, plot, tick);
-    ++index;
   }
 }
 

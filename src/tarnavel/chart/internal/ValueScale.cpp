@@ -1,7 +1,7 @@
 #include "tarnavel/chart/internal/ValueScale.h"
 
-#include <climits>
 #include <cmath>
+#include <limits>
 
 #include "tarnavel/platform/foundation/Format.h"
 
@@ -24,12 +24,8 @@ CGFloat fittedMinValue(CGFloat current, CGFloat smallest) {
 
 ValueScale roundValueScale(CGFloat maximum, int unitsCount) {
   if (!(maximum > 0) || !std::isfinite(maximum) || unitsCount <= 0) return {maximum, 0};
-  // The decade and the step are taken in single precision on purpose: a maximum just below a power of ten
-  // rounds up to that power as a float, which gives the coarser step that charts have always shown for it.
-  // The float step is then used in double precision from here on.
-  const float decade = std::floor(std::log10(static_cast<float>(maximum)));
-  const float power = std::pow(10.0f, decade);
-  const CGFloat step = power / static_cast<float>(unitsCount);
+  const CGFloat power = std::pow(10.0, std::floor(std::log10(maximum)));
+  const CGFloat step = power / unitsCount;
   if (!(step > 0) || !std::isfinite(step)) return {maximum, 0};
 
   const CGFloat whole = std::trunc(maximum / step);
@@ -38,39 +34,58 @@ ValueScale roundValueScale(CGFloat maximum, int unitsCount) {
   return {maximum, step};
 }
 
-ValueRange splitSymmetric(ValueRange range) {
+ValueScale splitSymmetric(ValueRange& range, const ValueScale& rounded, int unitsCount) {
   if (range.maxValue < -range.minValue) {
-    range.maxValue = -range.minValue;
-  } else if (range.maxValue > -range.minValue) {
-    range.minValue = -range.maxValue;
+    // The step comes from the larger side, so that its ticks are as many as an axis of that side alone.
+    const ValueScale negative = roundValueScale(-range.minValue, unitsCount);
+    range.maxValue = negative.maximum;
+    range.minValue = -negative.maximum;
+    return negative;
   }
-  return range;
+  if (range.maxValue > -range.minValue) range.minValue = -range.maxValue;
+  return rounded;
 }
 
+namespace {
+
+// i x step can miss a whole value by the last bit (15 x 100 / 3 gives 500.00000000000006): a value that
+// close to a whole number is that number.
+CGFloat snappedToWhole(CGFloat value) {
+  const CGFloat nearest = std::round(value);
+  const CGFloat tolerance = 8 * std::numeric_limits<CGFloat>::epsilon() * std::fabs(value);
+  return std::fabs(value - nearest) <= tolerance ? nearest : value;
+}
+
+}  // namespace
+
 std::string valueLabelText(long long tickIndex, CGFloat step, bool negativePass) {
-  const CGFloat value = static_cast<CGFloat>(tickIndex) * step;
-  // Only a whole value inside the range of int prints as an integer; anything else prints with decimals.
-  const bool whole =
-      std::isfinite(value) && value >= INT_MIN && value <= INT_MAX && std::trunc(value) == value;
+  const CGFloat value = snappedToWhole(static_cast<CGFloat>(tickIndex) * step);
+  // A whole value prints as an integer while it fits a 64-bit one; anything else prints with decimals.
+  constexpr CGFloat kIntegerLimit = 0x1p63;
+  const bool whole = std::isfinite(value) && std::fabs(value) < kIntegerLimit && std::trunc(value) == value;
   const std::string text = whole ? formatInteger(static_cast<long long>(value)) : formatFixed(value, 2);
   return negativePass && value != 0 ? "-" + text : text;
 }
 
-std::vector<CGFloat> tickPositions(TickPass pass, CGFloat zero, CGFloat end, CGFloat spacing) {
+std::vector<AxisTick> passTicks(TickPass pass, CGFloat zero, CGFloat end, CGFloat spacing, int labelEvery) {
   if (!(spacing > 0) || !std::isfinite(spacing) || !std::isfinite(zero) || !std::isfinite(end)) return {};
-  const CGFloat tolerance = 0.5 * spacing;
-  const CGFloat signedSpacing = pass == TickPass::Upward ? -spacing : spacing;
-  auto inside = [&](CGFloat pos) {
-    return pass == TickPass::Upward ? pos >= -tolerance : pos <= end + tolerance;
-  };
-
-  std::vector<CGFloat> positions;
-  for (CGFloat pos = zero; inside(pos); pos += signedSpacing) {
-    // A spacing that is tiny against the axis would add lines without end (or not move at all).
-    if (positions.size() == kMaxTicksPerPass) return {};
-    positions.push_back(pos);
+  // Tick i lies at zero -/+ i x spacing; the pass keeps the ticks up to half a spacing beyond its end.
+  const CGFloat span = pass == TickPass::Upward ? zero : end - zero;
+  const CGFloat count = std::floor(span / spacing + 0.5) + 1;
+  if (!(count >= 1)) return {};
+  const CGFloat cap = static_cast<CGFloat>(kMaxTicksPerPass);
+  long long stride = 1;
+  if (count > cap) {
+    // Too many ticks to draw: the labelled ones alone, while they stay within the cap.
+    if (labelEvery <= 1 || count > cap * labelEvery) return {};
+    stride = labelEvery;
   }
-  return positions;
+  const CGFloat direction = pass == TickPass::Upward ? -1.0 : 1.0;
+  const long long total = static_cast<long long>(count);
+  std::vector<AxisTick> ticks;
+  for (long long i = 0; i < total; i += stride)
+    ticks.push_back({zero + direction * static_cast<CGFloat>(i) * spacing, i});
+  return ticks;
 }
 
 }  // namespace tarnavel

@@ -25,29 +25,37 @@ CGFloat fittedMaxValue(CGFloat current, CGFloat largest);
 /// non-finite `current` is replaced, one below `smallest` plus a twentieth is kept.
 CGFloat fittedMinValue(CGFloat current, CGFloat smallest);
 
-/// Rounds `maximum` to a multiple of the step p / `unitsCount`, p being the power of ten at or below it, so
-/// that every `unitsCount`-th tick falls on a multiple of p. p and the step are worked out in single
-/// precision.
+/// Rounds `maximum` up to the nearest multiple of the step p / `unitsCount`, p being the power of ten at or
+/// below it, so that every `unitsCount`-th tick falls on a multiple of p.
 ValueScale roundValueScale(CGFloat maximum, int unitsCount);
 
-/// The ends of a value axis that spans both signs, made symmetric around zero: the smaller side is raised to
-/// the larger one.
+/// The ends of a value axis.
 struct ValueRange {
   CGFloat maxValue;
   CGFloat minValue;
 };
-ValueRange splitSymmetric(ValueRange range);
+/// Makes a range that spans both signs symmetric around zero, given `rounded`, the scale of its maximum.
+/// When the negative side is the larger, its magnitude is rounded as the maximum is and both ends take it;
+/// otherwise the minimum mirrors the maximum. Returns the scale of the side the ends came from.
+ValueScale splitSymmetric(ValueRange& range, const ValueScale& rounded, int unitsCount);
 
 /// The text of the value label of tick `tickIndex`: "%d" for a whole value, "%.2f" otherwise, with a leading
 /// "-" in the negative pass (not for 0).
 std::string valueLabelText(long long tickIndex, CGFloat step, bool negativePass);
 
-/// The tick positions of one pass along the value axis, as running sums from `zero`. The upward pass steps
-/// towards 0 and stops half a spacing beyond it; the downward pass steps towards `end` and stops half a
-/// spacing beyond that. Empty when `spacing` is not a positive finite number, or when the pass would take
-/// more than `kMaxTicksPerPass` ticks.
+/// One tick of a pass: its position along the value axis and its index counted from the zero line.
+struct AxisTick {
+  CGFloat pos;
+  long long index;
+};
+
+/// The ticks of one pass along the value axis, `spacing` apart from `zero`. The upward pass steps towards 0
+/// and stops half a spacing beyond it; the downward pass steps towards `end` and stops half a spacing beyond
+/// that. A pass that would take more than `kMaxTicksPerPass` ticks keeps only every `labelEvery`-th one (the
+/// labelled ticks), or none when even those are too many. Empty when `spacing` is not a positive finite
+/// number.
 enum class TickPass { Upward, Downward };
 inline constexpr std::size_t kMaxTicksPerPass = 10000;
-std::vector<CGFloat> tickPositions(TickPass pass, CGFloat zero, CGFloat end, CGFloat spacing);
+std::vector<AxisTick> passTicks(TickPass pass, CGFloat zero, CGFloat end, CGFloat spacing, int labelEvery);
 
 }  // namespace tarnavel

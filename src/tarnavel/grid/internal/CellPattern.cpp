@@ -48,7 +48,18 @@ void DataGridBinder::applyCellBorder(UIView& cell, const DataGridColumn& column)
     layer.borderWidth = column.borderWidth != 0 ? column.borderWidth : grid_.cellBorderWidth;
 }
 
+void DataGridBinder::applySliderStyleCellBorder(UIView& cell, const DataGridColumn& column) const {
+  CALayer& layer = *cell.layer();
+  if (!layer.borderColor)
+    layer.borderColor = layerColorOf(colorOrFallback(column.borderColor, grid_.cellBorderColor));
+  if (layer.borderWidth == 0) {
+    const bool unset = column.borderWidth == static_cast<CGFloat>(kDataGridUnsetSliderBorderWidth);
+    layer.borderWidth = unset ? grid_.cellBorderWidth : column.borderWidth;
+  }
+}
+
 void DataGridBinder::addCellTapRecognizer(UIView& control, const CellSlot& slot, Value value) {
+  if (!self_) return;  // a grid no shared pointer holds cannot be a recognizer's target
   auto tap = std::make_shared<UITapGestureRecognizer>(self_, kCellTapAction, &UIDataGrid::tappedCell);
   tap->accessibilityHint = carrierText(slot.row);
   tap->accessibilityLabel = carrierText(slot.column);
@@ -64,6 +75,11 @@ void DataGridBinder::finishCell(const std::shared_ptr<DataGridCell>& cell,
   if (column.cellSize.width != 0 && column.cellSize.height != 0) {
     control->setFrame(grid_.cellLayoutFrame(column, control->frame()));
   }
+  addCellAsIs(cell, control, slot);
+}
+
+void DataGridBinder::addCellAsIs(const std::shared_ptr<DataGridCell>& cell,
+                                 const std::shared_ptr<UIView>& control, const CellSlot& slot) {
   cell->addSubview(control);
   state_.scroll->addSubview(cell);
   state_.arrCells[slot.column]->push_back(cell);

@@ -44,6 +44,12 @@ CGPoint anchorOffset(const Anchor& anchor, CGSize cell, CGSize control) {
           offsetAlong(anchor.vertical, cell.height, control.height)};
 }
 
+// An anchor outside the enumeration has no place of its own: it centres the control, in both operations,
+// so that every kind of cell puts it in the same place.
+std::size_t anchorIndex(const DataGridColumn& column) {
+  return column.cellLayoutPosition < kAnchorCount ? std::size_t{column.cellLayoutPosition} : 0;
+}
+
 bool hasStoredOffsets(const DataGridColumn& column) {
   return column.cellLayoutPositionX != 0 || column.cellLayoutPositionY != 0;
 }
@@ -57,16 +63,13 @@ CGRect UIDataGrid::cellLayoutFrame(const DataGridColumn& column, CGRect origFram
         {origFrame.origin.x + column.cellLayoutPositionX, origFrame.origin.y + column.cellLayoutPositionY},
         size};
   }
-  // An anchor outside the enumeration has no place of its own: it centres the control.
-  const std::size_t anchor =
-      column.cellLayoutPosition < kAnchorCount ? std::size_t{column.cellLayoutPosition} : 0;
-  const CGPoint offset = anchorOffset(kAnchors[anchor], origFrame.size, size);
+  const CGPoint offset = anchorOffset(kAnchors[anchorIndex(column)], origFrame.size, size);
   return {{origFrame.origin.x + offset.x, origFrame.origin.y + offset.y}, size};
 }
 
 void UIDataGrid::cellLayoutPosition(DataGridColumn& column, CGRect origFrame) const {
-  if (hasStoredOffsets(column) || column.cellLayoutPosition >= kAnchorCount) return;
-  const CGPoint offset = anchorOffset(kAnchors[column.cellLayoutPosition], origFrame.size, column.cellSize);
+  if (hasStoredOffsets(column)) return;
+  const CGPoint offset = anchorOffset(kAnchors[anchorIndex(column)], origFrame.size, column.cellSize);
   column.cellLayoutPositionX = offset.x;
   column.cellLayoutPositionY = offset.y;
 }

@@ -19,6 +19,35 @@ void copyTintAndTransform(const UIView& from, UIView& to) {
   to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
 }
 
+// The run that opens every control kind's list.
+void copyResizing(const UIView& from, UIView& to) {
+  to.autoresizesSubviews = from.autoresizesSubviews;
+  to.autoresizingMask = from.autoresizingMask;
+  to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
+  copyContentScaling(from, to);
+}
+
+void copyContentAlignment(const UIControl& from, UIControl& to) {
+  to.contentHorizontalAlignment = from.contentHorizontalAlignment;
+  to.contentVerticalAlignment = from.contentVerticalAlignment;
+}
+
+// enabled, exclusiveTouch, hidden, highlighted, isAccessibilityElement: a run of the date picker's, the
+// slider's and the switch's lists.
+void copyControlState(const UIControl& from, UIControl& to) {
+  to.enabled = from.enabled;
+  to.exclusiveTouch = from.exclusiveTouch;
+  to.setHidden(from.isHidden());
+  to.highlighted = from.highlighted;
+  to.isAccessibilityElement = from.isAccessibilityElement;
+}
+
+void copyTint(const UIView& from, UIView& to) {
+  to.tintAdjustmentMode = from.tintAdjustmentMode;
+  to.tintColor = from.tintColor;
+  to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
+}
+
 }  // namespace
 
 void copyCellTemplate(const UILabel& from, UILabel& to) {
@@ -198,6 +227,86 @@ void copyCellTemplate(const UITextView& from, UITextView& to) {
   to.textContainerInset = from.textContainerInset;
   to.userInteractionEnabled = from.userInteractionEnabled;
   to.zoomScale = from.zoomScale;
+}
+
+void copyCellTemplate(const UIDatePicker& from, UIDatePicker& to) {
+  copyResizing(from, to);
+  to.calendar = from.calendar;
+  copyContentAlignment(from, to);
+  copyControlState(from, to);
+  to.locale = from.locale;
+  to.motionEffects = from.motionEffects;
+  to.multipleTouchEnabled = from.multipleTouchEnabled;
+  to.maximumDate = from.maximumDate;
+  to.minimumDate = from.minimumDate;
+  to.minuteInterval = from.minuteInterval;
+  to.opaque = from.opaque;
+  to.restorationIdentifier = from.restorationIdentifier;
+  to.selected = from.selected;
+  to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
+  to.tag = from.tag;
+  copyTint(from, to);
+  to.timeZone = from.timeZone;
+  to.userInteractionEnabled = from.userInteractionEnabled;
+}
+
+void copyCellTemplate(const UIPickerView& from, UIPickerView& to) {
+  copyResizing(from, to);
+  to.exclusiveTouch = from.exclusiveTouch;
+  to.setHidden(from.isHidden());
+  to.isAccessibilityElement = from.isAccessibilityElement;
+  to.motionEffects = from.motionEffects;
+  to.multipleTouchEnabled = from.multipleTouchEnabled;
+  to.opaque = from.opaque;
+  to.restorationIdentifier = from.restorationIdentifier;
+  to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
+  to.tag = from.tag;
+  copyTint(from, to);
+  to.showsSelectionIndicator = from.showsSelectionIndicator;
+  to.userInteractionEnabled = from.userInteractionEnabled;
+}
+
+void copyCellTemplate(const UISlider& from, UISlider& to) {
+  copyResizing(from, to);
+  copyContentAlignment(from, to);
+  to.enabled = from.enabled;
+  to.continuous = from.continuous;
+  to.exclusiveTouch = from.exclusiveTouch;
+  to.setHidden(from.isHidden());
+  to.highlighted = from.highlighted;
+  to.isAccessibilityElement = from.isAccessibilityElement;
+  to.motionEffects = from.motionEffects;
+  to.multipleTouchEnabled = from.multipleTouchEnabled;
+  to.maximumTrackTintColor = from.maximumTrackTintColor;
+  to.opaque = from.opaque;
+  to.restorationIdentifier = from.restorationIdentifier;
+  to.maximumValueImage = from.maximumValueImage;
+  to.minimumTrackTintColor = from.minimumTrackTintColor;
+  to.minimumValueImage = from.minimumValueImage;
+  to.selected = from.selected;
+  to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
+  to.tag = from.tag;
+  copyTint(from, to);
+  to.thumbTintColor = from.thumbTintColor;
+  to.userInteractionEnabled = from.userInteractionEnabled;
+}
+
+void copyCellTemplate(const UISwitch& from, UISwitch& to) {
+  copyResizing(from, to);
+  copyContentAlignment(from, to);
+  copyControlState(from, to);
+  to.motionEffects = from.motionEffects;
+  to.multipleTouchEnabled = from.multipleTouchEnabled;
+  to.opaque = from.opaque;
+  to.offImage = from.offImage;
+  to.onImage = from.onImage;
+  to.restorationIdentifier = from.restorationIdentifier;
+  to.selected = from.selected;
+  to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
+  to.tag = from.tag;
+  copyTint(from, to);
+  to.thumbTintColor = from.thumbTintColor;
+  to.userInteractionEnabled = from.userInteractionEnabled;
 }
 
 }  // namespace tarnavel

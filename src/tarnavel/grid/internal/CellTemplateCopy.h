@@ -14,5 +14,10 @@ void copyCellTemplate(const UIImageView& from, UIImageView& to);
 void copyCellTemplate(const UIButton& from, UIButton& to);
 void copyCellTemplate(const UITextField& from, UITextField& to);
 void copyCellTemplate(const UITextView& from, UITextView& to);
+// The control kinds' lists leave out the transform and alpha too: the bind scales and centres the control.
+void copyCellTemplate(const UIDatePicker& from, UIDatePicker& to);
+void copyCellTemplate(const UIPickerView& from, UIPickerView& to);
+void copyCellTemplate(const UISlider& from, UISlider& to);
+void copyCellTemplate(const UISwitch& from, UISwitch& to);
 
 }  // namespace tarnavel

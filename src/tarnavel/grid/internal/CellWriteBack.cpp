@@ -5,6 +5,7 @@ namespace tarnavel {
 void writeBackField(UIDataGrid& grid, CarriedPosition at, Value value) {
   if (!grid.updateDataSource) return;
   // When the record or the field is gone since the bind nothing is written; the delegate still hears.
+  const ExceptionRecordScope scope(grid.exceptionRecord());
   runProtected([&] {
     const auto& column = grid.Columns[checkedIndex(at.column, grid.Columns.size())];
     if (!column) return;

@@ -87,7 +87,7 @@ std::optional<CGFloat> DataGridBinder::measureContentWidth(DataGridColumn& colum
   for (std::size_t r = 0; r < state_.RowsCount; ++r) {
     const Value record = grid_.DataSource.at(static_cast<long long>(r));
     // Records without the field get no cell, so they have no content to measure.
-    if (!recordHasField(column.dataFieldIndex, record.count())) continue;
+    if (!recordHasField(column.dataFieldIndex, fieldCountOf(record))) continue;
     const CGSize size = measure(record.at(column.dataFieldIndex));
     if (size.height > grid_.RowHeight) grid_.RowHeight = size.height;
     if (size.width > width) width = size.width;

@@ -14,10 +14,11 @@ constexpr CGFloat kContentBottomMargin = 10.0;
 }  // namespace
 
 DataGridBinder::DataGridBinder(UIDataGrid& grid, DataGridBindingState& state)
-    : grid_(grid), state_(state), self_(std::static_pointer_cast<UIDataGrid>(grid.shared_from_this())) {}
+    : grid_(grid), state_(state), self_(std::static_pointer_cast<UIDataGrid>(grid.weak_from_this().lock())) {}
 
 void DataGridBinder::bind() {
   grid_.removeAllSubviews();
+  releaseEarlierViews();
   state_.header = std::make_shared<UIView>(CGRectMake(0, 0, grid_.frame().size.width, grid_.HeaderHeight));
   state_.RowsCount = grid_.DataSource.count();
   bindHeader();
@@ -28,6 +29,15 @@ void DataGridBinder::bind() {
   handOverCells();
   fitContent(contentWidth);
   grid_.addSubview(state_.scroll);
+}
+
+void DataGridBinder::releaseEarlierViews() {
+  // Views and lists this bind does not show must not outlive it: a bind with fewer columns or no records
+  // would otherwise keep every cell of the bind before it.
+  state_.scroll.reset();
+  state_.cell.reset();
+  for (auto& list : state_.arrCells)
+    list.reset();
 }
 
 void DataGridBinder::makeScrollArea() {

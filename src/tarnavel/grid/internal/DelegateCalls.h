@@ -22,6 +22,7 @@ CarriedPosition carriedPosition(const Sender& sender) {
 template <class Call>
 void tellDelegate(UIDataGrid& grid, Call&& call) {
   // The host's failure ends this handler and nothing else.
+  const ExceptionRecordScope scope(grid.exceptionRecord());
   runProtected([&] {
     if (const auto delegate = grid.delegate()) call(*delegate);
   });

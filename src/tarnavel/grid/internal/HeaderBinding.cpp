@@ -86,6 +86,7 @@ void DataGridBinder::replaceTitleRecognizer(UILabel& label, std::size_t index) {
   for (const auto& recognizer : existing) {
     if (recognizer->hasTarget(&grid_, kTitleTapAction)) label.removeGestureRecognizer(recognizer);
   }
+  if (!self_) return;  // a grid no shared pointer holds cannot be a recognizer's target
   auto tap = std::make_shared<UITapGestureRecognizer>(self_, kTitleTapAction, &UIDataGrid::tappedTitle);
   tap->accessibilityHint = carrierText(index);
   tap->accessibilityValue = label.text() ? Value(*label.text()) : Value();

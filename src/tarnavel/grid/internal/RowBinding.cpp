@@ -15,7 +15,7 @@ CGFloat DataGridBinder::bindRows() {
 
 CGFloat DataGridBinder::bindRecord(std::size_t row) {
   const Value record = grid_.DataSource.at(static_cast<long long>(row));
-  state_.FieldsCount = record.count();
+  state_.FieldsCount = fieldCountOf(record);
   const CGFloat rowPitch = grid_.RowHeight + grid_.rowBorderHeight;
   CGFloat y = static_cast<CGFloat>(row) * rowPitch;
   if (grid_.HeaderScrollHide) y += grid_.HeaderHeight;  // the header strip sits above the rows
@@ -55,6 +55,14 @@ bool DataGridBinder::bindCell(DataGridColumn& column, const CellSlot& slot) {
     bindTextFieldCell(*textField, slot);
   } else if (auto* textView = dynamic_cast<DataGridTextViewColumn*>(&column)) {
     bindTextViewCell(*textView, slot);
+  } else if (auto* datePicker = dynamic_cast<DataGridDatePickerColumn*>(&column)) {
+    bindDatePickerCell(*datePicker, slot);
+  } else if (auto* picker = dynamic_cast<DataGridPickerColumn*>(&column)) {
+    bindPickerCell(*picker, slot);
+  } else if (auto* slider = dynamic_cast<DataGridSliderColumn*>(&column)) {
+    bindSliderCell(*slider, slot);
+  } else if (auto* toggle = dynamic_cast<DataGridSwitchColumn*>(&column)) {
+    bindSwitchCell(*toggle, slot);
   } else {
     return false;
   }

@@ -140,9 +140,11 @@ void DataGridBinder::bindTextFieldCell(DataGridTextFieldColumn& column, const Ce
   UITextField& control = *cell->textField;
   bindTextEntry(*cell, control, column, slot);
   setControlCarriers(control, slot);
-  control.addTarget(self_, "txtChanged:", &UIDataGrid::txtChanged, UIControlEventEditingChanged);
-  control.addTarget(self_, "txtEditBegin:", &UIDataGrid::txtEditBegin, UIControlEventEditingDidBegin);
-  control.addTarget(self_, "txtEditEnd:", &UIDataGrid::txtEditEnd, UIControlEventEditingDidEnd);
+  if (self_) {
+    control.addTarget(self_, "txtChanged:", &UIDataGrid::txtChanged, UIControlEventEditingChanged);
+    control.addTarget(self_, "txtEditBegin:", &UIDataGrid::txtEditBegin, UIControlEventEditingDidBegin);
+    control.addTarget(self_, "txtEditEnd:", &UIDataGrid::txtEditEnd, UIControlEventEditingDidEnd);
+  }
   finishCell(cell, cell->textField, column, slot);
 }
 
@@ -150,7 +152,7 @@ void DataGridBinder::bindTextViewCell(DataGridTextViewColumn& column, const Cell
   const auto cell = std::make_shared<DataGridTextViewCell>(slot.frame);
   UITextView& control = *cell->textView;
   bindTextEntry(*cell, control, column, slot);
-  control.setDelegate(self_);
+  if (self_) control.setDelegate(self_);
   setControlCarriers(control, slot);
   finishCell(cell, cell->textView, column, slot);
 }

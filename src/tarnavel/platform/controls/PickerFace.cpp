@@ -2,12 +2,16 @@
 
 #include <algorithm>
 
+#include "tarnavel/platform/graphics/UIFont.h"
+
 namespace tarnavel {
 
 namespace {
 
-constexpr int kVisibleRows = 5;
 constexpr CGFloat kCornerRadius = 6;
+// Text inset from a wheel's sides, and text size, as fractions of the row height.
+constexpr CGFloat kTextInset = 0.25;
+constexpr CGFloat kTextSize = 0.5;
 
 void strokeLine(CGContext& context, CGPoint from, CGPoint to, const CGColorRef& color) {
   CGPath line;
@@ -19,28 +23,57 @@ void strokeLine(CGContext& context, CGPoint from, CGPoint to, const CGColorRef& 
   context.strokePath(line, style);
 }
 
+void drawWheelRows(CGContext& context, CGRect wheel, const PickerWheel& rows, CGFloat rowHeight) {
+  const auto font = UIFont::systemFontOfSize(std::max(1.0, rowHeight * kTextSize));
+  const CGFloat inset = rowHeight * kTextInset;
+  const int count = std::min(kPickerVisibleRows, static_cast<int>(rows.rows.size()));
+  for (int row = 0; row < count; ++row) {
+    if (rows.rows[row].empty()) continue;
+    CGTextRun run;
+    run.text = rows.rows[row];
+    run.font = font;
+    const bool selected = row == kPickerVisibleRows / 2;
+    run.color = (selected ? UIColor::blackColor() : UIColor::grayColor())->CGColor();
+    run.rect = CGRectMake(wheel.origin.x + inset, wheel.origin.y + row * rowHeight,
+                          std::max(0.0, wheel.size.width - 2 * inset), rowHeight);
+    run.alignment = rows.alignment;
+    context.drawText(run);
+  }
+}
+
 }  // namespace
 
 void drawPickerFace(CGContext& context, CGRect box, int wheels) {
+  std::vector<PickerWheel> equal;
+  for (int wheel = 0; wheel < wheels; ++wheel)
+    equal.push_back({CGFloat(wheel) / wheels, CGFloat(wheel + 1) / wheels, {}, NSTextAlignment::Center});
+  drawPickerFace(context, box, equal);
+}
+
+void drawPickerFace(CGContext& context, CGRect box, const std::vector<PickerWheel>& wheels) {
   CGPath face;
   face.addRoundedRect(box, std::min(kCornerRadius, std::min(box.size.width, box.size.height) / 2));
   context.fillPath(face, UIColor::whiteColor()->CGColor());
 
-  const CGFloat rowHeight = box.size.height / kVisibleRows;
+  const CGFloat rowHeight = box.size.height / kPickerVisibleRows;
   const CGFloat left = box.origin.x;
   const CGFloat right = box.origin.x + box.size.width;
-  for (int row = 1; row < kVisibleRows; ++row) {
+  for (int row = 1; row < kPickerVisibleRows; ++row) {
     const CGFloat y = box.origin.y + row * rowHeight;
     strokeLine(context, {left, y}, {right, y}, UIColor::colorWithWhite(0.9, 1)->CGColor());
   }
   CGPath band;
-  band.addRect(CGRectMake(left, box.origin.y + 2 * rowHeight, box.size.width, rowHeight));
+  band.addRect(
+      CGRectMake(left, box.origin.y + (kPickerVisibleRows / 2) * rowHeight, box.size.width, rowHeight));
   context.fillPath(band, UIColor::colorWithRed(0.85, 0.9, 1, 0.6)->CGColor());
 
-  for (int wheel = 1; wheel < wheels; ++wheel) {
-    const CGFloat x = left + box.size.width * wheel / wheels;
-    strokeLine(context, {x, box.origin.y}, {x, box.origin.y + box.size.height},
-               UIColor::lightGrayColor()->CGColor());
+  for (const PickerWheel& wheel : wheels) {
+    const CGFloat x0 = left + box.size.width * wheel.start;
+    const CGFloat x1 = left + box.size.width * wheel.end;
+    drawWheelRows(context, CGRectMake(x0, box.origin.y, x1 - x0, box.size.height), wheel, rowHeight);
+    if (wheel.start > 0)
+      strokeLine(context, {x0, box.origin.y}, {x0, box.origin.y + box.size.height},
+                 UIColor::lightGrayColor()->CGColor());
   }
   CGStrokeStyle outline;
   outline.color = UIColor::grayColor()->CGColor();

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "tarnavel/platform/controls/UIControl.h"
+#include "tarnavel/platform/foundation/NSDate.h"
 
 namespace tarnavel {
 
@@ -13,6 +17,8 @@ enum UIDatePickerMode : NSInteger {
 };
 
 /// A date picker of fixed size: made with a frame, it keeps the frame's origin and takes its natural size.
+/// It shows the date it was made with (the time of making) until given another. Setting the date or the
+/// mode from code sends nothing.
 class UIDatePicker : public UIControl {
  public:
   static constexpr CGSize kNaturalSize{320, 216};
@@ -21,9 +27,23 @@ class UIDatePicker : public UIControl {
   explicit UIDatePicker(CGRect frame);
   explicit UIDatePicker(const NSCoder& coder);
 
+  const NSDate& date() const { return date_; }
+  void setDate(const NSDate& date) { date_ = date; }
+
   UIDatePickerMode datePickerMode = UIDatePickerModeDateAndTime;
+  // Calendar, locale and time-zone identifiers, the date range and the minute step, kept as given: the
+  // picker shows its date in the process's time zone with the Gregorian calendar.
+  std::optional<std::string> calendar;
+  std::optional<std::string> locale;
+  std::optional<std::string> timeZone;
+  std::optional<NSDate> minimumDate;
+  std::optional<NSDate> maximumDate;
+  NSInteger minuteInterval = 1;
 
   void drawContent(CGContext& context) const override;
+
+ private:
+  NSDate date_;
 };
 
 }  // namespace tarnavel

@@ -12,6 +12,10 @@ namespace {
 constexpr CGFloat kTrackHeight = 2;
 constexpr CGFloat kThumbDiameter = 14;
 
+CGColorRef colorOr(const std::shared_ptr<UIColor>& color, const std::shared_ptr<UIColor>& plain) {
+  return (color ? color : plain)->CGColor();
+}
+
 }  // namespace
 
 UISlider::UISlider(CGRect frame) : UIControl(frame) {}
@@ -53,14 +57,14 @@ void UISlider::drawContent(CGContext& context) const {
 
   CGPath filled;
   filled.addRect(CGRectMake(left, midY - kTrackHeight / 2, thumbX - left, kTrackHeight));
-  context.fillPath(filled, UIColor::colorWithRed(0, 0.48, 1, 1)->CGColor());
+  context.fillPath(filled, colorOr(minimumTrackTintColor, UIColor::colorWithRed(0, 0.48, 1, 1)));
   CGPath rest;
   rest.addRect(CGRectMake(thumbX, midY - kTrackHeight / 2, left + travel - thumbX, kTrackHeight));
-  context.fillPath(rest, UIColor::lightGrayColor()->CGColor());
+  context.fillPath(rest, colorOr(maximumTrackTintColor, UIColor::lightGrayColor()));
 
   CGPath thumbPath;
   thumbPath.addEllipseInRect(CGRectMake(thumbX - thumb / 2, midY - thumb / 2, thumb, thumb));
-  context.fillPath(thumbPath, UIColor::whiteColor()->CGColor());
+  context.fillPath(thumbPath, colorOr(thumbTintColor, UIColor::whiteColor()));
   CGStrokeStyle outline;
   outline.color = UIColor::grayColor()->CGColor();
   outline.lineWidth = 0.5;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
+
 #include "tarnavel/platform/controls/UIControl.h"
+#include "tarnavel/platform/graphics/UIImage.h"
 
 namespace tarnavel {
 
@@ -24,6 +27,16 @@ class UISlider : public UIControl {
   float value() const { return value_; }
   /// Limited to the bounds; a value that is not a number becomes the minimum.
   void setValue(float value);
+
+  /// True sends value changes while the thumb moves, false only when it is let go.
+  bool continuous = true;
+  /// Track colours left and right of the thumb, and the thumb's; null draws the plain look.
+  std::shared_ptr<UIColor> minimumTrackTintColor;
+  std::shared_ptr<UIColor> maximumTrackTintColor;
+  std::shared_ptr<UIColor> thumbTintColor;
+  // Images beside the track, kept as given (the track spans the whole slider).
+  std::shared_ptr<UIImage> minimumValueImage;
+  std::shared_ptr<UIImage> maximumValueImage;
 
   void drawContent(CGContext& context) const override;
 

@@ -40,7 +40,7 @@ void UISwitch::drawContent(CGContext& context) const {
   const CGFloat knobX = on ? box.origin.x + box.size.width - kKnobInset - knob : box.origin.x + kKnobInset;
   CGPath knobPath;
   knobPath.addEllipseInRect(CGRectMake(knobX, box.origin.y + kKnobInset, knob, knob));
-  context.fillPath(knobPath, UIColor::whiteColor()->CGColor());
+  context.fillPath(knobPath, (thumbTintColor ? thumbTintColor : UIColor::whiteColor())->CGColor());
   CGStrokeStyle knobOutline;
   knobOutline.color = UIColor::grayColor()->CGColor();
   knobOutline.lineWidth = 0.5;

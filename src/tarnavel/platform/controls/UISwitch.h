@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "tarnavel/platform/controls/UIControl.h"
+#include "tarnavel/platform/graphics/UIImage.h"
 
 namespace tarnavel {
 
@@ -19,6 +20,12 @@ class UISwitch : public UIControl {
   bool on = false;
   /// The track colour while on; null draws green.
   std::shared_ptr<UIColor> onTintColor;
+
+  /// The knob's colour; null draws white.
+  std::shared_ptr<UIColor> thumbTintColor;
+  // Images of the two states, kept as given (the switch draws its plain track).
+  std::shared_ptr<UIImage> onImage;
+  std::shared_ptr<UIImage> offImage;
 
   void drawContent(CGContext& context) const override;
 };

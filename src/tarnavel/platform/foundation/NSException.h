@@ -30,6 +30,10 @@ inline constexpr const char* CALayerInvalidGeometry = "CALayerInvalidGeometry";
 
 [[noreturn]] void raiseException(const char* name, std::string reason);
 
+/// Keeps `exception` in the innermost open ExceptionRecordScope of this thread and hands it to the
+/// process-wide handler, if any (SwallowedExceptions.h).
+void noteSwallowedException(const NSException& exception);
+
 /// Runs `step` as one protected region: an NSException raised inside ends the step silently at that point,
 /// keeping whatever it did before; any other exception passes on to the caller. The controls protect their
 /// binding, drawing and event steps with it.
@@ -37,8 +41,9 @@ template <class Step>
 void runProtected(Step&& step) {
   try {
     step();
-  } catch (const NSException&) {
-    // A failed step reports nothing; the caller goes on with its next step.
+  } catch (const NSException& exception) {
+    // A failed step returns nothing to its caller, which goes on with its next step; the reason is kept.
+    noteSwallowedException(exception);
   }
 }
 

@@ -80,17 +80,22 @@ std::shared_ptr<UIColor> UIColor::colorWithRed(CGFloat red, CGFloat green, CGFlo
   return std::make_shared<UIColor>(CGColorSpaceModel::RGB, std::vector<CGFloat>{red, green, blue, alpha});
 }
 
+std::shared_ptr<UIColor> UIColor::colorWithCGColor(const CGColorRef& color) {
+  if (!color) return nullptr;
+  return std::make_shared<UIColor>(color->colorSpace(), color->components());
+}
+
 std::shared_ptr<UIColor> UIColor::colorWithWhite(CGFloat white, CGFloat alpha) {
   return makeGray(white, alpha);
 }
 
 std::shared_ptr<UIColor> UIColor::colorWithHue(CGFloat hue, CGFloat saturation, CGFloat brightness,
                                                CGFloat alpha) {
-  hue = std::isfinite(hue) ? hue - std::floor(hue) : 0;  // hue wraps around the circle
+  hue = clampUnit(hue);
   saturation = clampUnit(saturation);
   brightness = clampUnit(brightness);
   const CGFloat sector = hue * 6.0;
-  const int index = static_cast<int>(sector) % 6;
+  const int index = static_cast<int>(sector) % 6;  // hue 1 is red again, as hue 0
   const CGFloat fraction = sector - std::floor(sector);
   const CGFloat p = brightness * (1 - saturation);
   const CGFloat q = brightness * (1 - saturation * fraction);

@@ -47,8 +47,11 @@ class UIColor {
   static const std::shared_ptr<UIColor>& darkGrayColor();
 
   static std::shared_ptr<UIColor> colorWithRed(CGFloat red, CGFloat green, CGFloat blue, CGFloat alpha);
+  /// A colour object with the layer colour's space and components; null for a null colour.
+  static std::shared_ptr<UIColor> colorWithCGColor(const CGColorRef& color);
   static std::shared_ptr<UIColor> colorWithWhite(CGFloat white, CGFloat alpha);
-  /// Hue, saturation and brightness in [0, 1]; stored as the equivalent RGB colour.
+  /// Hue, saturation and brightness in [0, 1] (each brought into that range); stored as the equivalent RGB
+  /// colour.
   static std::shared_ptr<UIColor> colorWithHue(CGFloat hue, CGFloat saturation, CGFloat brightness,
                                                CGFloat alpha);
 

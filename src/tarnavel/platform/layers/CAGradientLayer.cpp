@@ -46,4 +46,8 @@ void CAGradientLayer::drawInContext(CGContext& context) const {
   context.restoreGState();
 }
 
+std::shared_ptr<CALayer> CAGradientLayer::copyProperties() const {
+  return std::shared_ptr<CALayer>(new CAGradientLayer(*this));
+}
+
 }  // namespace tarnavel

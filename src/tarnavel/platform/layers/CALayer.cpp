@@ -6,6 +6,7 @@
 
 #include "tarnavel/platform/foundation/Format.h"
 #include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/internal/CALayerRareProperties.h"
 #include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {
@@ -26,6 +27,33 @@ void refuseNonFinite(bool finite, const char* what, CGPoint p, CGSize s = {}) {
 }  // namespace
 
 CALayer::CALayer() = default;
+
+CALayer::CALayer(const CALayer& other)
+    : backgroundColor(other.backgroundColor),
+      borderColor(other.borderColor),
+      borderWidth(other.borderWidth),
+      cornerRadius(other.cornerRadius),
+      opacity(other.opacity),
+      hidden(other.hidden),
+      masksToBounds(other.masksToBounds),
+      contents(other.contents),
+      shadowColor(other.shadowColor),
+      shadowOffset(other.shadowOffset),
+      shadowOpacity(other.shadowOpacity),
+      shadowRadius(other.shadowRadius),
+      name(other.name),
+      bounds_(other.bounds_),
+      position_(other.position_),
+      anchorPoint_(other.anchorPoint_),
+      transform_(other.transform_),
+      needsDisplay_(other.needsDisplay_),
+      keyValues_(other.keyValues_),
+      animations_(other.animations_),
+      rare_(other.rare_ ? std::make_unique<CALayerRareProperties>(*other.rare_) : nullptr) {}
+
+std::shared_ptr<CALayer> CALayer::copyProperties() const {
+  return std::shared_ptr<CALayer>(new CALayer(*this));
+}
 
 CALayer::~CALayer() {
   // Sublayers that only this layer holds are released level by level from a work list rather than by

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tarnavel/platform/geometry/CGPath.h"
 #include "tarnavel/platform/geometry/Geometry.h"
 #include "tarnavel/platform/graphics/UIColor.h"
 #include "tarnavel/platform/graphics/UIImage.h"
@@ -17,6 +18,10 @@ namespace tarnavel {
 
 class CGContext;
 class UIView;
+struct CALayerRareProperties;
+
+/// A layer's actions: the animation to start for a changed key.
+using CALayerActions = std::map<std::string, std::shared_ptr<CABasicAnimation>, std::less<>>;
 
 /// A layer's key-value storage, or a snapshot of it: keys with their values.
 class CALayerKeyValues {
@@ -36,7 +41,6 @@ class CALayer {
  public:
   CALayer();
   virtual ~CALayer();
-  CALayer(const CALayer&) = delete;
   CALayer& operator=(const CALayer&) = delete;
 
   static std::shared_ptr<CALayer> layer() { return std::make_shared<CALayer>(); }
@@ -74,8 +78,83 @@ class CALayer {
   float shadowOpacity = 0;
   CGFloat shadowRadius = 3;
   std::string name;
-  /// Masks this layer (and its sublayers) by the mask's alpha; drawn in this layer's coordinates.
+  /// Masks this layer (and its sublayers) by the mask's alpha; drawn in this layer's coordinates. The mask
+  /// may also be a sublayer of another layer: it is then drawn in both places.
   std::shared_ptr<CALayer> mask;
+
+  // Rarely set properties. They are stored, copied and archived with the layer; the renderer does not read
+  // them. They live in a block made on the first write, so that a layer that never sets one stays small.
+  const CALayerActions& actions() const;
+  void setActions(CALayerActions actions);
+  bool allowsEdgeAntialiasing() const;
+  void setAllowsEdgeAntialiasing(bool allows);
+  bool allowsGroupOpacity() const;  // true until set
+  void setAllowsGroupOpacity(bool allows);
+  CGFloat anchorPointZ() const;
+  void setAnchorPointZ(CGFloat z);
+  bool autoreverses() const;
+  void setAutoreverses(bool autoreverses);
+  const Value& backgroundFilters() const;
+  void setBackgroundFilters(Value filters);
+  double beginTime() const;
+  void setBeginTime(double time);
+  const Value& compositingFilter() const;
+  void setCompositingFilter(Value filter);
+  CGRect contentsCenter() const;  // (0, 0, 1, 1) until set
+  void setContentsCenter(CGRect rect);
+  const std::string& contentsGravity() const;  // "resize" until set
+  void setContentsGravity(std::string gravity);
+  CGRect contentsRect() const;  // (0, 0, 1, 1) until set
+  void setContentsRect(CGRect rect);
+  CGFloat contentsScale() const;  // 1 until set
+  void setContentsScale(CGFloat scale);
+  bool isDoubleSided() const;  // true until set
+  void setDoubleSided(bool doubleSided);
+  bool drawsAsynchronously() const;
+  void setDrawsAsynchronously(bool asynchronously);
+  double duration() const;
+  void setDuration(double duration);
+  /// Which edges are antialiased: left 1, right 2, bottom 4, top 8; all four until set.
+  unsigned edgeAntialiasingMask() const;
+  void setEdgeAntialiasingMask(unsigned mask);
+  const std::string& fillMode() const;  // "removed" until set
+  void setFillMode(std::string mode);
+  const Value& filters() const;
+  void setFilters(Value filters);
+  bool isGeometryFlipped() const;
+  void setGeometryFlipped(bool flipped);
+  bool isAccessibilityElement() const;
+  void setIsAccessibilityElement(bool element);
+  const std::string& magnificationFilter() const;  // "linear" until set
+  void setMagnificationFilter(std::string filter);
+  const std::string& minificationFilter() const;  // "linear" until set
+  void setMinificationFilter(std::string filter);
+  float minificationFilterBias() const;
+  void setMinificationFilterBias(float bias);
+  bool isOpaque() const;
+  void setOpaque(bool opaque);
+  CGFloat rasterizationScale() const;  // 1 until set
+  void setRasterizationScale(CGFloat scale);
+  float repeatCount() const;
+  void setRepeatCount(float count);
+  double repeatDuration() const;
+  void setRepeatDuration(double duration);
+  const CGPathRef& shadowPath() const;
+  void setShadowPath(CGPathRef path);
+  bool shouldGroupAccessibilityChildren() const;
+  void setShouldGroupAccessibilityChildren(bool group);
+  bool shouldRasterize() const;
+  void setShouldRasterize(bool rasterize);
+  float speed() const;  // 1 until set
+  void setSpeed(float speed);
+  const Value& style() const;
+  void setStyle(Value style);
+  const CATransform3D& sublayerTransform() const;  // identity until set
+  void setSublayerTransform(const CATransform3D& transform);
+  double timeOffset() const;
+  void setTimeOffset(double offset);
+  CGFloat zPosition() const;
+  void setZPosition(CGFloat z);
 
   // The layer tree.
   const std::vector<std::shared_ptr<CALayer>>& sublayers() const { return sublayers_; }
@@ -114,9 +193,19 @@ class CALayer {
   /// The key values as last displayed, or null while the layer has never been displayed.
   const CALayerKeyValues* presentationLayer() const { return presentation_ ? &*presentation_ : nullptr; }
 
+ protected:
+  /// Copies the other layer's properties, key values and animations; not its sublayers, mask, superlayer,
+  /// view or what it last displayed.
+  CALayer(const CALayer& other);
+  /// A new layer of this layer's class made by the copying constructor. Every layer class overrides it.
+  virtual std::shared_ptr<CALayer> copyProperties() const;
+
  private:
   friend class UIView;
+  friend class LayerTreeCopier;
   void detachSublayer(const CALayer* layer);
+  const CALayerRareProperties& rare() const;
+  CALayerRareProperties& rareForWrite();
 
   CGRect bounds_;
   CGPoint position_;
@@ -129,6 +218,7 @@ class CALayer {
   CALayerKeyValues keyValues_;
   std::optional<CALayerKeyValues> presentation_;
   std::map<std::string, std::shared_ptr<CABasicAnimation>, std::less<>> animations_;
+  std::unique_ptr<CALayerRareProperties> rare_;
 };
 
 }  // namespace tarnavel

@@ -19,6 +19,10 @@ CGColorRef CAShapeLayer::defaultFillColor() {
   return UIColor::blackColor()->CGColor();
 }
 
+std::shared_ptr<CALayer> CAShapeLayer::copyProperties() const {
+  return std::shared_ptr<CALayer>(new CAShapeLayer(*this));
+}
+
 void CAShapeLayer::drawInContext(CGContext& context) const {
   if (!path || path->isEmpty()) return;
   if (fillColor) context.fillPath(*path, fillColor, fillRule == kCAFillRuleEvenOdd);

@@ -3,9 +3,9 @@
 #include <memory>
 #include <vector>
 
+#include "tarnavel/platform/geometry/CGPath.h"
 #include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/render/CGContext.h"
-#include "tarnavel/platform/geometry/CGPath.h"
 
 namespace tarnavel {
 
@@ -27,6 +27,7 @@ inline constexpr CAFillRule kCAFillRuleEvenOdd = CAFillRule::EvenOdd;
 /// fill or stroke colour draws no fill or no stroke; a null path draws nothing.
 class CAShapeLayer : public CALayer {
  public:
+  CAShapeLayer() = default;
   static std::shared_ptr<CAShapeLayer> layer() { return std::make_shared<CAShapeLayer>(); }
 
   CGPathRef path;
@@ -47,6 +48,10 @@ class CAShapeLayer : public CALayer {
   CGFloat strokeEnd = 1;
 
   void drawInContext(CGContext& context) const override;
+
+ protected:
+  CAShapeLayer(const CAShapeLayer&) = default;
+  std::shared_ptr<CALayer> copyProperties() const override;
 
  private:
   static CGColorRef defaultFillColor();

@@ -17,6 +17,7 @@
 #include "tarnavel/platform/internal/CairoContext.h"
 #include "tarnavel/platform/internal/CairoImage.h"
 #include "tarnavel/platform/internal/CairoPatterns.h"
+#include "tarnavel/platform/internal/PngWriter.h"
 #include "tarnavel/platform/internal/RenderLimits.h"
 #include "tarnavel/platform/views/UIView.h"
 
@@ -156,8 +157,7 @@ void render(const UIView& view, const std::string& path, const RenderOptions& op
     return;
   }
   const Surface surface = drawToImageSurface(view, options);
-  const cairo_status_t status = cairo_surface_write_to_png(surface.get(), path.c_str());
-  if (status != CAIRO_STATUS_SUCCESS) raiseFailure("cannot write \"" + path + "\"", status);
+  writePng(surface.get(), path, options.pngCompression);
 }
 
 std::shared_ptr<CGImage> renderToImage(const UIView& view, const RenderOptions& options) {

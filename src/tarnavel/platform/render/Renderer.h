@@ -12,11 +12,17 @@ class CALayer;
 class CGContext;
 class UIView;
 
+/// How hard PNG output is compressed. Fast writes several times faster than Smallest; its files are about
+/// twice as large.
+enum class PngCompression { Fast, Smallest };
+
 struct RenderOptions {
   /// Pixels per point of PNG output (2 for sharp images); vector formats ignore it.
   double scale = 1;
   /// Painted under the tree; null leaves the background transparent (PNG) or empty (SVG, PDF).
   std::shared_ptr<UIColor> background = nullptr;
+  /// PNG output only.
+  PngCompression pngCompression = PngCompression::Fast;
 };
 
 /// Draws `view` and everything under it into a file: PNG, SVG or PDF by the extension of `path`. The view's

@@ -1,0 +1,28 @@
+#include "tarnavel/chart/internal/PlotOverlay.h"
+
+#include "tarnavel/chart/ChartEnumerations.h"
+#include "tarnavel/chart/ChartStyle.h"
+#include "tarnavel/chart/internal/FillOverlay.h"
+#include "tarnavel/platform/views/UIView.h"
+
+namespace tarnavel {
+
+std::shared_ptr<CALayer> makePlotOverlay(const ChartStyle& style, const UIView& plotArea,
+                                         std::shared_ptr<CALayer> mask, ChartBindRecord& record) {
+  if (style.layoutStyle != ChartLayoutStyleGradient && style.layoutStyle != ChartLayoutStyleHatch &&
+      style.layoutStyle != ChartLayoutStyleImage) {
+    return nullptr;
+  }
+  const CGSize size = plotArea.frame().size;
+  const CGRect frame = CGRectMake(0, 0, size.width, size.height);
+  const CGRect bounds = plotArea.bounds();
+  auto overlay = CALayer::layer();
+  overlay->setFrame(frame);
+  // One layer holds every piece of the overlay (an inset gradient's two layers, each hatch line), so that
+  // the one mask clips them all.
+  addFillOverlay(style, FillOverlayGeometry{frame, bounds, frame, bounds.size}, overlay, record);
+  overlay->mask = std::move(mask);
+  return overlay;
+}
+
+}  // namespace tarnavel

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <memory>
+
+#include "tarnavel/platform/layers/CALayer.h"
+
+namespace tarnavel {
+
+class ChartBindRecord;
+class UIView;
+struct ChartStyle;
+
+/// A shape's fill overlay spread over the whole plot area: the overlay of the style's `layoutStyle`
+/// (gradient, hatch lines or image, laid out as on a box the plot area's size) in a layer at (0, 0) of the
+/// plot area's frame size, masked by `mask`, so that only the shape shows it. Null for a style without an
+/// overlay.
+std::shared_ptr<CALayer> makePlotOverlay(const ChartStyle& style, const UIView& plotArea,
+                                         std::shared_ptr<CALayer> mask, ChartBindRecord& record);
+
+}  // namespace tarnavel
