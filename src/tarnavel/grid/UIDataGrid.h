@@ -105,6 +105,42 @@ class UIDataGrid : public UIView,
   void datePkrEditEnd(UIDatePicker& sender);
   void didSelectRow(UIPickerView& pickerView, NSInteger row, NSInteger component) override;
 
+  // The text-view cells' delegate: the two questions answer what the grid's delegate answers (yes without
+  // it); a change writes the view's text back.
+  bool textViewShouldBeginEditing(UITextView& textView) override;
+  void textViewDidBeginEditing(UITextView& textView) override;
+  void textViewDidChange(UITextView& textView) override;
+  void textViewDidChangeSelection(UITextView& textView) override;
+  bool textViewShouldEndEditing(UITextView& textView) override;
+  void textViewDidEndEditing(UITextView& textView) override;
+
+  // The picker cells' questions, answered from the picker column the picker's column carrier names (one
+  // component; the component asked about is not read). Each reads the column afresh.
+  std::optional<NSInteger> numberOfComponentsInPickerView(UIPickerView& pickerView) override;
+  /// The count of the column's pickerDataSource, but at least 1.
+  std::optional<NSInteger> numberOfRowsInComponent(UIPickerView& pickerView, NSInteger component) override;
+  /// The column's pickerRowHeight, or half the grid's RowHeight while that is 0.
+  std::optional<CGFloat> rowHeightForComponent(UIPickerView& pickerView, NSInteger component) override;
+  /// The delegate's view for the row when it gives one; else a new label styled from the column and its
+  /// cellLabelTemplate, showing the row's entry.
+  std::shared_ptr<UIView> viewForRow(UIPickerView& pickerView, NSInteger row, NSInteger component,
+                                     const std::shared_ptr<UIView>& reusingView) override;
+
+  // The scroll view's callbacks, each passed on to the delegate's method of the same name with the grid
+  // first and every argument unchanged (the delegate may move the target offset of a drag).
+  void scrollViewDidScroll(UIScrollView& scrollView) override;
+  void scrollViewWillBeginDragging(UIScrollView& scrollView) override;
+  void scrollViewWillEndDragging(UIScrollView& scrollView, CGPoint velocity,
+                                 CGPoint* targetContentOffset) override;
+  void scrollViewDidEndDragging(UIScrollView& scrollView, bool willDecelerate) override;
+  void scrollViewDidScrollToTop(UIScrollView& scrollView) override;
+  void scrollViewWillBeginDecelerating(UIScrollView& scrollView) override;
+  void scrollViewDidEndDecelerating(UIScrollView& scrollView) override;
+  void scrollViewWillBeginZooming(UIScrollView& scrollView, UIView* view) override;
+  void scrollViewDidEndZooming(UIScrollView& scrollView, UIView* view, CGFloat scale) override;
+  void scrollViewDidZoom(UIScrollView& scrollView) override;
+  void scrollViewDidEndScrollingAnimation(UIScrollView& scrollView) override;
+
  private:
   void baseInit();
 

@@ -6,10 +6,10 @@
 #include "tarnavel/chart/UIChart.h"
 #include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/internal/ChartElements.h"
-#include "tarnavel/chart/internal/FillOverlay.h"
 #include "tarnavel/chart/internal/LayerHelpers.h"
 #include "tarnavel/chart/internal/PieDrawer.h"
 #include "tarnavel/chart/internal/PieGeometry.h"
+#include "tarnavel/chart/internal/PlotOverlay.h"
 
 namespace tarnavel {
 
@@ -27,31 +27,11 @@ CGFloat positiveTotal(const ChartSeries& series) {
   return total;
 }
 
-void applyPieItemDefaults(ChartItem& item) {
-  if (item.layoutStyle == kChartItemUnset) item.layoutStyle = ChartLayoutStylePlain;
-  if (item.titleVerticalLocation == kChartItemUnset) item.titleVerticalLocation = ChartVerticalLocationMiddle;
-  if (item.titleHorizontalLocation == kChartItemUnset)
-    item.titleHorizontalLocation = ChartHorizontalLocationRight;
-}
-
-bool hasFillOverlay(const ChartItem& item) {
-  return item.layoutStyle == ChartLayoutStyleGradient || item.layoutStyle == ChartLayoutStyleHatch ||
-         item.layoutStyle == ChartLayoutStyleImage;
-}
-
-// The item's fill overlay over the whole plot area, in a layer masked by the wedge, above the wedge. The
-// wedge stays a sublayer of the series layer too: it is drawn there and, as the mask, clips the overlay.
+// The item's fill overlay over the whole plot area, masked by the wedge, above the wedge. The wedge stays a
+// sublayer of the series layer too: it is drawn there and, as the mask, clips the overlay.
 void addWedgeOverlay(const ChartItem& item, const std::shared_ptr<CAShapeLayer>& wedge, CALayer& seriesLayer,
                      const UIView& plot, ChartBindRecord& record) {
-  if (!hasFillOverlay(item)) return;
-  const CGSize frame = plot.frame().size;
-  const CGRect overlayFrame = CGRectMake(0, 0, frame.width, frame.height);
-  auto overlay = CALayer::layer();
-  overlay->setFrame(overlayFrame);
-  const FillOverlayGeometry geometry{overlayFrame, plot.bounds(), overlayFrame, plot.bounds().size};
-  addFillOverlay(item, geometry, overlay, record);
-  overlay->mask = wedge;
-  seriesLayer.addSublayer(std::move(overlay));
+  if (auto overlay = makePlotOverlay(item, plot, wedge, record)) seriesLayer.addSublayer(std::move(overlay));
 }
 
 void addWedge(UIChart& chart, ChartSeries& series, std::size_t s, std::size_t k, float startRad, float sweep,
@@ -100,7 +80,8 @@ void drawPieWedges(UIChart& chart, std::size_t s) {
   const auto disc = total > 0 ? CAShapeLayer::layer() : nullptr;
   CGFloat start = static_cast<CGFloat>(series.pieStarts);
   for (std::size_t k = 0; k < series.Items.size(); ++k) {
-    applyPieItemDefaults(elementOf(series.Items[k]));
+    writeItemDefaults(elementOf(series.Items[k]), ChartLayoutStylePlain, ChartVerticalLocationMiddle,
+                      ChartHorizontalLocationRight);
     const float startRad = pieRadians(start);
     const float sweep = wedgeSweep(itemValueOf(*series.Items[k]), total);
     addWedge(chart, series, s, k, startRad, sweep, disc.get());

@@ -1,5 +1,7 @@
 #include "tarnavel/grid/internal/CellTemplateCopy.h"
 
+#include "tarnavel/grid/internal/GridMarkerTests.h"
+
 namespace tarnavel {
 
 namespace {
@@ -79,6 +81,13 @@ void copyCellTemplate(const UILabel& from, UILabel& to) {
   to.textAlignment = from.textAlignment;
   copyTintAndTransform(from, to);
   to.userInteractionEnabled = from.userInteractionEnabled;
+}
+
+void applyLabelTemplate(const UILabel& tmpl, UILabel& label) {
+  if (!isUnsetColor(tmpl.backgroundColor())) label.setBackgroundColor(tmpl.backgroundColor());
+  if (!isUnsetColor(tmpl.textColor())) label.setTextColor(tmpl.textColor());
+  if (!isUnsetFont(tmpl.font())) label.setFont(tmpl.font());
+  copyCellTemplate(tmpl, label);
 }
 
 void copyCellTemplate(const UIImageView& from, UIImageView& to) {

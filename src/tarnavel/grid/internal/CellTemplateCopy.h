@@ -20,4 +20,8 @@ void copyCellTemplate(const UIPickerView& from, UIPickerView& to);
 void copyCellTemplate(const UISlider& from, UISlider& to);
 void copyCellTemplate(const UISwitch& from, UISwitch& to);
 
+/// A label template onto a new label: its background colour, text colour and font, each where it is not the
+/// unset marker, then the label list.
+void applyLabelTemplate(const UILabel& tmpl, UILabel& label);
+
 }  // namespace tarnavel

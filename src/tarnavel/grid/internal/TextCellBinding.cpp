@@ -56,12 +56,7 @@ void DataGridBinder::bindLabelCell(DataGridLabelColumn& column, const CellSlot& 
   control.setTextColor(ownOrColumn(cell->textColor, column.textColor));
   control.setFont(ownOrColumn(cell->font, column.font));
   applyCellBorder(*cell, column);
-  if (const auto& tmpl = column.cellTemplate) {
-    if (!isUnsetColor(tmpl->backgroundColor())) control.setBackgroundColor(tmpl->backgroundColor());
-    if (!isUnsetColor(tmpl->textColor())) control.setTextColor(tmpl->textColor());
-    if (!isUnsetFont(tmpl->font())) control.setFont(tmpl->font());
-    copyCellTemplate(*tmpl, control);
-  }
+  if (const auto& tmpl = column.cellTemplate) applyLabelTemplate(*tmpl, control);
   addCellTapRecognizer(control, slot, textValue(control.text()));
   finishCell(cell, cell->label, column, slot);
 }

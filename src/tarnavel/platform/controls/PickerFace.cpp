@@ -1,6 +1,7 @@
 #include "tarnavel/platform/controls/PickerFace.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "tarnavel/platform/graphics/UIFont.h"
 
@@ -12,6 +13,8 @@ constexpr CGFloat kCornerRadius = 6;
 // Text inset from a wheel's sides, and text size, as fractions of the row height.
 constexpr CGFloat kTextInset = 0.25;
 constexpr CGFloat kTextSize = 0.5;
+// A line closer than this to the face's edge would sit on its outline.
+constexpr CGFloat kEdgeSlack = 0.5;
 
 void strokeLine(CGContext& context, CGPoint from, CGPoint to, const CGColorRef& color) {
   CGPath line;
@@ -41,32 +44,40 @@ void drawWheelRows(CGContext& context, CGRect wheel, const PickerWheel& rows, CG
   }
 }
 
-}  // namespace
-
-void drawPickerFace(CGContext& context, CGRect box, int wheels) {
+std::vector<PickerWheel> equalWheels(int wheels) {
   std::vector<PickerWheel> equal;
   for (int wheel = 0; wheel < wheels; ++wheel)
     equal.push_back({CGFloat(wheel) / wheels, CGFloat(wheel + 1) / wheels, {}, NSTextAlignment::Center});
-  drawPickerFace(context, box, equal);
+  return equal;
 }
 
-void drawPickerFace(CGContext& context, CGRect box, const std::vector<PickerWheel>& wheels) {
+// The band of the selected row across the middle, with row lines running out from its edges one row apart
+// as far as the face reaches; rows under a point high would only grey the face.
+void drawRowLinesAndBand(CGContext& context, CGRect box, CGFloat rowHeight) {
+  const CGFloat left = box.origin.x;
+  const CGFloat right = box.origin.x + box.size.width;
+  const CGFloat top = box.origin.y;
+  const CGFloat bottom = box.origin.y + box.size.height;
+  const CGFloat bandTop = top + (box.size.height - rowHeight) / 2;
+  if (rowHeight >= 1 && std::isfinite(box.size.height)) {
+    const CGColorRef lineColor = UIColor::colorWithWhite(0.9, 1)->CGColor();
+    for (int k = 0; bandTop - k * rowHeight > top + kEdgeSlack; ++k)
+      strokeLine(context, {left, bandTop - k * rowHeight}, {right, bandTop - k * rowHeight}, lineColor);
+    for (int k = 1; bandTop + k * rowHeight < bottom - kEdgeSlack; ++k)
+      strokeLine(context, {left, bandTop + k * rowHeight}, {right, bandTop + k * rowHeight}, lineColor);
+  }
+  CGPath band;
+  band.addRect(CGRectMake(left, bandTop, box.size.width, rowHeight));
+  context.fillPath(band, UIColor::colorWithRed(0.85, 0.9, 1, 0.6)->CGColor());
+}
+
+void drawFace(CGContext& context, CGRect box, const std::vector<PickerWheel>& wheels, CGFloat rowHeight) {
   CGPath face;
   face.addRoundedRect(box, std::min(kCornerRadius, std::min(box.size.width, box.size.height) / 2));
   context.fillPath(face, UIColor::whiteColor()->CGColor());
+  drawRowLinesAndBand(context, box, rowHeight);
 
-  const CGFloat rowHeight = box.size.height / kPickerVisibleRows;
   const CGFloat left = box.origin.x;
-  const CGFloat right = box.origin.x + box.size.width;
-  for (int row = 1; row < kPickerVisibleRows; ++row) {
-    const CGFloat y = box.origin.y + row * rowHeight;
-    strokeLine(context, {left, y}, {right, y}, UIColor::colorWithWhite(0.9, 1)->CGColor());
-  }
-  CGPath band;
-  band.addRect(
-      CGRectMake(left, box.origin.y + (kPickerVisibleRows / 2) * rowHeight, box.size.width, rowHeight));
-  context.fillPath(band, UIColor::colorWithRed(0.85, 0.9, 1, 0.6)->CGColor());
-
   for (const PickerWheel& wheel : wheels) {
     const CGFloat x0 = left + box.size.width * wheel.start;
     const CGFloat x1 = left + box.size.width * wheel.end;
@@ -78,6 +89,20 @@ void drawPickerFace(CGContext& context, CGRect box, const std::vector<PickerWhee
   CGStrokeStyle outline;
   outline.color = UIColor::grayColor()->CGColor();
   context.strokePath(face, outline);
+}
+
+}  // namespace
+
+void drawPickerFace(CGContext& context, CGRect box, int wheels) {
+  drawFace(context, box, equalWheels(wheels), box.size.height / kPickerVisibleRows);
+}
+
+void drawPickerFace(CGContext& context, CGRect box, const std::vector<PickerWheel>& wheels) {
+  drawFace(context, box, wheels, box.size.height / kPickerVisibleRows);
+}
+
+void drawPickerFace(CGContext& context, CGRect box, int wheels, CGFloat rowHeight) {
+  drawFace(context, box, equalWheels(wheels), rowHeight);
 }
 
 }  // namespace tarnavel

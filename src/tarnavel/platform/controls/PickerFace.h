@@ -24,5 +24,8 @@ struct PickerWheel {
 void drawPickerFace(CGContext& context, CGRect box, int wheels);
 /// The same face with the given wheels and their row texts; the selected row is drawn darker.
 void drawPickerFace(CGContext& context, CGRect box, const std::vector<PickerWheel>& wheels);
+/// A face of `wheels` equal, empty wheels whose band and row lines lie `rowHeight` apart, centred on the
+/// middle of the box (a picker drawing row views of that height over it).
+void drawPickerFace(CGContext& context, CGRect box, int wheels, CGFloat rowHeight);
 
 }  // namespace tarnavel

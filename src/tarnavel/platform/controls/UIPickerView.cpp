@@ -35,8 +35,4 @@ NSInteger UIPickerView::selectedRowInComponent(NSInteger component) const {
   return index < selectedRows_.size() ? selectedRows_[index] : 0;
 }
 
-void UIPickerView::drawContent(CGContext& context) const {
-  drawPickerFace(context, bounds(), 1);
-}
-
 }  // namespace tarnavel

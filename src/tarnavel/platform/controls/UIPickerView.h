@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "tarnavel/platform/render/CGContext.h"
 #include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {
@@ -64,9 +65,36 @@ class UIPickerView : public UIView {
 
   bool showsSelectionIndicator = false;
 
+  /// Spins `component` to `row` as a person does: the row becomes the selected one and the delegate hears
+  /// of it (didSelectRow), even when it was selected already. Only a row the data source counts can be
+  /// reached; a picker that takes no touches does not turn.
+  void pickRow(NSInteger row, NSInteger component);
+
+  /// Asks the data source and the delegate afresh for the components, rows, row height and the views of the
+  /// rows shown around each component's selected row, and keeps what they answer. Drawing asks the same way.
+  void reloadAllComponents();
+  /// The view shown for `row` of `component` after the last asking, or null when that row is not shown.
+  std::shared_ptr<UIView> viewForRow(NSInteger row, NSInteger component) const;
+
+  /// The face, then the shown rows: each component's selected row in the middle band, its neighbours above
+  /// and below. A picker without a data source shows only its face.
   void drawContent(CGContext& context) const override;
 
  private:
+  /// A row view as the last asking placed it, in the picker's bounds.
+  struct ShownRow {
+    NSInteger component;
+    NSInteger row;
+    std::shared_ptr<UIView> view;
+  };
+
+  CGFloat askRowHeight(NSInteger component);
+  void askComponentRows(NSInteger component, NSInteger components);
+
+  std::vector<ShownRow> shownRows_;
+  /// What the last asking found: the wheels to draw and the height of the first wheel's rows.
+  NSInteger components_ = 0;
+  CGFloat rowHeight_ = 0;
   std::weak_ptr<UIPickerViewDataSource> dataSource_;
   std::weak_ptr<UIPickerViewDelegate> delegate_;
   std::vector<NSInteger> selectedRows_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "tarnavel/platform/geometry/UIEdgeInsets.h"
 #include "tarnavel/platform/views/UIView.h"
@@ -26,6 +27,8 @@ class UIScrollViewDelegate {
   virtual void scrollViewDidEndZooming(UIScrollView&, UIView* /*view*/, CGFloat /*scale*/) {}
   virtual void scrollViewDidZoom(UIScrollView&) {}
   virtual void scrollViewDidEndScrollingAnimation(UIScrollView&) {}
+  /// The view a pinch zooms; with none the scroll view does not zoom.
+  virtual UIView* viewForZoomingInScrollView(UIScrollView&) { return nullptr; }
 };
 
 /// A view that shows a window of a larger content: the content offset is the origin of its bounds, and it
@@ -39,6 +42,29 @@ class UIScrollView : public UIView {
   CGPoint contentOffset() const { return bounds().origin; }
   /// Moves the visible window; tells the delegate that the view scrolled.
   void setContentOffset(CGPoint offset);
+  /// Moves the visible window to `offset`, kept within the content. Animated, the move ends by telling the
+  /// delegate that the scrolling animation ended; nothing is sent when the window is already there.
+  void setContentOffset(CGPoint offset, bool animated);
+  /// The offsets the content can be dragged to: from the top-left inset to the content's far corner.
+  CGRect contentOffsetRange() const;
+
+  // User entry points: each sends what the toolkit sends for the gesture, and does nothing while the view
+  // takes no touches; a drag and a status-bar tap also need scrolling turned on.
+
+  /// A drag: the finger moves by each of `fingerMoves` in turn (the content follows it, so the offset moves
+  /// the other way) and lifts with `velocity` (points per millisecond, in the direction the offset moves).
+  /// Sends will-begin-dragging, did-scroll per move that moves the content, will-end-dragging with the
+  /// velocity and the resting offset the lift aims at (which the delegate may change), did-end-dragging
+  /// with whether it decelerates, then, when it does, will-begin-decelerating, did-scroll and
+  /// did-end-decelerating.
+  void drag(const std::vector<CGPoint>& fingerMoves, CGPoint velocity = {0, 0});
+  /// A tap on the status bar: scrolls to the top of the content and sends did-scroll and
+  /// did-scroll-to-top, when `scrollsToTop` and the view is not at the top already.
+  void tapStatusBar();
+  /// A pinch that multiplies the zoom scale by `scale`, kept within the zoom range: sends
+  /// will-begin-zooming, did-zoom and did-end-zooming with the delegate's view for zooming, whose transform
+  /// takes the new scale. Without such a view the scroll view does not zoom and sends nothing.
+  void pinch(CGFloat scale);
 
   std::shared_ptr<UIScrollViewDelegate> delegate() const { return delegate_.lock(); }
   void setDelegate(const std::shared_ptr<UIScrollViewDelegate>& delegate) { delegate_ = delegate; }
@@ -66,6 +92,9 @@ class UIScrollView : public UIView {
   CGFloat zoomScale = 1;
 
  private:
+  bool takesGestures() const { return scrollEnabled && userInteractionEnabled; }
+  CGPoint restingOffset(CGPoint velocity) const;
+
   std::weak_ptr<UIScrollViewDelegate> delegate_;
 };
 

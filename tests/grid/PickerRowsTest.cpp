@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "GridTestSupport.h"
+#include "platform/RenderingTestSupport.h"
+#include "tarnavel/platform/foundation/NSException.h"
+
+namespace tarnavel {
+namespace {
+
+Value entries(std::initializer_list<Value> texts) {
+  return Value::newArray(texts);
+}
+
+/// A grid bound with one picker column over two records; `picker` is the second record's picker.
+struct PickerGrid {
+  std::shared_ptr<UIDataGrid> grid = testing::makeGrid(400, 600);
+  std::shared_ptr<DataGridPickerColumn> column = std::make_shared<DataGridPickerColumn>();
+  std::shared_ptr<UIPickerView> picker;
+
+  explicit PickerGrid(Value list = entries({"red", "green", "blue"})) {
+    column->dataFieldIndex = 0;
+    column->pickerDataSource = list;
+    grid->Columns = {column};
+    grid->DataSource = testing::makeRecords({{"red"}, {"blue"}});
+  }
+  PickerGrid& bind() {
+    grid->DataBind();
+    const auto cell = testing::cellAt<DataGridPickerCell>(*column, 1);
+    picker = cell ? cell->picker : nullptr;
+    return *this;
+  }
+  std::shared_ptr<UILabel> rowLabel(NSInteger row) {
+    return std::dynamic_pointer_cast<UILabel>(grid->viewForRow(*picker, row, 0, nullptr));
+  }
+};
+
+TEST(GridPickerRows, RowCountAndHeightReadTheColumnAfreshWithFallbacks) {
+  PickerGrid g;
+  g.bind();
+  ASSERT_TRUE(g.picker);
+  EXPECT_EQ(g.grid->numberOfComponentsInPickerView(*g.picker), 1);
+  for (const auto& [list, rows] : {std::pair{entries({}), 1},
+                                   {entries({"a"}), 1},
+                                   {entries({"a", "b"}), 2},
+                                   {entries({"a", "b", "c", "d", "e"}), 5},
+                                   {Value("not a list"), 1}}) {
+    g.column->pickerDataSource = list;
+    EXPECT_EQ(g.grid->numberOfRowsInComponent(*g.picker, 0), rows) << list.description();
+  }
+  g.grid->RowHeight = 30;
+  for (const auto& [own, height] : {std::pair{0.0, 15.0}, {22.0, 22.0}, {-4.0, -4.0}}) {
+    g.column->pickerRowHeight = own;
+    EXPECT_EQ(g.grid->rowHeightForComponent(*g.picker, 7), height);
+  }
+  // Columns replaced since the bind: no picker column where the picker says.
+  g.column->pickerDataSource = entries({"a", "b"});
+  for (const auto& replaced :
+       {std::vector<std::shared_ptr<DataGridColumn>>{}, {testing::labelColumn("L", 0)}}) {
+    g.grid->Columns = replaced;
+    EXPECT_EQ(g.grid->numberOfRowsInComponent(*g.picker, 0), 1);
+    EXPECT_EQ(g.grid->rowHeightForComponent(*g.picker, 0), 15);
+    EXPECT_FALSE(g.rowLabel(0)->text());
+  }
+}
+
+TEST(GridPickerRows, LabelStyledFromColumnThenTemplateShowsTheEntry) {
+  const auto columnFont = UIFont::fontWithName("Verdana", 9);
+  const auto templateFont = UIFont::fontWithName("Verdana", 14);
+  const auto platformFont = UILabel().font();
+  const auto green = UIColor::colorWithRed(0, 1, 0, 1);
+  const auto blue = UIColor::colorWithRed(0, 0, 1, 1);
+  struct Case {
+    std::shared_ptr<UIFont> columnFont, templateFont;
+    std::shared_ptr<UIColor> templateBackground;
+    std::shared_ptr<UIFont> font;
+    std::shared_ptr<UIColor> background;
+  };
+  for (const Case& c :
+       {Case{kDataGridUnsetFont(), kDataGridUnsetFont(), kDataGridUnsetColor(), platformFont, green},
+        Case{kDataGridUnsetFont(), templateFont, kDataGridUnsetColor(), templateFont, green},
+        Case{columnFont, kDataGridUnsetFont(), blue, columnFont, blue},
+        Case{columnFont, templateFont, kDataGridUnsetColor(), templateFont, green}}) {
+    PickerGrid g;
+    g.column->font = c.columnFont;
+    g.column->setBackgroundColor(green);
+    g.column->cellLabelTemplate->setFont(c.templateFont);
+    g.column->cellLabelTemplate->setBackgroundColor(c.templateBackground);
+    g.column->cellLabelTemplate->textAlignment = NSTextAlignment::Center;
+    g.bind();
+    for (NSInteger row = 0; row < 3; ++row) {
+      const auto label = g.rowLabel(row);
+      EXPECT_EQ(label->font(), c.font);
+      EXPECT_EQ(label->backgroundColor(), c.background);
+      EXPECT_EQ(label->textColor(), g.grid->foregroundColor);  // the bind gave it to the column
+      EXPECT_EQ(label->textAlignment, NSTextAlignment::Center);
+      EXPECT_EQ(label->frame(), g.picker->frame());
+      EXPECT_EQ(label->text(), g.column->pickerDataSource.at(row).string());
+    }
+  }
+}
+
+TEST(GridPickerRows, FirstRowOfAnEmptyListIsAStyledLabelWithoutText) {
+  PickerGrid g(entries({}));
+  const auto amber = UIColor::colorWithRed(1, 0.75, 0, 1);
+  g.column->cellLabelTemplate->setBackgroundColor(amber);
+  g.bind();
+  const auto label = g.rowLabel(0);
+  ASSERT_TRUE(label);
+  EXPECT_FALSE(label->text());
+  EXPECT_EQ(label->backgroundColor(), amber);
+  ASSERT_TRUE(g.grid->lastSwallowedException());
+  EXPECT_EQ(g.grid->lastSwallowedException()->name(), NSRangeException);
+}
+
+TEST(GridPickerRows, HostViewsReplaceTheLabelOnlyWhereGiven) {
+  struct EvenRowViews : DataGridDelegate {
+    std::shared_ptr<UIView> datagridPickerColumnCellViewForRow(UIDataGrid&, int rowIndex, int colIndex,
+                                                               NSInteger rowInPicker, NSInteger component,
+                                                               const std::shared_ptr<UIView>& reusing,
+                                                               UIPickerView&) override {
+      asked.push_back(std::to_string(rowIndex) + "," + std::to_string(colIndex) + " " +
+                      std::to_string(rowInPicker) + " of " + std::to_string(component) +
+                      (reusing ? " reusing" : ""));
+      if (raise) raiseException(NSGenericException, "host failed");
+      return rowInPicker % 2 == 0 ? std::make_shared<UIView>() : nullptr;
+    }
+    std::vector<std::string> asked;
+    bool raise = false;
+  };
+  PickerGrid g(entries({"a", "b", "c", "d"}));
+  const auto host = std::make_shared<EvenRowViews>();
+  g.grid->setDelegate(host);
+  g.bind();
+  std::vector<bool> labels;
+  for (NSInteger row = 0; row < 4; ++row)
+    labels.push_back(
+        dynamic_cast<UILabel*>(g.grid->viewForRow(*g.picker, row, 3, std::make_shared<UIView>()).get()));
+  EXPECT_EQ(labels, (std::vector<bool>{false, true, false, true}));
+  EXPECT_EQ(host->asked.front(), "1,0 0 of 3 reusing");
+  host->raise = true;
+  EXPECT_EQ(g.rowLabel(0)->text(), "a");
+}
+
+TEST(GridPickerRows, BoundPickerShowsTheSelectedEntryInItsMiddleRow) {
+  // Short entries around a long one: only the selected entry's ink reaches far from the wheel's left side.
+  PickerGrid g(entries({"i", "WWWWWWWWWW", "i"}));
+  g.grid->DataSource = testing::makeRecords({{"i"}, {"WWWWWWWWWW"}});
+  g.grid->ColumnsWidth = 0;
+  g.column->Width = 320;
+  g.grid->RowHeight = 216;  // the picker's natural size: drawn unscaled, in rows of 108
+  g.bind();
+  const auto image = testing::pixelsOf(*g.grid);
+  const CGPoint at = g.picker->convertPointToView({0, 0}, g.grid.get());
+  const auto inkIn = [&](int top, int bottom) {
+    return testing::inkPixels(*image, int(at.x) + 60, int(at.y) + top, int(at.x) + 160, int(at.y) + bottom);
+  };
+  EXPECT_GT(inkIn(60, 156), 50);  // the middle row spans 54..162
+  EXPECT_EQ(inkIn(4, 50), 0);
+  EXPECT_EQ(inkIn(166, 212), 0);
+}
+
+}  // namespace
+}  // namespace tarnavel

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tarnavel/platform/foundation/Format.h"
+#include "tarnavel/platform/views/UIScrollView.h"
+
+namespace tarnavel {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+/// Writes down every callback with the vertical offset shown at that moment.
+class ScrollLog : public UIScrollViewDelegate {
+ public:
+  void scrollViewDidScroll(UIScrollView& s) override { note("scroll", s); }
+  void scrollViewWillBeginDragging(UIScrollView& s) override { note("begin-drag", s); }
+  void scrollViewWillEndDragging(UIScrollView& s, CGPoint, CGPoint* target) override {
+    note("end-drag to " + formatInteger(static_cast<long long>(target->y)), s);
+    if (moveTarget) *target = *moveTarget;
+  }
+  void scrollViewDidEndDragging(UIScrollView& s, bool decelerate) override {
+    note(decelerate ? "ended-drag decelerating" : "ended-drag", s);
+  }
+  void scrollViewDidScrollToTop(UIScrollView& s) override { note("top", s); }
+  void scrollViewWillBeginDecelerating(UIScrollView& s) override { note("begin-decel", s); }
+  void scrollViewDidEndDecelerating(UIScrollView& s) override { note("end-decel", s); }
+  void scrollViewWillBeginZooming(UIScrollView& s, UIView*) override { note("begin-zoom", s); }
+  void scrollViewDidEndZooming(UIScrollView& s, UIView*, CGFloat scale) override {
+    note("end-zoom x" + formatInteger(static_cast<long long>(scale)), s);
+  }
+  void scrollViewDidZoom(UIScrollView& s) override { note("zoom", s); }
+  void scrollViewDidEndScrollingAnimation(UIScrollView& s) override { note("end-animation", s); }
+  UIView* viewForZoomingInScrollView(UIScrollView&) override { return zoomView.get(); }
+
+  Calls calls;
+  std::optional<CGPoint> moveTarget;
+  std::shared_ptr<UIView> zoomView;
+
+ private:
+  void note(const std::string& what, UIScrollView& s) {
+    calls.push_back(what + " @" + formatInteger(static_cast<long long>(s.contentOffset().y)));
+  }
+};
+
+/// A 100-point window on content 400 high.
+struct LoggedScroll {
+  std::shared_ptr<UIScrollView> scroll = std::make_shared<UIScrollView>(CGRectMake(0, 0, 100, 100));
+  std::shared_ptr<ScrollLog> log = std::make_shared<ScrollLog>();
+  LoggedScroll() {
+    scroll->contentSize = CGSizeMake(100, 400);
+    scroll->setDelegate(log);
+  }
+};
+
+TEST(ScrollDrag, SendsTheGestureInOrderAndCoastsToRest) {
+  LoggedScroll s;
+  s.scroll->decelerationRate = 0.75;
+  // The finger moves up, so the offset grows. Each millisecond keeps 0.75 of the speed: 10 points per
+  // millisecond coast 10 * 0.75 / 0.25 = 30 further.
+  s.scroll->drag({{0, -10}, {0, -20}}, {0, 10});
+  EXPECT_EQ(s.log->calls,
+            (Calls{"begin-drag @0", "scroll @10", "scroll @30", "end-drag to 60 @30",
+                   "ended-drag decelerating @30", "begin-decel @30", "scroll @60", "end-decel @60"}));
+  s.log->calls.clear();
+  s.scroll->drag({{0, -5}});
+  EXPECT_EQ(s.log->calls, (Calls{"begin-drag @60", "scroll @65", "end-drag to 65 @65", "ended-drag @65"}));
+}
+
+TEST(ScrollDrag, OffsetsStayWithinTheContentWhateverTheGestureOrDelegate) {
+  LoggedScroll s;
+  s.scroll->contentInset = UIEdgeInsetsMake(10, 0, 20, 0);
+  s.scroll->drag({{0, 50}, {-40, 0}});
+  EXPECT_EQ(s.scroll->contentOffset(), CGPointMake(0, -10));  // the top inset; no room sideways
+  s.scroll->drag({{0, -100}}, {0, 50});
+  EXPECT_EQ(s.scroll->contentOffset(), CGPointMake(0, 320));  // 400 + 20 - 100
+  s.log->moveTarget = CGPointMake(0, 120);
+  s.scroll->drag({});
+  EXPECT_EQ(s.scroll->contentOffset(), CGPointMake(0, 120));
+  s.log->moveTarget = CGPointMake(0, 5000);
+  s.scroll->drag({});
+  EXPECT_EQ(s.scroll->contentOffset(), CGPointMake(0, 320));
+}
+
+TEST(ScrollGestures, StatusBarTapAndAnimatedScroll) {
+  LoggedScroll s;
+  s.scroll->tapStatusBar();  // already at the top
+  s.scroll->setContentOffset(CGPointMake(0, 1000), true);
+  s.scroll->setContentOffset(CGPointMake(0, 300), true);  // already there
+  s.scroll->tapStatusBar();
+  EXPECT_EQ(s.log->calls, (Calls{"scroll @300", "end-animation @300", "scroll @0", "top @0"}));
+
+  s.log->calls.clear();
+  s.scroll->setContentOffset(CGPointMake(0, 80));
+  s.scroll->scrollsToTop = false;
+  s.scroll->tapStatusBar();
+  s.scroll->userInteractionEnabled = false;
+  s.scroll->drag({{0, -30}}, {0, 1});
+  EXPECT_EQ(s.log->calls, (Calls{"scroll @80"}));
+}
+
+TEST(PinchZoom, ZoomsOnlyTheDelegatesViewWithinTheZoomRange) {
+  LoggedScroll s;
+  s.scroll->maximumZoomScale = 3;
+  s.scroll->pinch(2);  // no view to zoom
+  s.log->zoomView = std::make_shared<UIView>(CGRectMake(0, 0, 100, 400));
+  s.scroll->addSubview(s.log->zoomView);
+  s.scroll->pinch(0);  // not a scale
+  EXPECT_TRUE(s.log->calls.empty());
+  s.scroll->pinch(5);
+  EXPECT_EQ(s.log->calls, (Calls{"begin-zoom @0", "zoom @0", "end-zoom x3 @0"}));
+  EXPECT_EQ(s.scroll->contentSize, CGSizeMake(300, 1200));
+}
+
+}  // namespace
+}  // namespace tarnavel
