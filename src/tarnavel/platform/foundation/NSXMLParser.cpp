@@ -3,7 +3,6 @@
 #include <expat.h>
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "tarnavel/platform/foundation/Format.h"
