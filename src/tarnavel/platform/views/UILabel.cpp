@@ -33,12 +33,16 @@ void UILabel::applyLabelDefaults() {
   setTextColor(nullptr);
 }
 
-void UILabel::setFont(std::shared_ptr<UIFont> font) {
-  font_ = font ? std::move(font) : defaultLabelFont();
+void UILabel::setFont(const std::shared_ptr<UIFont>& font) {
+  // Compared first: a bind sets the same shared font on thousands of labels, and each needless assignment
+  // costs two atomic reference-count updates.
+  const std::shared_ptr<UIFont>& chosen = font ? font : defaultLabelFont();
+  if (font_ != chosen) font_ = chosen;
 }
 
-void UILabel::setTextColor(std::shared_ptr<UIColor> color) {
-  textColor_ = color ? std::move(color) : UIColor::blackColor();
+void UILabel::setTextColor(const std::shared_ptr<UIColor>& color) {
+  const std::shared_ptr<UIColor>& chosen = color ? color : UIColor::blackColor();
+  if (textColor_ != chosen) textColor_ = chosen;
 }
 
 void UILabel::drawContent(CGContext& context) const {

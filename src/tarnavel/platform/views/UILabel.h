@@ -24,10 +24,10 @@ class UILabel : public UIView {
   void setText(std::optional<std::string> text) { text_ = std::move(text); }
   /// The system font at 17 until set; setting null restores that default.
   const std::shared_ptr<UIFont>& font() const { return font_; }
-  void setFont(std::shared_ptr<UIFont> font);
+  void setFont(const std::shared_ptr<UIFont>& font);
   /// Black until set; setting null restores that default.
   const std::shared_ptr<UIColor>& textColor() const { return textColor_; }
-  void setTextColor(std::shared_ptr<UIColor> color);
+  void setTextColor(const std::shared_ptr<UIColor>& color);
 
   NSTextAlignment textAlignment = NSTextAlignment::Natural;
   bool adjustsFontSizeToFitWidth = false;

@@ -48,9 +48,12 @@ void UIView::attachLayer() {
   layer_->owningView_ = this;
 }
 
-void UIView::setBackgroundColor(std::shared_ptr<UIColor> color) {
-  backgroundColor_ = std::move(color);
-  layer_->backgroundColor = backgroundColor_ ? backgroundColor_->CGColor() : nullptr;
+void UIView::setBackgroundColor(const std::shared_ptr<UIColor>& color) {
+  // Compared first, like the label's font and colour: most calls of a bind set what is already there.
+  static const CGColorRef none;
+  const CGColorRef& layerColor = color ? color->CGColor() : none;
+  if (backgroundColor_ != color) backgroundColor_ = color;
+  if (layer_->backgroundColor != layerColor) layer_->backgroundColor = layerColor;
 }
 
 void UIView::setAlpha(CGFloat alpha) {

@@ -45,7 +45,7 @@ class UIView : public std::enable_shared_from_this<UIView> {
 
   // Appearance backed by the layer.
   const std::shared_ptr<UIColor>& backgroundColor() const { return backgroundColor_; }
-  void setBackgroundColor(std::shared_ptr<UIColor> color);
+  void setBackgroundColor(const std::shared_ptr<UIColor>& color);
   bool isHidden() const { return layer_->hidden; }
   void setHidden(bool hidden) { layer_->hidden = hidden; }
   CGFloat alpha() const { return layer_->opacity; }
