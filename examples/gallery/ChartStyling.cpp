@@ -102,21 +102,4 @@ void addSeriesLegends(UIChart& chart, const std::vector<SeriesStyle>& styles, CG
     chart.legends.push_back(makeGalleryLegend(style.name, ChartLegendBulletTypeSquare, style.dark));
 }
 
-void addSeriesKey(UIChart& chart, const std::vector<SeriesStyle>& styles, CGPoint origin) {
-  CGFloat x = origin.x;
-  for (const SeriesStyle& style : styles) {
-    auto swatch = std::make_shared<UIView>(CGRectMake(x, origin.y + 2, 10, 10));
-    swatch->setBackgroundColor(style.dark);
-    chart.addSubview(swatch);
-    auto name = std::make_shared<UILabel>();
-    name->setText(style.name);
-    name->setFont(galleryFont(9));
-    name->setTextColor(galleryInk());
-    const CGSize size = sizeWithFont(name->text(), name->font());
-    name->setFrame(CGRectMake(x + 14, origin.y, size.width, 14));
-    chart.addSubview(name);
-    x += 14 + size.width + 16;
-  }
-}
-
 }  // namespace gallery

@@ -47,8 +47,4 @@ std::shared_ptr<tarnavel::legend> makeGalleryLegend(const std::string& text, tar
 void addSeriesLegends(tarnavel::UIChart& chart, const std::vector<SeriesStyle>& styles,
                       tarnavel::CGRect zoneFrame);
 
-/// Small coloured squares with the series names, in a row at (x, y) of the chart, drawn by the host after
-/// the bind.
-void addSeriesKey(tarnavel::UIChart& chart, const std::vector<SeriesStyle>& styles, tarnavel::CGPoint origin);
-
 }  // namespace gallery

@@ -115,38 +115,5 @@ TEST(ShapeTemplate, AMissingTemplateGivesALayerThatShowsNothing) {
   EXPECT_EQ(target.shadowColor, nullptr);
 }
 
-TEST(ShapeTemplate, TheShadowGoesToTheOneTargetOnly) {
-  ChartSeries series;
-  series.shape->shadowColor = rgb(0, 0, 0)->CGColor();
-  series.shape->shadowOpacity = 0.5;
-  series.shape->shadowOffset = {2, 4};
-  series.shape->shadowRadius = 6;
-  series.shape->setShadowPath(UIBezierPath::bezierPathWithRect(CGRectMake(0, 0, 3, 3))->CGPath());
-  CALayer target;
-  applyTemplateShadow(series, target);
-  EXPECT_EQ(target.shadowColor, series.shape->shadowColor);
-  EXPECT_EQ(target.shadowOpacity, 0.5f);
-  EXPECT_EQ(target.shadowOffset, (CGSize{2, 4}));
-  EXPECT_EQ(target.shadowRadius, 6);
-  EXPECT_EQ(target.shadowPath(), series.shape->shadowPath());
-}
-
-TEST(ArchivedLayerCopy, MakesIndependentCopiesOfTheTreeAsItStands) {
-  auto series = CAShapeLayer::layer();
-  auto wedge = CAShapeLayer::layer();
-  wedge->fillColor = rgb(1, 0, 0)->CGColor();
-  series->addSublayer(wedge);
-  const auto copies = archivedLayerCopy(*series, 3);
-  ASSERT_EQ(copies.size(), 3u);
-  for (const auto& copy : copies) {
-    ASSERT_NE(dynamic_cast<CAShapeLayer*>(copy.get()), nullptr);
-    ASSERT_EQ(copy->sublayers().size(), 1u);
-    EXPECT_NE(copy->sublayers()[0], wedge);
-    EXPECT_EQ(copy->superlayer(), nullptr);
-  }
-  EXPECT_NE(copies[0]->sublayers()[0], copies[1]->sublayers()[0]);
-  EXPECT_TRUE(archivedLayerCopy(*series, 0).empty());
-}
-
 }  // namespace
 }  // namespace tarnavel

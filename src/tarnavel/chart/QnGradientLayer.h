@@ -18,6 +18,7 @@ extern const char* const QnGradientLayerProperties[5];
 /// setting one marks the layer for redrawing and, on screen, animates from the value displayed.
 class QnGradientLayer : public CALayer {
  public:
+  QnGradientLayer() = default;
   static std::shared_ptr<QnGradientLayer> layer() { return std::make_shared<QnGradientLayer>(); }
 
   /// `ChartGradientStyle`: 0 linear, 1 radial, 2 crossed, 3 like 0; any other value draws nothing.
@@ -44,6 +45,7 @@ class QnGradientLayer : public CALayer {
   void drawInContext(CGContext& context) const override;
 
  protected:
+  QnGradientLayer(const QnGradientLayer&) = default;
   std::shared_ptr<CALayer> copyProperties() const override;
 };
 

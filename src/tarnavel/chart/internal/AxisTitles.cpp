@@ -4,20 +4,13 @@
 
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartGlobals.h"
+#include "tarnavel/chart/UIChart.h"
 #include "tarnavel/chart/internal/PlotFrameSteps.h"
 #include "tarnavel/chart/internal/SegmentLayer.h"
-#include "tarnavel/chart/UIChart.h"
 
 namespace tarnavel {
 
 namespace {
-
-// Offset of a title of `text` length along a side of `side` length: 0 start, 1 centre, 2 end, else none.
-CGFloat alongSide(NSUInteger location, CGFloat side, CGFloat text) {
-  if (location == 1) return side / 2 - text / 2;
-  if (location == 2) return side - text;
-  return 0;
-}
 
 std::optional<CGRect> valueTitleFrame(const UIChart& chart, const PlotGeometry& plot, CGSize text) {
   const NSUInteger location = chart.yAxisTitleVerticalLocation;
@@ -56,9 +49,16 @@ std::optional<CGRect> categoryTitleFrame(const UIChart& chart, const PlotGeometr
   return std::nullopt;
 }
 
-template <class FrameRule>
+}  // namespace
+
+CGFloat alongSide(NSUInteger location, CGFloat side, CGFloat text) {
+  if (location == 1) return side / 2 - text / 2;
+  if (location == 2) return side - text;
+  return 0;
+}
+
 void placeAxisTitle(UIChart& chart, const std::shared_ptr<UILabel>& title, CGFloat angleDegrees,
-                    FrameRule frameOf) {
+                    const std::function<std::optional<CGRect>(CGSize)>& frameOf) {
   if (!title || title->text() == std::optional<std::string>("")) return;
   if (CGRectIsEmpty(title->frame())) {
     if (const std::optional<CGRect> frame = frameOf(textSizeOf(title.get()))) title->setFrame(*frame);
@@ -67,8 +67,6 @@ void placeAxisTitle(UIChart& chart, const std::shared_ptr<UILabel>& title, CGFlo
   const CGFloat radians = angleDegrees * std::numbers::pi / 180;
   if (std::isfinite(radians)) title->setTransform(CGAffineTransformMakeRotation(radians));
 }
-
-}  // namespace
 
 void placeAxisTitles(UIChart& chart, const PlotGeometry& plot) {
   placeAxisTitle(chart, chart.yAxisTitleLabel, chart.yAxisTitleLabelRotationAngle,

@@ -2,10 +2,11 @@
 
 #include <array>
 
+#include "tarnavel/chart/UIChart.h"
 #include "tarnavel/chart/internal/AreaDrawer.h"
 #include "tarnavel/chart/internal/BarDrawers.h"
 #include "tarnavel/chart/internal/CylinderDrawer.h"
-#include "tarnavel/chart/UIChart.h"
+#include "tarnavel/chart/internal/PieDrawer.h"
 #include "tarnavel/platform/foundation/NSException.h"
 
 namespace tarnavel {
@@ -29,9 +30,9 @@ void drawCylinderStacked(UIChart& chart) {
 
 // By chart type: pie, bar, stacked bar, line, area, stacked area, points only, cylinder, stacked cylinder.
 // A type whose drawer is not part of the library yet draws no data.
-constexpr std::array<ChartDrawer, 9> kDrawers{nullptr, drawChartType_bar, drawChartType_barStacked,
-                                              nullptr, drawArea,          drawAreaStacked,
-                                              nullptr, drawCylinder,      drawCylinderStacked};
+constexpr std::array<ChartDrawer, 9> kDrawers{drawChartType_pie, drawChartType_bar, drawChartType_barStacked,
+                                              nullptr,           drawArea,          drawAreaStacked,
+                                              nullptr,           drawCylinder,      drawCylinderStacked};
 
 }  // namespace
 

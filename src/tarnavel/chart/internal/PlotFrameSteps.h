@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "tarnavel/chart/internal/PlotFrame.h"
 
@@ -9,6 +11,7 @@ namespace tarnavel {
 
 class ChartItem;
 class UIChart;
+class UILabel;
 class UIView;
 
 // The steps of the plot frame, in the order drawPlotFrame and drawCategoryLabels run them.
@@ -28,6 +31,12 @@ void drawValueAxis(UIChart& chart, const PlotGeometry& plot);
 /// The value-axis title, then the category-axis title, each placed while its frame is empty, added to the
 /// chart view and rotated by its angle; a title whose text is "" is left out.
 void placeAxisTitles(UIChart& chart, const PlotGeometry& plot);
+/// Offset of a title of `text` length along a side of `side` length: 0 start, 1 centre, 2 end, else none.
+CGFloat alongSide(NSUInteger location, CGFloat side, CGFloat text);
+/// One axis title: left out when its text is ""; framed by `frameOf` (from its text size) while its frame
+/// is empty and `frameOf` gives a frame; added to the chart view and rotated by `angleDegrees`.
+void placeAxisTitle(UIChart& chart, const std::shared_ptr<UILabel>& title, CGFloat angleDegrees,
+                    const std::function<std::optional<CGRect>(CGSize)>& frameOf);
 /// Each marked region: skipped when empty, its bounds normalised and written back, framed, decorated and
 /// added to the plot area.
 void drawMarkedRegions(UIChart& chart, const PlotGeometry& plot);

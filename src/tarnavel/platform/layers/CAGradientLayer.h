@@ -13,6 +13,7 @@ namespace tarnavel {
 /// of the bounds ((0, 0) the top left corner, (1, 1) the bottom right); the colours continue beyond them.
 class CAGradientLayer : public CALayer {
  public:
+  CAGradientLayer() = default;
   static std::shared_ptr<CAGradientLayer> layer() { return std::make_shared<CAGradientLayer>(); }
 
   std::vector<CGColorRef> colors;
@@ -27,6 +28,7 @@ class CAGradientLayer : public CALayer {
   void drawInContext(CGContext& context) const override;
 
  protected:
+  CAGradientLayer(const CAGradientLayer&) = default;
   std::shared_ptr<CALayer> copyProperties() const override;
 };
 

@@ -1,6 +1,7 @@
 #include "tarnavel/platform/layers/CALayerArchive.h"
 
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace tarnavel {
@@ -12,7 +13,9 @@ constexpr int kDeepestLayer = 256;
 
 }  // namespace
 
-// Copies a tree layer by layer, remembering each copy so that a layer reached twice is copied once.
+// Copies a tree layer by layer, remembering each copy so that a layer reached twice is copied once. A
+// sublayer or mask that is the layer itself or one of its ancestors is left out: the copies would hold
+// each other and never be released.
 class LayerTreeCopier {
  public:
   std::shared_ptr<CALayer> copy(const CALayer& layer, int depth) {
@@ -21,14 +24,17 @@ class LayerTreeCopier {
     std::shared_ptr<CALayer> copy = layer.copyProperties();
     copies_.emplace(&layer, copy);
     if (depth >= kDeepestLayer) return copy;
+    ancestors_.insert(&layer);
     for (const auto& sublayer : layer.sublayers())
-      copy->addSublayer(this->copy(*sublayer, depth + 1));
-    if (layer.mask) copy->mask = this->copy(*layer.mask, depth + 1);
+      if (!ancestors_.contains(sublayer.get())) copy->addSublayer(this->copy(*sublayer, depth + 1));
+    if (layer.mask && !ancestors_.contains(layer.mask.get())) copy->mask = this->copy(*layer.mask, depth + 1);
+    ancestors_.erase(&layer);
     return copy;
   }
 
  private:
   std::unordered_map<const CALayer*, std::shared_ptr<CALayer>> copies_;
+  std::unordered_set<const CALayer*> ancestors_;
 };
 
 CALayerArchive::CALayerArchive(const CALayer& root) : root_(LayerTreeCopier().copy(root, 0)) {}

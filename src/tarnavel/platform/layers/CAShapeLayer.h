@@ -27,6 +27,7 @@ inline constexpr CAFillRule kCAFillRuleEvenOdd = CAFillRule::EvenOdd;
 /// fill or stroke colour draws no fill or no stroke; a null path draws nothing.
 class CAShapeLayer : public CALayer {
  public:
+  CAShapeLayer() = default;
   static std::shared_ptr<CAShapeLayer> layer() { return std::make_shared<CAShapeLayer>(); }
 
   CGPathRef path;
@@ -49,6 +50,7 @@ class CAShapeLayer : public CALayer {
   void drawInContext(CGContext& context) const override;
 
  protected:
+  CAShapeLayer(const CAShapeLayer&) = default;
   std::shared_ptr<CALayer> copyProperties() const override;
 
  private:
