@@ -1,5 +1,7 @@
 # The two commands a newcomer types: `make demo` and `make test`. Each installs what is missing first.
 JOBS ?= $(shell nproc)
+# The build tool runs make again underneath; its directory messages are noise here.
+MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?=
 
 .PHONY: all deps configure build demo test test-sanitize consumer bench fuzz format clean

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "tarnavel/platform/graphics/TextMeasure.h"
 #include "tarnavel/platform/graphics/UIColor.h"
@@ -77,6 +79,95 @@ TEST(Image, ImagesByNameAreFoundCachedAndConfined) {
   EXPECT_EQ(UIImage::imageNamed("not-a-png"), nullptr);
   UIImage::resetImageRegistry();
   EXPECT_EQ(UIImage::imageNamed("dot"), nullptr);
+}
+
+std::uint32_t crc32(const std::string& bytes) {
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (unsigned char byte : bytes) {
+    crc ^= byte;
+    for (int bit = 0; bit < 8; ++bit)
+      crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return ~crc;
+}
+
+std::string bigEndian(std::uint32_t value) {
+  return {static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
+          static_cast<char>(value)};
+}
+
+std::string chunk(const std::string& type, const std::string& data) {
+  return bigEndian(static_cast<std::uint32_t>(data.size())) + type + data + bigEndian(crc32(type + data));
+}
+
+// A valid grey PNG of `width` x `height` black pixels, its image data stored uncompressed.
+void writePng(const std::filesystem::path& file, std::uint32_t width, std::uint32_t height) {
+  std::string rows;
+  for (std::uint32_t y = 0; y < height; ++y)
+    rows += std::string(1 + width, '\0');  // filter type 0, then the pixels
+  std::string deflated = "\x78\x01";
+  for (std::size_t at = 0; at < rows.size(); at += 65535) {
+    const std::size_t length = std::min<std::size_t>(65535, rows.size() - at);
+    const char final = at + length == rows.size() ? 1 : 0;
+    deflated += {final, static_cast<char>(length), static_cast<char>(length >> 8), static_cast<char>(~length),
+                 static_cast<char>(~length >> 8)};
+    deflated += rows.substr(at, length);
+  }
+  std::uint32_t a = 1, b = 0;
+  for (unsigned char byte : rows) {
+    a = (a + byte) % 65521;
+    b = (b + a) % 65521;
+  }
+  deflated += bigEndian((b << 16) | a);
+  const std::string header = bigEndian(width) + bigEndian(height) + std::string("\x08\x00\x00\x00\x00", 5);
+  std::ofstream(file, std::ios::binary)
+      << "\x89PNG\r\n\x1A\n"
+      << chunk("IHDR", header) << chunk("IDAT", deflated) << chunk("IEND", "");
+}
+
+TEST(Image, SizeIsCheckedFromTheHeaderBeforeDecoding) {
+  const auto folder = std::filesystem::temp_directory_path() / "tarnavel-image-size-test";
+  std::filesystem::create_directories(folder);
+  writePng(folder / "widest.png", 16384, 1);
+  writePng(folder / "too-wide.png", 16385, 1);
+  writePng(folder / "too-tall.png", 1, 16385);
+  EXPECT_EQ(UIImage::imageWithContentsOfFile((folder / "widest.png").string())->size(), CGSizeMake(16384, 1));
+  EXPECT_EQ(UIImage::imageWithContentsOfFile((folder / "too-wide.png").string()), nullptr);
+  EXPECT_EQ(UIImage::imageWithContentsOfFile((folder / "too-tall.png").string()), nullptr);
+
+  // 20000 x 20000 declared in a header alone, and 8193 x 8193 (each side allowed, the area not): refused
+  // before a pixel is read.
+  for (const std::uint32_t side : {20000u, 8193u}) {
+    SCOPED_TRACE(side);
+    const std::uint8_t s[4] = {static_cast<std::uint8_t>(side >> 24), static_cast<std::uint8_t>(side >> 16),
+                               static_cast<std::uint8_t>(side >> 8), static_cast<std::uint8_t>(side)};
+    const unsigned char header[] = {0x89, 'P',  'N',  'G',  '\r', '\n', 0x1A, '\n', 0,    0,
+                                    0,    13,   'I',  'H',  'D',  'R',  s[0], s[1], s[2], s[3],
+                                    s[0], s[1], s[2], s[3], 8,    6,    0,    0,    0};
+    const auto file = folder / "declared.png";
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
+    EXPECT_EQ(UIImage::imageWithContentsOfFile(file.string()), nullptr);
+  }
+}
+
+TEST(Image, NamedImagesDoNotFollowLinksOutOfTheirFolder) {
+  UIImage::resetImageRegistry();
+  const auto base = std::filesystem::temp_directory_path() / "tarnavel-image-link-test";
+  std::filesystem::remove_all(base);
+  const auto folder = base / "images";
+  std::filesystem::create_directories(folder);
+  writePng(base / "outside.png", 2, 2);
+  writePng(folder / "inside.png", 3, 3);
+  std::filesystem::create_symlink(base / "outside.png", folder / "escape.png");
+  std::filesystem::create_symlink(folder / "inside.png", folder / "alias.png");
+  std::filesystem::create_directory_symlink(folder, base / "linked-folder");
+  UIImage::addImageSearchPath((base / "linked-folder").string());
+
+  EXPECT_EQ(UIImage::imageNamed("escape"), nullptr);
+  ASSERT_NE(UIImage::imageNamed("alias"), nullptr) << "a link that stays inside the folder is followed";
+  EXPECT_EQ(UIImage::imageNamed("alias")->size(), CGSizeMake(3, 3));
+  EXPECT_EQ(UIImage::imageNamed("inside.png")->size(), CGSizeMake(3, 3));
+  UIImage::resetImageRegistry();
 }
 
 }  // namespace

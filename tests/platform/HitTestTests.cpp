@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
+#include "tarnavel/platform/input/UserInput.h"
 #include "tarnavel/platform/views/UILabel.h"
 #include "tarnavel/platform/views/UIScrollView.h"
-#include "tarnavel/platform/input/UserInput.h"
 
 namespace tarnavel {
 namespace {
@@ -118,6 +118,52 @@ TEST(HitTest, ConvertPointBetweenViews) {
   root->addSubview(a);
   EXPECT_EQ(b->convertPointToView({1, 1}, root.get()), CGPointMake(16, 26));
   EXPECT_EQ(root->convertPointToView({16, 26}, b.get()), CGPointMake(1, 1));
+}
+
+}  // namespace
+}  // namespace tarnavel
+
+namespace tarnavel {
+namespace {
+
+TEST(HitTest, ViewsWhoseTransformCannotBeInvertedTakeNoTap) {
+  const struct {
+    const char* name;
+    CGAffineTransform transform;
+  } cases[] = {
+      {"scaled to nothing", CGAffineTransformMakeScale(0, 0)},
+      {"flattened to a line", CGAffineTransformMakeScale(1, 0)},
+      {"scale too small to invert", CGAffineTransformMakeScale(1e-200, 1e-200)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto counter = std::make_shared<TapCounter>();
+    auto root = std::make_shared<UIView>(CGRectMake(0, 0, 100, 100));
+    auto hidden = std::make_shared<UIView>(CGRectMake(0, 0, 100, 100));
+    root->addGestureRecognizer(tapRecognizer(counter, "root"));
+    hidden->addGestureRecognizer(tapRecognizer(counter, "hidden"));
+    root->addSubview(hidden);
+    hidden->setTransform(c.transform);
+    EXPECT_EQ(tapAt(*root, {50, 50}), 1);
+    EXPECT_EQ(counter->lastHint, "root");
+  }
+}
+
+TEST(HitTest, DeepTreeIsTappedAndReleasedWithoutExhaustingTheStack) {
+  // Sixty thousand nested views: the tap reaches as deep as the renderer draws, 256 levels below the root.
+  auto counter = std::make_shared<TapCounter>();
+  auto root = std::make_shared<UIView>(CGRectMake(0, 0, 100, 100));
+  UIView* deepest = root.get();
+  for (int level = 1; level <= 60'000; ++level) {
+    auto child = std::make_shared<UIView>(CGRectMake(0, 0, 100, 100));
+    if (level == 256 || level == 257)
+      child->addGestureRecognizer(tapRecognizer(counter, level == 256 ? "256" : "257"));
+    deepest->addSubview(child);
+    deepest = child.get();
+  }
+  EXPECT_EQ(tapAt(*root, {50, 50}), 1);
+  EXPECT_EQ(counter->lastHint, "256");
+  root.reset();
 }
 
 }  // namespace

@@ -115,12 +115,56 @@ TEST(RenderOutput, ImageSizeFollowsBoundsAndScaleWithinLimits) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   for (const Case& c : {Case{{30, 20}, 1, 30, 20}, Case{{30, 20}, 2, 60, 40}, Case{{10.25, 3.5}, 2, 21, 7},
                         Case{{30, 20}, 0, 30, 20}, Case{{30, 20}, nan, 30, 20}, Case{{0, 0}, 2, 1, 1},
-                        Case{{100000, 10}, 1, 16384, 10}}) {
+                        Case{{100000, 10}, 1, 16384, 2}, Case{{10, 100000}, 2, 2, 16384},
+                        Case{{100, 50}, 1e-300, 1, 1}, Case{{1000, 1}, 1e300, 16384, 17}}) {
     SCOPED_TRACE(::testing::Message() << c.size.width << " x " << c.size.height << " at " << c.scale);
     auto page = makeView(CGRectMake(0, 0, c.size.width, c.size.height), UIColor::whiteColor());
     const auto image = pixelsOf(*page, c.scale);
     EXPECT_EQ(image->width(), c.width);
     EXPECT_EQ(image->height(), c.height);
+  }
+}
+
+TEST(RenderOutput, OverLargePagesAreDrawnWhole) {
+  // Drawn at scale 1 such pages were cut at the limit, or lay beyond Cairo's coordinates and drew nothing:
+  // scaled down, the far end of the page still shows.
+  for (const CGSize size : {CGSizeMake(100000, 1000), CGSizeMake(1e8, 1e6)}) {
+    SCOPED_TRACE(::testing::Message() << size.width << " x " << size.height);
+    auto page = makeView(CGRectMake(0, 0, size.width, size.height), rgb(1, 1, 1));
+    page->addSubview(makeView(CGRectMake(size.width * 0.9, 0, size.width * 0.1, size.height), rgb(0, 0, 1)));
+    const auto image = pixelsOf(*page);
+    ASSERT_EQ(image->width(), 16384);
+    EXPECT_TRUE(pixelNear(*image, 16380, image->height() / 2, opaque(0, 0, 255)));
+    EXPECT_TRUE(pixelNear(*image, 100, image->height() / 2, opaque(255, 255, 255)));
+
+    const std::filesystem::path file = outputFolder() / "over-large.pdf";
+    render(*page, file.string());
+    EXPECT_GT(std::filesystem::file_size(file), 200u);
+  }
+  auto huge = makeView(CGRectMake(0, 0, 1e13, 10), rgb(1, 1, 1));
+  try {
+    pixelsOf(*huge);
+    ADD_FAILURE() << "no exception";
+  } catch (const NSException& e) {
+    EXPECT_EQ(e.name(), NSInvalidArgumentException);
+    EXPECT_EQ(e.reason(),
+              "cannot render a view of 10000000000000 x 10 points: a side may be at most 1000000000000");
+  }
+}
+
+TEST(RenderOutput, ExtremeScalesAreDrawnWithinTheLimits) {
+  // Once an "invalid matrix" from Cairo. A short page, so that the largest scale stops at the side limit.
+  auto page = makeView(CGRectMake(0, 0, 120, 12), rgb(1, 1, 1));
+  page->addSubview(makeView(CGRectMake(60, 0, 60, 12), rgb(0, 0, 1)));
+  const auto large = pixelsOf(*page, 1e300);
+  EXPECT_EQ(large->width(), 16384);
+  EXPECT_TRUE(pixelNear(*large, 16000, 100, opaque(0, 0, 255)));
+  EXPECT_TRUE(pixelNear(*large, 100, 100, opaque(255, 255, 255)));
+  for (const double scale : {1e-300, 1e-12}) {
+    SCOPED_TRACE(scale);
+    std::shared_ptr<CGImage> small;
+    EXPECT_NO_THROW(small = pixelsOf(*labelledPage(), scale));
+    EXPECT_EQ(small ? small->width() : 0, 1);
   }
 }
 

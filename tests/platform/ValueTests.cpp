@@ -2,6 +2,9 @@
 
 #include <clocale>
 #include <limits>
+#include <string>
+#include <type_traits>
+#include <utility>
 
 #include "tarnavel/platform/foundation/Format.h"
 #include "tarnavel/platform/foundation/NSException.h"
@@ -58,6 +61,42 @@ TEST(Value, NumberReadersSaturateInsteadOfOverflowing) {
   EXPECT_EQ(Value(std::numeric_limits<double>::quiet_NaN()).intValue(), 0);
   EXPECT_EQ(Value(7.9).intValue(), 7);
   EXPECT_FLOAT_EQ(Value(2).floatValue(), 2.0f);
+  const unsigned long long largest = std::numeric_limits<unsigned long long>::max();
+  EXPECT_EQ(Value(largest).integerValue(), std::numeric_limits<long long>::max());
+  EXPECT_EQ(Value(largest).intValue(), std::numeric_limits<int>::max());
+  EXPECT_EQ(Value(9223372036854775808ULL).integerValue(), std::numeric_limits<long long>::max());
+  EXPECT_EQ(Value(1e300).floatValue(), std::numeric_limits<float>::infinity());
+  EXPECT_EQ(Value("-1e300").floatValue(), -std::numeric_limits<float>::infinity());
+}
+
+TEST(Value, NumbersCompareExactlyWhateverTheirKinds) {
+  const unsigned long long largest = std::numeric_limits<unsigned long long>::max();
+  const long long twoTo53 = 9007199254740992LL;
+  const struct {
+    Value a;
+    Value b;
+    bool equal;
+  } cases[] = {
+      {largest, largest - 1, false},
+      {largest, largest, true},
+      {Value(twoTo53 + 1), Value(static_cast<double>(twoTo53)), false},
+      {Value(static_cast<unsigned long long>(twoTo53) + 1), Value(static_cast<double>(twoTo53)), false},
+      {Value(twoTo53), Value(static_cast<double>(twoTo53)), true},
+      {Value(-1), Value(largest), false},
+      {Value(5), Value(5u), true},
+      {Value(9223372036854775808ULL), Value(9223372036854775808.0), true},
+      {Value(std::numeric_limits<long long>::max()), Value(9223372036854775808.0), false},
+      {Value(3), Value(3.5), false},
+      {Value(0.5f), Value(0.5), true},
+      {Value(false), Value(0.0), true},
+      {Value(std::numeric_limits<double>::quiet_NaN()), Value(std::numeric_limits<double>::quiet_NaN()),
+       false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.a.description() + " and " + c.b.description());
+    EXPECT_EQ(c.a == c.b, c.equal);
+    EXPECT_EQ(c.b == c.a, c.equal);
+  }
 }
 
 TEST(Value, WrongKindsRaiseThePlatformException) {
@@ -99,6 +138,73 @@ TEST(Value, EqualityIsDeepAndAStringNeverEqualsANumber) {
   EXPECT_EQ(Value::newArray({"a", 1}), Value::newArray({"a", 1}));
   EXPECT_NE(Value::newArray({"a"}), Value::newArray({"a", "b"}));
   EXPECT_EQ(Value::newDictionary({{"k", "v"}}), Value::newDictionary({{"k", "v"}}));
+}
+
+TEST(Value, DescriptionWritesNestedContainers) {
+  EXPECT_EQ(Value::newArray({1, Value::newArray({"b", 2.5}), Value::newArray()}).description(),
+            "(1, (b, 2.5), ())");
+  EXPECT_EQ(Value::newDictionary(
+                {{"a", 1}, {"b", Value::newDictionary({{"c", "x"}})}, {"d", Value::newDictionary()}})
+                .description(),
+            "{a = 1; b = {c = x; }; d = {}; }");
+  const Value shared = Value::newArray({7});
+  EXPECT_EQ(Value::newArray({shared, shared}).description(), "((7), (7))")
+      << "a repeat that is no cycle is written";
+}
+
+// Each of `count` nested levels is an array holding `leaf` and the next level.
+Value nestedArrays(int count, const Value& leaf) {
+  Value root = Value::newArray({leaf});
+  Value current = root;
+  for (int i = 1; i < count; ++i) {
+    Value child = Value::newArray({leaf});
+    current.append(child);
+    current = child;
+  }
+  return root;
+}
+
+TEST(Value, DeepNestingIsDescribedAndComparedWithoutRecursion) {
+  const Value a = nestedArrays(100'000, 1);
+  const Value b = nestedArrays(100'000, 1);
+  EXPECT_EQ(a, b);
+  EXPECT_NE(a, nestedArrays(100'000, 2));
+  EXPECT_NE(a, nestedArrays(99'999, 1));
+  const std::string text = a.description();
+  EXPECT_EQ(text.size(), 100'000u * 5 - 2);  // "(1, " per level, ")" per level, no ", " after the deepest
+  EXPECT_TRUE(text.starts_with("(1, (1, ")) << text.substr(0, 20);
+}
+
+TEST(Value, ContainersThatContainThemselvesEndInDescriptionAndEquality) {
+  const Value loop = Value::newArray({1});
+  loop.append(loop);
+  const Value node = Value::newDictionary({{"name", "n"}});
+  node.setObjectForKey("self", node);
+  const Value otherLoop = Value::newArray({1});
+  otherLoop.append(otherLoop);
+  const Value differentLoop = Value::newArray({2});
+  differentLoop.append(differentLoop);
+
+  EXPECT_EQ(loop.description(), "(1, (...))");
+  EXPECT_EQ(node.description(), "{name = n; self = {...}; }");
+  EXPECT_EQ(loop, loop);
+  EXPECT_EQ(loop, otherLoop);
+  EXPECT_NE(loop, differentLoop);
+  EXPECT_NE(loop, Value::newArray({1, Value::newArray({1})}));
+
+  // The cycles would keep the values alive past the test.
+  for (const Value& cycle : {loop, otherLoop, differentLoop})
+    cycle.array().pop_back();
+  node.setObjectForKey("self", Value());
+}
+
+TEST(Value, StringOfATemporaryOutlivesIt) {
+  static_assert(std::is_same_v<decltype(Value("x").string()), std::string>);
+  static_assert(std::is_same_v<decltype(std::declval<const Value&>().string()), const std::string&>);
+  const Value record = Value::newDictionary({{"a", std::string(100, 'q')}});
+  const std::string& text = record.objectForKey("a").string();  // the temporary value ends here
+  EXPECT_EQ(text, std::string(100, 'q'));
+  EXPECT_THROW(record.objectForKey("missing").string(), NSException);
 }
 
 TEST(Value, LowercaseHandlesUnicode) {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "tarnavel/platform/layers/CALayer.h"
+#include <limits>
+
+#include "tarnavel/platform/foundation/NSException.h"
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
+#include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/views/UIImageView.h"
 #include "tarnavel/platform/views/UILabel.h"
 #include "tarnavel/platform/views/UIScrollView.h"
@@ -77,6 +80,59 @@ TEST(ViewTree, NoCyclesAndNoDanglingParents) {
   }
   EXPECT_EQ(orphan->superview(), nullptr);
   EXPECT_EQ(orphan->layer()->superlayer(), nullptr);
+}
+
+TEST(LayerTree, NonFiniteTransformsAndCyclesAreRefusedLeavingTheLayerAsItWas) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  auto layer = std::make_shared<CALayer>();
+  layer->setFrame(CGRectMake(0, 0, 10, 10));
+  layer->setAffineTransform(CGAffineTransformMakeScale(2, 2));
+  CATransform3D perspective = CATransform3DIdentity;
+  perspective.m34 = nan;
+  for (const CATransform3D& bad :
+       {CATransform3DMakeAffineTransform(CGAffineTransformMakeScale(nan, 1)),
+        CATransform3DMakeAffineTransform(CGAffineTransformMakeTranslation(inf, 0)), perspective}) {
+    try {
+      layer->setTransform(bad);
+      ADD_FAILURE() << "no exception";
+    } catch (const NSException& e) {
+      EXPECT_EQ(e.name(), CALayerInvalidGeometry);
+    }
+  }
+  EXPECT_EQ(layer->affineTransform(), CGAffineTransformMakeScale(2, 2));
+  EXPECT_EQ(layer->frame(), CGRectMake(-5, -5, 20, 20));
+
+  // A layer made a sublayer of its own descendant would form a cycle, drawn to the depth limit and leaked.
+  auto root = std::make_shared<CALayer>();
+  auto middle = std::make_shared<CALayer>();
+  auto leaf = std::make_shared<CALayer>();
+  root->addSublayer(middle);
+  middle->addSublayer(leaf);
+  for (const auto& descendant : {middle, leaf}) {
+    try {
+      descendant->insertSublayer(root, 0);
+      ADD_FAILURE() << "no exception";
+    } catch (const NSException& e) {
+      EXPECT_EQ(e.name(), NSInvalidArgumentException);
+    }
+  }
+  EXPECT_THROW(leaf->addSublayer(middle), NSException);
+  EXPECT_EQ(root->superlayer(), nullptr);
+  EXPECT_EQ(middle->superlayer(), root.get());
+  EXPECT_EQ(leaf->superlayer(), middle.get());
+  EXPECT_TRUE(leaf->sublayers().empty());
+  EXPECT_EQ(root->sublayers().size(), 1u);
+
+  // A deep chain of layers is released without recursion.
+  auto top = std::make_shared<CALayer>();
+  CALayer* bottom = top.get();
+  for (int level = 0; level < 200'000; ++level) {
+    auto sublayer = std::make_shared<CALayer>();
+    bottom->addSublayer(sublayer);
+    bottom = sublayer.get();
+  }
+  top.reset();
 }
 
 TEST(ViewTree, RecognizersMoveBetweenViews) {

@@ -3,8 +3,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <string>
 
+#include "SmallStack.h"
 #include "XMLTestSupport.h"
 #include "tarnavel/xml/XMLReader.h"
 
@@ -74,6 +76,66 @@ TEST(XMLReaderFailure, EntityAmplificationIsRefused) {
   for (int i = 0; i < 100; ++i)
     hundred += "lol";
   EXPECT_EQ(small, dict({{"lolz", dict({{"text", hundred}})}}));
+}
+
+// Entities e0 to e`last`, each but the first referring to the one before, declared in order or in reverse.
+std::string entityChain(int last, bool reversed, const std::string& use) {
+  std::string declarations;
+  for (int i = 0; i <= last; ++i) {
+    const int n = reversed ? last - i : i;
+    const std::string declaration = "<!ENTITY e" + std::to_string(n) + " \"" +
+                                    (n == 0 ? std::string("x") : "&e" + std::to_string(n - 1) + ";") +
+                                    "\">\n";
+    declarations += declaration;
+  }
+  return "<!DOCTYPE a [\n" + declarations + use + "]>\n<a/>";
+}
+
+TEST(XMLReaderFailure, EntityChainsStopBeforeExpandingOnASmallStack) {
+  // Expanding a chain of a few thousand entities by recursion overflows a 256 KiB stack.
+  const struct {
+    const char* name;
+    std::string xml;
+    const char* error;
+  } cases[] = {
+      {"used in text", std::regex_replace(entityChain(2000, false, ""), std::regex("<a/>"), "<a>&e2000;</a>"),
+       "line 34, column 14: entity references nested deeper than 32"},
+      {"used in an attribute",
+       std::regex_replace(entityChain(2000, false, ""), std::regex("<a/>"), "<a x=\"&e2000;\"/>"),
+       "line 34, column 14: entity references nested deeper than 32"},
+      {"used in an attribute default", entityChain(2000, false, "<!ATTLIST a x CDATA \"&e2000;\">"),
+       "line 34, column 14: entity references nested deeper than 32"},
+      {"declared in reverse",
+       std::regex_replace(entityChain(2000, true, ""), std::regex("<a/>"), "<a>&e2000;</a>"),
+       "line 34, column 16: entity references nested deeper than 32"},
+      {"referring in a cycle", "<!DOCTYPE a [<!ENTITY p \"&q;\"><!ENTITY q \"&p;\">]><a/>",
+       "line 1, column 42: entity references nested deeper than 32"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string error;
+    Value result = Value::newDictionary();
+    ASSERT_TRUE(xmltest::runOnStack(256 * 1024, [&] { result = XMLReader::XMLtoDictionary(c.xml, &error); }));
+    EXPECT_TRUE(result.isNull());
+    EXPECT_EQ(error, c.error);
+  }
+
+  // Chains up to the bound expand, and many unrelated entities are fine up to the declaration limit.
+  std::string error;
+  const std::string deepest =
+      std::regex_replace(entityChain(31, true, ""), std::regex("<a/>"), "<a n=\"&e31;\">&e31;</a>");
+  EXPECT_EQ(XMLReader::XMLtoDictionary(deepest, &error), dict({{"a", dict({{"n", "x"}, {"text", "x"}})}}))
+      << error;
+  auto declaring = [](int count) {
+    std::string xml = "<!DOCTYPE a [";
+    for (int i = 0; i < count; ++i)
+      xml += "<!ENTITY v" + std::to_string(i) + " \"" + std::to_string(i) + "\">";
+    return xml + "]><a>&v0;</a>";
+  };
+  EXPECT_EQ(XMLReader::XMLtoDictionary(declaring(500), &error), dict({{"a", dict({{"text", "0"}})}}))
+      << error;
+  EXPECT_TRUE(XMLReader::XMLtoDictionary(declaring(501), &error).isNull());
+  EXPECT_NE(error.find("more than 500 entities declared"), std::string::npos) << error;
 }
 
 TEST(XMLReaderFailure, ExternalEntitiesAndDtdsAreNeverRead) {

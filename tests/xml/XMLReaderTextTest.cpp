@@ -32,6 +32,14 @@ TEST(XMLReaderText, RunIsTrimmedOnceAsAWhole) {
       {"<a>\r\n  first line \r\n  second line \r\n</a>", "first line \n  second line"},
       {"<a>&#32;x&#32;</a>", "x"},
       {"<a>&#160;\xE3\x80\x80x y\xC2\x85</a>", "x y"},
+      // Line separator, paragraph separator, next line, no-break space and ideographic space: trimmed at
+      // both ends, kept inside.
+      {"<a>"
+       "\xE2\x80\xA8\xE2\x80\xA9\xC2\x85\xC2\xA0\xE3\x80\x80x\xE2\x80\xA8\xE2\x80\xA9\xC2\x85\xC2\xA0\xE3\x80"
+       "\x80y"
+       "\xE3\x80\x80\xC2\xA0\xC2\x85\xE2\x80\xA9\xE2\x80\xA8</a>",
+       "x\xE2\x80\xA8\xE2\x80\xA9\xC2\x85\xC2\xA0\xE3\x80\x80y"},
+      {"<a>&#x2028;x&#x2029;</a>", "x"},
       {"<a> \n\t </a>", "(none)"},
       {"<a><![CDATA[ x < y ]]></a>", "x < y"},
       {"<a>p <![CDATA[q]]> r</a>", "p q r"},

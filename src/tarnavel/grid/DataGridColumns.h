@@ -102,8 +102,11 @@ class DataGridTextFieldColumn : public DataGridColumn, public DataGridTextEntryO
   NSInteger contentVerticalAlignment = 0;
   NSInteger contentHorizontalAlignment = 3;  // fill
   std::optional<std::string> placeholder = "";
-  /// Number style applied to typed text; 0 leaves the text as typed.
+  /// The NSNumberFormatterStyle the field shows a complete entry in (when editing ends, or when the whole
+  /// text is replaced at once, never keystroke by keystroke); the record keeps the text as typed. 0 leaves
+  /// the field's text as typed.
   NSUInteger numberFormatterStyle = 0;
+  /// The kind of number the entry is read as before it is styled.
   DataGridNumberType numberWithType = DataGridNumberTypeInt;
 
  private:

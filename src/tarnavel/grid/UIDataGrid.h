@@ -105,6 +105,15 @@ class UIDataGrid : public UIView,
   void datePkrEditEnd(UIDatePicker& sender);
   void didSelectRow(UIPickerView& pickerView, NSInteger row, NSInteger component) override;
 
+  // The text-view cells' delegate: the two questions answer what the grid's delegate answers (yes without
+  // it); a change writes the view's text back.
+  bool textViewShouldBeginEditing(UITextView& textView) override;
+  void textViewDidBeginEditing(UITextView& textView) override;
+  void textViewDidChange(UITextView& textView) override;
+  void textViewDidChangeSelection(UITextView& textView) override;
+  bool textViewShouldEndEditing(UITextView& textView) override;
+  void textViewDidEndEditing(UITextView& textView) override;
+
   // The picker cells' questions, answered from the picker column the picker's column carrier names (one
   // component; the component asked about is not read). Each reads the column afresh.
   std::optional<NSInteger> numberOfComponentsInPickerView(UIPickerView& pickerView) override;

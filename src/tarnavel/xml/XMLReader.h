@@ -30,17 +30,19 @@ inline constexpr std::string_view kXMLReaderTextNodeKey = "text";
 ///
 /// Every array and dictionary of the result is a new shared mutable Value that the caller owns.
 ///
-/// A document that is not well formed, is empty or absent, nests elements deeper than 1,000 levels, or
-/// expands entities out of proportion gives a null Value; then, when `error` is not null, `*error` receives
-/// "line L, column C: reason". On success `*error` is left as it was. No external entity or external DTD is
-/// read.
+/// A document that is not well formed, is empty or absent, nests elements deeper than 1,000 levels, declares
+/// more than 500 general entities or entities whose references nest deeper than 32, expands entities out of
+/// proportion, or is in an encoding that ICU does not know gives a null Value; then, when `error` is not
+/// null,
+/// `*error` receives "line L, column C: reason". On success `*error` is left as it was. No external entity or
+/// external DTD is read. Reading is safe on a thread with a 256 KiB stack.
 class XMLReader {
  public:
   /// Reads `xml`, taken as UTF-8 text whatever its XML declaration names (the text is already decoded).
   /// `std::nullopt` gives null.
   static Value XMLtoDictionary(std::optional<std::string_view> xml, std::string* error = nullptr);
 
-  /// Reads the bytes of a document encoded in UTF-8, UTF-16 or ISO-8859-1, as a byte-order mark or the XML
+  /// Reads the bytes of a document in any encoding that ICU converts, as a byte-order mark or the XML
   /// declaration says (UTF-8 when neither does). Empty or default-constructed data gives null.
   static Value dataToDictionary(std::span<const std::byte> xml, std::string* error = nullptr);
   static Value dataToDictionary(std::span<const std::uint8_t> xml, std::string* error = nullptr) {

@@ -28,19 +28,6 @@ void placeBar(UIChart& chart, const std::shared_ptr<ChartItem>& item, const std:
   bindRecordOf(chart).addSubview(chart.plotArea, item);
 }
 
-// Calls `mark(j, k, item)` for every item of every series, in series order and item order.
-template <class Mark>
-void forEachItem(const UIChart& chart, Mark&& mark) {
-  for (std::size_t j = 0; j < chart.series.size(); ++j) {
-    const std::shared_ptr<ChartSeries> series = chart.series[j];
-    for (std::size_t k = 0; k < elementOf(series).Items.size(); ++k) {
-      const std::shared_ptr<ChartItem> item = series->Items[k];
-      elementOf(item);
-      mark(j, k, item);
-    }
-  }
-}
-
 }  // namespace
 
 void drawChartType_bar(UIChart& chart) {
@@ -50,7 +37,7 @@ void drawChartType_bar(UIChart& chart) {
   if (geometry.hasSlots()) {
     const BarPlot plot = barPlotOf(chart, geometry);
     const CGFloat breadth = groupedBarBreadth(plot, chart.series.size());
-    forEachItem(chart, [&](std::size_t j, std::size_t k, const std::shared_ptr<ChartItem>& item) {
+    forEachItem(chart.series, [&](std::size_t j, std::size_t k, const std::shared_ptr<ChartItem>& item) {
       const CGFloat length = geometry.valueLength(itemValueOf(*item));
       placeBar(chart, item, groupedBarRect(plot, j, k, length, breadth));
     });
@@ -65,7 +52,7 @@ void drawChartType_barStacked(UIChart& chart) {
     const BarPlot plot = barPlotOf(chart, geometry);
     const CGFloat breadth = stackedBarBreadth(plot);
     BarStackSums sums;
-    forEachItem(chart, [&](std::size_t j, std::size_t k, const std::shared_ptr<ChartItem>& item) {
+    forEachItem(chart.series, [&](std::size_t j, std::size_t k, const std::shared_ptr<ChartItem>& item) {
       if (j == 0) sums.addIndex();
       const CGFloat value = itemValueOf(*item);
       // Raises for an index beyond series 0's items, before this bar is touched.

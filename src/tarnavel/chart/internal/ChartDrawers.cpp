@@ -6,6 +6,7 @@
 #include "tarnavel/chart/internal/AreaDrawer.h"
 #include "tarnavel/chart/internal/BarDrawers.h"
 #include "tarnavel/chart/internal/CylinderDrawer.h"
+#include "tarnavel/chart/internal/LineDrawer.h"
 #include "tarnavel/chart/internal/PieDrawer.h"
 #include "tarnavel/platform/foundation/NSException.h"
 
@@ -30,9 +31,10 @@ void drawCylinderStacked(UIChart& chart) {
 
 // By chart type: pie, bar, stacked bar, line, area, stacked area, points only, cylinder, stacked cylinder.
 // A type whose drawer is not part of the library yet draws no data.
-constexpr std::array<ChartDrawer, 9> kDrawers{drawChartType_pie, drawChartType_bar, drawChartType_barStacked,
-                                              nullptr,           drawArea,          drawAreaStacked,
-                                              nullptr,           drawCylinder,      drawCylinderStacked};
+constexpr std::array<ChartDrawer, 9> kDrawers{
+    drawChartType_pie,   drawChartType_bar, drawChartType_barStacked,
+    drawLineChart,       drawArea,          drawAreaStacked,
+    drawPointsOnlyChart, drawCylinder,      drawCylinderStacked};
 
 }  // namespace
 

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <memory>
+#include <vector>
 
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartMarkers.h"
+#include "tarnavel/chart/ChartSeries.h"
 #include "tarnavel/platform/foundation/NSException.h"
 
 namespace tarnavel {
@@ -30,6 +33,20 @@ inline void writeItemDefaults(ChartItem& item, NSUInteger layoutStyle, NSUIntege
   if (item.layoutStyle == kChartItemUnset) item.layoutStyle = layoutStyle;
   if (item.titleVerticalLocation == kChartItemUnset) item.titleVerticalLocation = titleVertical;
   if (item.titleHorizontalLocation == kChartItemUnset) item.titleHorizontalLocation = titleHorizontal;
+}
+
+/// Calls `mark(j, k, item)` for every item of every series of `seriesList`, in series order and item order;
+/// a null series or item raises before it is marked. Each series and item is held while it is marked.
+template <class Mark>
+void forEachItem(const std::vector<std::shared_ptr<ChartSeries>>& seriesList, Mark&& mark) {
+  for (std::size_t j = 0; j < seriesList.size(); ++j) {
+    const std::shared_ptr<ChartSeries> series = seriesList[j];
+    for (std::size_t k = 0; k < elementOf(series).Items.size(); ++k) {
+      const std::shared_ptr<ChartItem> item = series->Items[k];
+      elementOf(item);
+      mark(j, k, item);
+    }
+  }
 }
 
 }  // namespace tarnavel

@@ -5,9 +5,9 @@
 #include "tarnavel/chart/UIChart.h"
 #include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/internal/LegendLayout.h"
+#include "tarnavel/chart/internal/MarkerShape.h"
 #include "tarnavel/chart/internal/SegmentLayer.h"
 #include "tarnavel/platform/foundation/NSException.h"
-#include "tarnavel/platform/geometry/UIBezierPath.h"
 #include "tarnavel/platform/graphics/UIImage.h"
 
 namespace tarnavel {
@@ -33,25 +33,6 @@ CGFloat fitBulletWidth(legend& entry, CGSize text) {
   return entry.legendBulletWidth;
 }
 
-std::shared_ptr<UIBezierPath> bulletPath(NSUInteger type, CGFloat side) {
-  switch (type) {
-    case ChartLegendBulletTypeCircle:
-      return UIBezierPath::bezierPathWithOvalInRect(CGRectMake(0, 0, side, side));
-    case ChartLegendBulletTypeSquare:
-      return UIBezierPath::bezierPathWithRect(CGRectMake(0, 0, side, side));
-    case ChartLegendBulletTypeTriangle: {
-      // Two sides and the base, left open at the apex's start.
-      auto path = UIBezierPath::bezierPath();
-      path->moveToPoint(CGPointMake(side / 2, 0));
-      path->addLineToPoint(CGPointMake(side, side));
-      path->addLineToPoint(CGPointMake(0, side));
-      return path;
-    }
-    default:
-      return nullptr;
-  }
-}
-
 void drawBulletShape(UIChart& chart, const legend& entry, CGFloat side) {
   const std::shared_ptr<UIView>& bullet = entry.legendBullet;
   if (!bullet) return;
@@ -62,10 +43,10 @@ void drawBulletShape(UIChart& chart, const legend& entry, CGFloat side) {
     record.setContents(bullet->layer(), image ? image->CGImage() : nullptr);
     return;
   }
-  const auto path = bulletPath(entry.legendBulletType, side);
-  if (!path) return;
+  const auto kind = markerShapeOf(entry.legendBulletType);
+  if (!kind) return;
   auto shape = CAShapeLayer::layer();
-  shape->path = path->CGPath();
+  shape->path = markerShapePath(*kind, side);
   shape->strokeColor = layerColorOf(entry.legendBulletStrokeLineColor);
   shape->fillColor = layerColorOf(entry.legendBulletFillColor);
   shape->lineWidth = entry.legendBulletStrokeLineWidth;

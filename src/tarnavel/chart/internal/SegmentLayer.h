@@ -2,12 +2,15 @@
 
 #include <memory>
 
-#include "tarnavel/platform/layers/CAShapeLayer.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
 #include "tarnavel/platform/graphics/UIColor.h"
+#include "tarnavel/platform/layers/CAShapeLayer.h"
 #include "tarnavel/platform/views/UILabel.h"
 
 namespace tarnavel {
+
+/// An open path of one straight piece from `from` to `to`.
+CGPathRef segmentPath(CGPoint from, CGPoint to);
 
 /// A shape layer that strokes one straight segment with butt caps: a hatch line or a grid line. A null
 /// colour strokes nothing. The layer gets no frame: its path is in its parent's coordinates.

@@ -18,7 +18,7 @@ enum UIDatePickerMode : NSInteger {
 
 /// A date picker of fixed size: made with a frame, it keeps the frame's origin and takes its natural size.
 /// It shows the date it was made with (the time of making) until given another. Setting the date or the
-/// mode from code sends nothing.
+/// mode from code sends nothing; `spinToDate`, `beginEditing` and `endEditing` act as a person does.
 class UIDatePicker : public UIControl {
  public:
   static constexpr CGSize kNaturalSize{320, 216};
@@ -40,10 +40,20 @@ class UIDatePicker : public UIControl {
   std::optional<NSDate> maximumDate;
   NSInteger minuteInterval = 1;
 
+  /// Spins the wheels to `date`, limited to minimumDate and maximumDate, and sends ValueChanged when the
+  /// date changed. A disabled picker, or one that takes no touches, does not turn.
+  void spinToDate(const NSDate& date);
+  bool isEditing() const { return editing_; }
+  /// Opens the picker for editing (EditingDidBegin) when it is not open and takes touches.
+  void beginEditing();
+  /// Closes it (EditingDidEnd) when it is open.
+  void endEditing();
+
   void drawContent(CGContext& context) const override;
 
  private:
   NSDate date_;
+  bool editing_ = false;
 };
 
 }  // namespace tarnavel

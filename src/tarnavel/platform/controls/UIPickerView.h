@@ -65,6 +65,11 @@ class UIPickerView : public UIView {
 
   bool showsSelectionIndicator = false;
 
+  /// Spins `component` to `row` as a person does: the row becomes the selected one and the delegate hears
+  /// of it (didSelectRow), even when it was selected already. Only a row the data source counts can be
+  /// reached; a picker that takes no touches does not turn.
+  void pickRow(NSInteger row, NSInteger component);
+
   /// Asks the data source and the delegate afresh for the components, rows, row height and the views of the
   /// rows shown around each component's selected row, and keeps what they answer. Drawing asks the same way.
   void reloadAllComponents();

@@ -41,6 +41,14 @@ void UISlider::setValue(float value) {
   limitValue();
 }
 
+void UISlider::dragToValue(float target) {
+  if (!enabled || !userInteractionEnabled || std::isnan(target)) return;
+  const float before = value_;
+  setValue(target);
+  // One move then the lift: either way a single ValueChanged, sent at the moment the toolkit sends it.
+  if (value_ != before) sendActionsForControlEvents(UIControlEventValueChanged);
+}
+
 void UISlider::limitValue() {
   value_ = std::isnan(value_) ? minimumValue_ : std::clamp(value_, minimumValue_, maximumValue_);
 }

@@ -8,7 +8,7 @@
 namespace tarnavel {
 
 /// A horizontal slider over [minimumValue, maximumValue]. The value is always kept within the bounds;
-/// setting a bound or the value from code sends nothing.
+/// setting a bound or the value from code sends nothing; `dragToValue` acts as a person's drag.
 class UISlider : public UIControl {
  public:
   /// The size of a slider made without a frame.
@@ -37,6 +37,11 @@ class UISlider : public UIControl {
   // Images beside the track, kept as given (the track spans the whole slider).
   std::shared_ptr<UIImage> minimumValueImage;
   std::shared_ptr<UIImage> maximumValueImage;
+
+  /// Drags the thumb to `target` (limited to the bounds) and lifts the finger. ValueChanged goes out once
+  /// when the value changed: on the move when continuous, on the lift otherwise. A disabled slider, one that
+  /// takes no touches, or a target that is not a number, moves nothing.
+  void dragToValue(float target);
 
   void drawContent(CGContext& context) const override;
 

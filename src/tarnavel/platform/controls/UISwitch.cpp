@@ -22,6 +22,12 @@ UISwitch::UISwitch(const NSCoder& coder) : UIControl(coder) {
   setFrame(atNaturalSize(frame()));
 }
 
+void UISwitch::tap() {
+  if (!enabled || !userInteractionEnabled) return;
+  on = !on;
+  sendActionsForControlEvents(UIControlEventValueChanged);
+}
+
 void UISwitch::drawContent(CGContext& context) const {
   const CGRect box = bounds();
   const CGFloat radius = std::min(box.size.width, box.size.height) / 2;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "tarnavel/platform/geometry/CGPath.h"
+#include "tarnavel/platform/internal/TypedCharacters.h"
 
 namespace tarnavel {
 
@@ -12,13 +13,6 @@ constexpr CGFloat kDefaultFontSize = 17;
 constexpr CGFloat kTextInset = 3;
 constexpr CGFloat kRoundedTextInset = 7;
 constexpr CGFloat kRoundedCorner = 5;
-
-std::size_t codePointLength(unsigned char lead) {
-  if (lead >= 0xF0) return 4;
-  if (lead >= 0xE0) return 3;
-  if (lead >= 0xC0) return 2;
-  return 1;
-}
 
 void strokeFieldBorder(CGContext& context, CGRect box, NSInteger borderStyle) {
   if (borderStyle < 1 || borderStyle > 3) return;
@@ -45,6 +39,7 @@ bool UITextField::beginEditing() {
   if (!enabled || !userInteractionEnabled) return false;
   if (editing_) return true;
   editing_ = true;
+  typingEntry_ = false;
   if (clearsOnBeginEditing) text.clear();
   sendActionsForControlEvents(UIControlEventEditingDidBegin);
   return true;
@@ -52,19 +47,25 @@ bool UITextField::beginEditing() {
 
 void UITextField::typeText(std::string_view typed) {
   if (!beginEditing()) return;
-  for (std::size_t i = 0; i < typed.size();) {
-    const std::size_t length =
-        std::min(codePointLength(static_cast<unsigned char>(typed[i])), typed.size() - i);
-    text.append(typed.substr(i, length));
-    i += length;
+  forEachTypedCharacter(typed, [&](std::string_view character) {
+    text.append(character);
+    typingEntry_ = true;
     sendActionsForControlEvents(UIControlEventEditingChanged);
-  }
+  });
+}
+
+void UITextField::replaceAllText(std::string_view replacement) {
+  if (!beginEditing()) return;
+  text = replacement;
+  typingEntry_ = false;
+  sendActionsForControlEvents(UIControlEventEditingChanged);
 }
 
 void UITextField::endEditing() {
   if (!editing_) return;
   editing_ = false;
   sendActionsForControlEvents(UIControlEventEditingDidEnd);
+  typingEntry_ = false;
 }
 
 void UITextField::drawContent(CGContext& context) const {

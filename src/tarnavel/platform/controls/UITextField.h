@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "tarnavel/platform/render/CGContext.h"
 #include "tarnavel/platform/controls/UIControl.h"
-#include "tarnavel/platform/graphics/UIImage.h"
 #include "tarnavel/platform/controls/UITextInputTraits.h"
+#include "tarnavel/platform/graphics/UIImage.h"
+#include "tarnavel/platform/render/CGContext.h"
 
 namespace tarnavel {
 
@@ -45,8 +45,15 @@ class UITextField : public UIControl, public UITextInputTraits {
   /// Types `typed` as a person would: editing begins first when it has not (EditingDidBegin), then each
   /// character is appended and sends EditingChanged. A disabled or non-interactive field takes nothing.
   void typeText(std::string_view typed);
+  /// Replaces the whole text in one change, as a person does by pasting over all of it or taking a
+  /// suggestion: editing begins first when it has not, then one EditingChanged.
+  void replaceAllText(std::string_view replacement);
   /// Leaves the field: sends EditingDidEnd when it was being edited.
   void endEditing();
+  /// True while an entry is being typed keystroke by keystroke: from the first character typed after
+  /// editing began, or after the whole text was replaced, until editing ends (the EditingDidEnd targets
+  /// still see it). False while the text is a complete entry: untouched, replaced whole, or left.
+  bool isTypingEntry() const { return typingEntry_; }
 
   void drawContent(CGContext& context) const override;
 
@@ -54,6 +61,7 @@ class UITextField : public UIControl, public UITextInputTraits {
   bool beginEditing();
 
   bool editing_ = false;
+  bool typingEntry_ = false;
 };
 
 }  // namespace tarnavel

@@ -2,10 +2,11 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
+#include "tarnavel/platform/controls/UITextInputTraits.h"
 #include "tarnavel/platform/render/CGContext.h"
 #include "tarnavel/platform/views/UIScrollView.h"
-#include "tarnavel/platform/controls/UITextInputTraits.h"
 
 namespace tarnavel {
 
@@ -23,7 +24,8 @@ class UITextViewDelegate : public UIScrollViewDelegate {
   virtual void textViewDidChangeSelection(UITextView&) {}
 };
 
-/// A scrollable, multi-line editable text. Setting `text` from code tells the delegate nothing.
+/// A scrollable, multi-line editable text. Setting `text` from code tells the delegate nothing; `typeText`
+/// and `endEditing` act as a person typing and leaving the view, and ask and tell the delegate.
 class UITextView : public UIScrollView, public UITextInputTraits {
  public:
   explicit UITextView(CGRect frame = CGRectZero);
@@ -46,7 +48,22 @@ class UITextView : public UIScrollView, public UITextInputTraits {
   Value linkTextAttributes;
   UIEdgeInsets textContainerInset{8, 0, 8, 0};
 
+  bool isEditing() const { return editing_; }
+  /// Types `typed` as a person would. Editing begins first when it has not: the delegate is asked whether
+  /// it may (a NO types nothing), then told it began. Each character is then appended, the caret moves
+  /// behind it (selection changed) and the delegate is told of the change. A view that is not editable or
+  /// takes no touches types nothing.
+  void typeText(std::string_view typed);
+  /// Leaves the view when it is being edited and the delegate lets it: editing ends and the delegate is
+  /// told. Returns whether the view is no longer being edited.
+  bool endEditing();
+
   void drawContent(CGContext& context) const override;
+
+ private:
+  bool beginEditing();
+
+  bool editing_ = false;
 };
 
 }  // namespace tarnavel

@@ -59,8 +59,8 @@ std::size_t setCharacterBefore(std::string_view text, std::size_t end) {
 
 bool isWhitespaceOrNewline(char32_t c) {
   if (c <= 0x20) return c == 0x20 || c == 0x09 || (c >= 0x0A && c <= 0x0D);
-  return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F ||
-         c == 0x205F || c == 0x3000;
+  return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
+         c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
 std::string_view trimWhitespaceAndNewlines(std::string_view text) {

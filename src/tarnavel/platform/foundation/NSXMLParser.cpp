@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "tarnavel/platform/foundation/Format.h"
+#include "tarnavel/platform/internal/ICUEncoding.h"
+#include "tarnavel/platform/internal/XMLEntityGraph.h"
 
 // Expat gained its protection against entity amplification in 2.4.0; older versions would let a small
 // document expand into gigabytes.
@@ -23,13 +25,17 @@ void NSXMLParserDelegate::parserFoundCharacters(NSXMLParser&, std::string_view) 
 // callbacks share.
 class NSXMLParser::Session {
  public:
-  Session(NSXMLParser& owner, std::shared_ptr<NSXMLParserDelegate> delegate)
+  // `forcedEncoding` is "UTF-8" to read the bytes as UTF-8 whatever the document declares, or null to take
+  // the encoding from the document.
+  Session(NSXMLParser& owner, std::shared_ptr<NSXMLParserDelegate> delegate, const char* forcedEncoding)
       : owner_(owner), delegate_(std::move(delegate)) {
-    expat_ = XML_ParserCreate(owner.encoding_ == Encoding::UTF8 ? "UTF-8" : nullptr);
+    expat_ = XML_ParserCreate(forcedEncoding);
     if (expat_ == nullptr) return;
     XML_SetUserData(expat_, this);
     XML_SetElementHandler(expat_, &Session::startElement, &Session::endElement);
     XML_SetCharacterDataHandler(expat_, &Session::characterData);
+    XML_SetEntityDeclHandler(expat_, &Session::entityDeclaration);
+    XML_SetUnknownEncodingHandler(expat_, &Session::unknownEncoding, this);
     // Parameter entities and the external DTD subset are never read; with no external entity handler
     // set, a reference to an external general entity is skipped rather than loaded.
     XML_SetParamEntityParsing(expat_, XML_PARAM_ENTITY_PARSING_NEVER);
@@ -52,13 +58,16 @@ class NSXMLParser::Session {
       const bool last = length == data.size();
       const auto* bytes = reinterpret_cast<const char*>(data.data());
       if (XML_Parse(expat_, bytes, static_cast<int>(length), last ? XML_TRUE : XML_FALSE) != XML_STATUS_OK) {
-        if (owner_.error_.empty()) fail(XML_ErrorString(XML_GetErrorCode(expat_)));
+        if (owner_.error_.empty()) failWithExpatError();
         return false;
       }
       data = data.subspan(length);
     } while (!data.empty());
     return true;
   }
+
+  // After a failed run: the encoding the document declared when ICU, not expat, can read it; empty otherwise.
+  const std::string& encodingToConvert() const { return encodingToConvert_; }
 
  private:
   static Session& from(void* userData) { return *static_cast<Session*>(userData); }
@@ -91,6 +100,50 @@ class NSXMLParser::Session {
                                           std::string_view(text, static_cast<std::size_t>(length)));
   }
 
+  // Every general entity declaration is checked before the parser can expand the entity: expat expands
+  // entities by recursion, so a long chain of entities referring to one another would exhaust the stack.
+  static void entityDeclaration(void* userData, const XML_Char* name, int isParameterEntity,
+                                const XML_Char* value, int valueLength, const XML_Char*, const XML_Char*,
+                                const XML_Char*, const XML_Char*) {
+    Session& self = from(userData);
+    if (self.stopped_ || isParameterEntity) return;
+    const std::string_view text =
+        value != nullptr ? std::string_view(value, static_cast<std::size_t>(std::max(valueLength, 0)))
+                         : std::string_view();
+    const int depth = self.entities_.declare(name, text, kMaximumEntityDepth);
+    if (self.entities_.count() > static_cast<std::size_t>(kMaximumEntities)) {
+      self.stop("more than " + formatInteger(kMaximumEntities) + " entities declared");
+    } else if (depth > kMaximumEntityDepth) {
+      self.stop("entity references nested deeper than " + formatInteger(kMaximumEntityDepth));
+    }
+  }
+
+  // Expat reads UTF-8, UTF-16, ISO-8859-1 and US-ASCII itself. A single-byte encoding that ICU knows is
+  // handed to expat as a table; any other encoding ICU knows fails this run, and the parser reads the
+  // document again once ICU has converted it to UTF-8.
+  static int unknownEncoding(void* handlerData, const XML_Char* name, XML_Encoding* info) {
+    Session& self = *static_cast<Session*>(handlerData);
+    self.declaredEncoding_ = name;
+    if (const auto table = singleByteTable(name)) {
+      std::copy(table->begin(), table->end(), info->map);
+      info->data = nullptr;
+      info->convert = nullptr;
+      info->release = nullptr;
+      return XML_STATUS_OK;
+    }
+    return XML_STATUS_ERROR;
+  }
+
+  void failWithExpatError() {
+    const XML_Error code = XML_GetErrorCode(expat_);
+    std::string reason = XML_ErrorString(code);
+    if (code == XML_ERROR_UNKNOWN_ENCODING && !declaredEncoding_.empty()) {
+      if (isEncodingKnownToICU(declaredEncoding_)) encodingToConvert_ = declaredEncoding_;
+      reason += " \"" + declaredEncoding_ + "\"";
+    }
+    fail(reason);
+  }
+
   // Records a fault found by this parser itself and makes expat end the parse with an error.
   void stop(const std::string& reason) {
     fail(reason);
@@ -111,6 +164,9 @@ class NSXMLParser::Session {
   std::vector<NSXMLAttribute> attributes_;
   int depth_ = 0;
   bool stopped_ = false;
+  XMLEntityGraph entities_;
+  std::string declaredEncoding_;
+  std::string encodingToConvert_;
 };
 
 NSXMLParser::NSXMLParser(std::span<const std::byte> data, Encoding encoding)
@@ -120,8 +176,23 @@ NSXMLParser::~NSXMLParser() = default;
 
 bool NSXMLParser::parse() {
   error_.clear();
-  Session session(*this, delegate_.lock());
-  return session.run(data_);
+  const std::shared_ptr<NSXMLParserDelegate> delegate = delegate_.lock();
+  std::string encoding;
+  {
+    Session session(*this, delegate, encoding_ == Encoding::UTF8 ? "UTF-8" : nullptr);
+    if (session.run(data_)) return true;
+    encoding = session.encodingToConvert();
+  }
+  if (encoding.empty()) return false;
+  // The run ended at the XML declaration, before any event reached the delegate.
+  UTF8Conversion converted = convertToUTF8(data_, encoding);
+  if (!converted.error.empty()) {
+    error_ = std::move(converted.error);
+    return false;
+  }
+  error_.clear();
+  Session session(*this, delegate, "UTF-8");
+  return session.run(std::as_bytes(std::span(converted.text)));
 }
 
 }  // namespace tarnavel

@@ -36,15 +36,24 @@ class NSXMLParserDelegate {
 
 /// An event-driven XML parser over a document's bytes. It reports element starts, element ends and
 /// character data to its delegate, synchronously, during `parse()`, and fails on anything not well formed.
-/// The encoding comes from a byte-order mark or the XML declaration (UTF-8 when there is neither); UTF-8,
-/// UTF-16 and ISO-8859-1 (and US-ASCII) are understood. No namespace processing is done. No external entity
-/// or external DTD is ever loaded (references to external entities are skipped), entity expansion is
-/// bounded against amplification, and elements nested deeper than `kMaximumDepth` fail the parse.
+/// The encoding comes from a byte-order mark or the XML declaration (UTF-8 when there is neither); any
+/// encoding that ICU converts is understood, and an encoding it does not know fails the parse with a message
+/// naming it. No namespace processing is done. No external entity or external DTD is ever loaded
+/// (references to external entities are skipped), entity expansion is bounded against amplification, and
+/// elements nested deeper than `kMaximumDepth` fail the parse. A document that declares more than
+/// `kMaximumEntities` general entities, or an entity whose references nest deeper than
+/// `kMaximumEntityDepth`, fails as soon as the declaration is read, so expansion takes little stack: a parse
+/// is safe on a thread with a 256 KiB stack.
 class NSXMLParser {
  public:
   /// The deepest element nesting accepted: a document element holding 999 levels of descendants parses,
   /// one level more fails.
   static constexpr int kMaximumDepth = 1000;
+  /// The most general entities a document may declare.
+  static constexpr int kMaximumEntities = 500;
+  /// The deepest entity reference chain accepted: an entity referring to one that refers to another, and so
+  /// on, `kMaximumEntityDepth` entities in all.
+  static constexpr int kMaximumEntityDepth = 32;
 
   enum class Encoding {
     /// Detected from a byte-order mark or the XML declaration.

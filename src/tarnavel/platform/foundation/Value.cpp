@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <set>
+#include <unordered_set>
 
 #include "tarnavel/platform/foundation/NSException.h"
 
@@ -124,31 +126,62 @@ std::string formatDouble(double d, bool asFloat) {
 
 }  // namespace
 
+namespace {
+
+template <class Container>
+bool isOwnedAndNonEmpty(const std::shared_ptr<Container>& container) {
+  return container && container.use_count() == 1 && !container->empty();
+}
+
+}  // namespace
+
+// A container is released after its children: each child that is itself a container held only here is
+// opened in turn and its own children visited, so the work list is as deep as the tree is, never as wide,
+// and no child is moved. When a container is finally destroyed its remaining children are leaves, empty,
+// hollowed out, or shared with someone else, so their destruction does not recurse.
 Value::~Value() {
-  // Move the children of containers this value alone holds onto a work list, so that nested containers are
-  // released one level at a time instead of by recursion.
-  auto takeChildren = [](Storage& storage, ValueArray& pending) {
-    if (auto* arr = std::get_if<std::shared_ptr<ValueArray>>(&storage)) {
-      if (*arr && arr->use_count() == 1 && !(*arr)->empty()) {
-        for (Value& child : **arr)
-          pending.push_back(std::move(child));
-        (*arr)->clear();
-      }
-    } else if (auto* dict = std::get_if<std::shared_ptr<ValueDictionary>>(&storage)) {
-      if (*dict && dict->use_count() == 1 && !(*dict)->empty()) {
-        for (auto& entry : **dict)
-          pending.push_back(std::move(entry.second));
-        (*dict)->clear();
-      }
+  struct Open {
+    std::shared_ptr<ValueArray> array;
+    std::size_t next = 0;
+    std::shared_ptr<ValueDictionary> dictionary;
+    ValueDictionary::iterator entry;
+  };
+  std::vector<Open> open;
+  auto openIfOwned = [&open](Storage& storage) {
+    if (auto* a = std::get_if<std::shared_ptr<ValueArray>>(&storage); a && isOwnedAndNonEmpty(*a)) {
+      open.emplace_back().array = std::move(*a);
+    } else if (auto* d = std::get_if<std::shared_ptr<ValueDictionary>>(&storage);
+               d && isOwnedAndNonEmpty(*d)) {
+      Open& opened = open.emplace_back();
+      opened.dictionary = std::move(*d);
+      opened.entry = opened.dictionary->begin();
     }
   };
+  // The next child of `container` that is an array or a dictionary, or null after the last.
+  auto nextContainerChild = [](Open& container) -> Storage* {
+    if (container.array) {
+      ValueArray& items = *container.array;
+      while (container.next < items.size()) {
+        Storage& child = items[container.next++].storage_;
+        if (child.index() >= 3) return &child;
+      }
+      return nullptr;
+    }
+    while (container.entry != container.dictionary->end()) {
+      Storage& child = (container.entry++)->second.storage_;
+      if (child.index() >= 3) return &child;
+    }
+    return nullptr;
+  };
+
   if (storage_.index() < 3) return;
-  ValueArray pending;
-  takeChildren(storage_, pending);
-  while (!pending.empty()) {
-    Value child = std::move(pending.back());
-    pending.pop_back();
-    takeChildren(child.storage_, pending);
+  openIfOwned(storage_);
+  while (!open.empty()) {
+    if (Storage* child = nextContainerChild(open.back())) {
+      openIfOwned(*child);
+    } else {
+      open.pop_back();
+    }
   }
 }
 
@@ -177,8 +210,13 @@ Value::NumberKind Value::numberKind() const {
   wrongKind("a number");
 }
 
-const std::string& Value::string() const {
+const std::string& Value::string() const& {
   if (const auto* s = std::get_if<std::string>(&storage_)) return *s;
+  wrongKind("a string");
+}
+
+std::string Value::string() && {
+  if (auto* s = std::get_if<std::string>(&storage_)) return std::move(*s);
   wrongKind("a string");
 }
 
@@ -256,7 +294,11 @@ long long Value::integerValue() const {
     case Type::Number: {
       const Number& n = std::get<Number>(storage_);
       if (n.kind == NumberKind::Bool || n.kind == NumberKind::Integer) return n.v.i;
-      if (n.kind == NumberKind::Unsigned) return static_cast<long long>(n.v.u);
+      if (n.kind == NumberKind::Unsigned) {
+        return n.v.u > static_cast<unsigned long long>(std::numeric_limits<long long>::max())
+                   ? std::numeric_limits<long long>::max()
+                   : static_cast<long long>(n.v.u);
+      }
       return saturate<long long>(n.v.d);
     }
     default:
@@ -288,7 +330,11 @@ double Value::doubleValue() const {
 }
 
 float Value::floatValue() const {
-  return static_cast<float>(doubleValue());
+  const double d = doubleValue();
+  // Converting a double beyond the float range is undefined; the reader answers an infinity.
+  if (d > std::numeric_limits<float>::max()) return std::numeric_limits<float>::infinity();
+  if (d < -std::numeric_limits<float>::max()) return -std::numeric_limits<float>::infinity();
+  return static_cast<float>(d);
 }
 
 bool Value::boolValue() const {
@@ -305,6 +351,67 @@ bool Value::boolValue() const {
 }
 
 std::string Value::description() const {
+  std::string text;
+  // The arrays and dictionaries being written, outermost first, each with the next element to write.
+  struct Open {
+    const Value* container;
+    std::size_t next = 0;
+    ValueDictionary::const_iterator entry;
+  };
+  std::vector<Open> open;
+  std::unordered_set<const void*> onPath;
+
+  // Writes `value`: a leaf at once, a container's opening bracket (its elements follow from the work list).
+  auto begin = [&](const Value& value) {
+    if (value.isArray() || value.isDictionary()) {
+      const void* identity = value.isArray() ? static_cast<const void*>(&value.array())
+                                             : static_cast<const void*>(&value.dictionary());
+      if (!onPath.insert(identity).second) {
+        text += value.isArray() ? "(...)" : "{...}";
+        return;
+      }
+      text += value.isArray() ? "(" : "{";
+      Open opened;
+      opened.container = &value;
+      if (value.isDictionary()) opened.entry = value.dictionary().begin();
+      open.push_back(opened);
+      return;
+    }
+    text += value.leafDescription();
+  };
+
+  begin(*this);
+  while (!open.empty()) {
+    Open& top = open.back();
+    const Value& container = *top.container;
+    if (container.isArray()) {
+      const ValueArray& items = container.array();
+      if (top.next < items.size()) {
+        if (top.next > 0) text += ", ";
+        begin(items[top.next++]);
+        continue;
+      }
+      text += ")";
+      onPath.erase(&items);
+    } else {
+      const ValueDictionary& entries = container.dictionary();
+      if (top.next > 0) text += "; ";
+      if (top.entry != entries.end()) {
+        const auto& [key, value] = *top.entry++;
+        ++top.next;
+        text += key + " = ";
+        begin(value);
+        continue;
+      }
+      text += "}";
+      onPath.erase(&entries);
+    }
+    open.pop_back();
+  }
+  return text;
+}
+
+std::string Value::leafDescription() const {
   switch (type()) {
     case Type::Null:
       return "(null)";
@@ -325,21 +432,9 @@ std::string Value::description() const {
       }
       return {};
     }
-    case Type::Array: {
-      std::string text = "(";
-      const ValueArray& items = array();
-      for (std::size_t i = 0; i < items.size(); ++i)
-        text += (i ? ", " : "") + items[i].description();
-      return text + ")";
-    }
-    case Type::Dictionary: {
-      std::string text = "{";
-      for (const auto& [key, value] : dictionary())
-        text += key + " = " + value.description() + "; ";
-      return text + "}";
-    }
+    default:
+      return {};
   }
-  return {};
 }
 
 std::string Value::lowercaseString() const {
@@ -359,30 +454,82 @@ bool Value::isSameObject(const Value& other) const {
   return false;
 }
 
+namespace {
+
+bool isIntegral(double d) {
+  return std::isfinite(d) && d == std::trunc(d);
+}
+
+// Exact comparisons of an integer with a floating-point number: equal only when the number is that integer.
+bool sameNumber(long long i, double d) {
+  // 2^63 is exact as a double; every integral double in [-2^63, 2^63) converts exactly.
+  return isIntegral(d) && d >= -9223372036854775808.0 && d < 9223372036854775808.0 &&
+         static_cast<long long>(d) == i;
+}
+bool sameNumber(unsigned long long u, double d) {
+  return isIntegral(d) && d >= 0 && d < 18446744073709551616.0 && static_cast<unsigned long long>(d) == u;
+}
+
+}  // namespace
+
+bool Value::sameNumber(const Value& other) const {
+  const Number& a = std::get<Number>(storage_);
+  const Number& b = std::get<Number>(other.storage_);
+  auto isFloating = [](NumberKind kind) { return kind == NumberKind::Float || kind == NumberKind::Double; };
+  if (isFloating(a.kind) && isFloating(b.kind)) return a.v.d == b.v.d;
+  if (isFloating(a.kind)) return other.sameNumber(*this);
+  // `a` is an integer from here on: signed (bools among them) or unsigned.
+  const bool aUnsigned = a.kind == NumberKind::Unsigned;
+  if (isFloating(b.kind))
+    return aUnsigned ? tarnavel::sameNumber(a.v.u, b.v.d) : tarnavel::sameNumber(a.v.i, b.v.d);
+  const bool bUnsigned = b.kind == NumberKind::Unsigned;
+  if (aUnsigned == bUnsigned) return aUnsigned ? a.v.u == b.v.u : a.v.i == b.v.i;
+  const long long i = aUnsigned ? b.v.i : a.v.i;
+  const unsigned long long u = aUnsigned ? a.v.u : b.v.u;
+  return i >= 0 && static_cast<unsigned long long>(i) == u;
+}
+
 bool operator==(const Value& a, const Value& b) {
-  if (a.type() != b.type()) return false;
-  switch (a.type()) {
-    case Value::Type::Null:
-      return true;
-    case Value::Type::String:
-      return a.string() == b.string();
-    case Value::Type::Number: {
-      const bool aExact =
-          a.numberKind() != Value::NumberKind::Float && a.numberKind() != Value::NumberKind::Double;
-      const bool bExact =
-          b.numberKind() != Value::NumberKind::Float && b.numberKind() != Value::NumberKind::Double;
-      if (aExact && bExact && a.numberKind() != Value::NumberKind::Unsigned &&
-          b.numberKind() != Value::NumberKind::Unsigned) {
-        return a.integerValue() == b.integerValue();
+  // Pairs still to compare; pairs of containers already taken up are assumed equal when met again, which
+  // ends the comparison of containers that contain themselves.
+  std::vector<std::pair<const Value*, const Value*>> pending{{&a, &b}};
+  std::set<std::pair<const void*, const void*>> takenUp;
+  while (!pending.empty()) {
+    const auto [x, y] = pending.back();
+    pending.pop_back();
+    if (x->type() != y->type()) return false;
+    switch (x->type()) {
+      case Value::Type::Null:
+        break;
+      case Value::Type::String:
+        if (x->string() != y->string()) return false;
+        break;
+      case Value::Type::Number:
+        if (!x->sameNumber(*y)) return false;
+        break;
+      case Value::Type::Array: {
+        const ValueArray& xs = x->array();
+        const ValueArray& ys = y->array();
+        if (&xs == &ys || !takenUp.emplace(&xs, &ys).second) break;
+        if (xs.size() != ys.size()) return false;
+        for (std::size_t i = 0; i < xs.size(); ++i)
+          pending.emplace_back(&xs[i], &ys[i]);
+        break;
       }
-      return a.numberAsDouble() == b.numberAsDouble();
+      case Value::Type::Dictionary: {
+        const ValueDictionary& xs = x->dictionary();
+        const ValueDictionary& ys = y->dictionary();
+        if (&xs == &ys || !takenUp.emplace(&xs, &ys).second) break;
+        if (xs.size() != ys.size()) return false;
+        for (auto i = xs.begin(), j = ys.begin(); i != xs.end(); ++i, ++j) {
+          if (i->first != j->first) return false;
+          pending.emplace_back(&i->second, &j->second);
+        }
+        break;
+      }
     }
-    case Value::Type::Array:
-      return a.isSameObject(b) || a.array() == b.array();
-    case Value::Type::Dictionary:
-      return a.isSameObject(b) || a.dictionary() == b.dictionary();
   }
-  return false;
+  return true;
 }
 
 }  // namespace tarnavel

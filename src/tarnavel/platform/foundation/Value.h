@@ -62,8 +62,10 @@ class Value {
   /// The kind a number remembers; raises NSInvalidArgumentException for a value that is not a number.
   NumberKind numberKind() const;
 
-  /// The string; raises NSInvalidArgumentException for any other kind.
-  const std::string& string() const;
+  /// The string; raises NSInvalidArgumentException for any other kind. On a temporary value the string is
+  /// returned by value, so that a reference bound to it does not outlive the value.
+  const std::string& string() const&;
+  std::string string() &&;
   /// The shared array or dictionary; raises NSInvalidArgumentException for any other kind.
   ValueArray& array() const;
   ValueDictionary& dictionary() const;
@@ -78,8 +80,9 @@ class Value {
   Value objectForKey(std::string_view key) const;
   void setObjectForKey(std::string key, Value value) const;
 
-  /// The toolkit's number readers: numbers convert (saturating), strings skip leading white space and read
-  /// a leading number (0 when there is none), null gives 0. Arrays and dictionaries raise.
+  /// The toolkit's number readers: numbers convert, saturating at the limits of the result's type (an
+  /// unsigned number above the largest `long long` reads as that largest value), strings skip leading white
+  /// space and read a leading number (0 when there is none), null gives 0. Arrays and dictionaries raise.
   int intValue() const;
   long long integerValue() const;
   float floatValue() const;
@@ -87,13 +90,17 @@ class Value {
   bool boolValue() const;
 
   /// The value's text: a string as it is; a bool "1" or "0"; an integer in decimal; a float with up to
-  /// seven significant digits ("50", "0.25"); a double in its shortest exact form; null "(null)".
+  /// seven significant digits ("50", "0.25"); a double in its shortest exact form; null "(null)"; an array
+  /// "(a, b)" and a dictionary "{key = value; }". An array or dictionary met again inside itself is written
+  /// "(...)" or "{...}". Any depth of nesting is described without recursion.
   std::string description() const;
   /// The string in lower case (ASCII and Unicode letters); other kinds give their description lowered.
   std::string lowercaseString() const;
 
-  /// Deep equality as the toolkit's isEqual: numbers by value, strings by content, a string never equals a
-  /// number, arrays and dictionaries element by element.
+  /// Deep equality as the toolkit's isEqual: numbers by value (integers exactly, whatever their kinds, and
+  /// an integer equals a floating-point number only when the number is exactly that integer), strings by
+  /// content, a string never equals a number, arrays and dictionaries element by element. Any depth of
+  /// nesting is compared without recursion, and containers that contain themselves compare in finite time.
   friend bool operator==(const Value& a, const Value& b);
   /// True when both refer to the very same array or dictionary.
   bool isSameObject(const Value& other) const;
@@ -111,6 +118,10 @@ class Value {
                                std::shared_ptr<ValueDictionary>>;
 
   double numberAsDouble() const;
+  // The text of a value that is not an array or a dictionary.
+  std::string leafDescription() const;
+  // Exact equality of two numbers of any kinds.
+  bool sameNumber(const Value& other) const;
   Storage storage_;
 };
 

@@ -2,11 +2,15 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <mutex>
 
 #include "tarnavel/platform/internal/CairoImage.h"
+#include "tarnavel/platform/internal/RenderLimits.h"
 
 namespace tarnavel {
 
@@ -35,6 +39,19 @@ bool isSafeImageName(const std::string& name) {
   return true;
 }
 
+// Whether `file`, with every symbolic link resolved, lies inside `folder`, with its links resolved too: a
+// link inside the folder must not lead to a file elsewhere.
+bool resolvesInside(const std::filesystem::path& file, const std::filesystem::path& folder) {
+  std::error_code error;
+  const std::filesystem::path resolvedFile = std::filesystem::canonical(file, error);
+  if (error) return false;
+  const std::filesystem::path resolvedFolder = std::filesystem::canonical(folder, error);
+  if (error) return false;
+  const auto [folderEnd, fileAt] =
+      std::mismatch(resolvedFolder.begin(), resolvedFolder.end(), resolvedFile.begin(), resolvedFile.end());
+  return folderEnd == resolvedFolder.end() && fileAt != resolvedFile.end();
+}
+
 std::shared_ptr<UIImage> findInFolders(const std::vector<std::string>& folders, const std::string& name) {
   const bool hasExtension = std::filesystem::path(name).has_extension();
   for (const std::string& folder : folders) {
@@ -42,11 +59,31 @@ std::shared_ptr<UIImage> findInFolders(const std::vector<std::string>& folders, 
       if (hasExtension && candidate != name) continue;
       const std::filesystem::path file = std::filesystem::path(folder) / candidate;
       std::error_code error;
-      if (!std::filesystem::is_regular_file(file, error)) continue;
+      if (!std::filesystem::is_regular_file(file, error) || !resolvesInside(file, folder)) continue;
       if (auto image = UIImage::imageWithContentsOfFile(file.string())) return image;
     }
   }
   return nullptr;
+}
+
+// Whether the PNG file at `path` declares a size within the renderer's image limits, read from its header
+// before any pixel is decoded. A file that is not a PNG is left to the decoder to refuse.
+bool declaresAcceptableSize(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  unsigned char header[24] = {};
+  if (!file.read(reinterpret_cast<char*>(header), sizeof header)) return true;
+  static constexpr unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  if (!std::equal(std::begin(kSignature), std::end(kSignature), header) ||
+      std::string_view(reinterpret_cast<const char*>(header + 12), 4) != "IHDR") {
+    return true;
+  }
+  auto bigEndian = [&header](int at) {
+    return (std::uint32_t{header[at]} << 24) | (std::uint32_t{header[at + 1]} << 16) |
+           (std::uint32_t{header[at + 2]} << 8) | std::uint32_t{header[at + 3]};
+  };
+  const std::uint32_t width = bigEndian(16), height = bigEndian(20);
+  return width <= kLargestImageSide && height <= kLargestImageSide &&
+         static_cast<double>(width) * static_cast<double>(height) <= kLargestImageArea;
 }
 
 }  // namespace
@@ -74,6 +111,7 @@ CGSize UIImage::size() const {
 }
 
 std::shared_ptr<UIImage> UIImage::imageWithContentsOfFile(const std::string& path) {
+  if (!declaresAcceptableSize(path)) return nullptr;
   cairo_surface_t* surface = cairo_image_surface_create_from_png(path.c_str());
   std::shared_ptr<::tarnavel::CGImage> pixels = imageFromSurface(surface);
   cairo_surface_destroy(surface);

@@ -38,9 +38,11 @@ class UIImage {
   explicit UIImage(std::shared_ptr<::tarnavel::CGImage> image);
 
   /// The image registered under `name`, else the PNG `name` (or `name`.png) in a registered folder; cached.
-  /// Null when there is none, or when the name is empty, absolute or climbs out of the folder with "..".
+  /// Null when there is none, or when the name is empty, absolute, climbs out of the folder with "..", or
+  /// names a symbolic link that leads out of the folder.
   static std::shared_ptr<UIImage> imageNamed(const std::string& name);
-  /// A PNG file read from disk; null when it cannot be read.
+  /// A PNG file read from disk; null when it cannot be read, or when its header declares more than 16,384
+  /// pixels a side or 2^26 pixels in all (the renderer's image limits), which is refused before decoding.
   static std::shared_ptr<UIImage> imageWithContentsOfFile(const std::string& path);
   /// Adds a folder that `imageNamed` searches, after those added earlier.
   static void addImageSearchPath(const std::string& folder);

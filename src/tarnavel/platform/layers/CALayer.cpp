@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "tarnavel/platform/foundation/Format.h"
 #include "tarnavel/platform/foundation/NSException.h"
@@ -55,8 +56,19 @@ std::shared_ptr<CALayer> CALayer::copyProperties() const {
 }
 
 CALayer::~CALayer() {
-  for (const auto& sublayer : sublayers_)
+  // Sublayers that only this layer holds are released level by level from a work list rather than by
+  // recursion, so that a deep tree cannot exhaust the stack.
+  std::vector<std::shared_ptr<CALayer>> pending = std::move(sublayers_);
+  sublayers_.clear();
+  while (!pending.empty()) {
+    std::shared_ptr<CALayer> sublayer = std::move(pending.back());
+    pending.pop_back();
     sublayer->superlayer_ = nullptr;
+    if (sublayer.use_count() != 1) continue;
+    for (auto& inner : sublayer->sublayers_)
+      pending.push_back(std::move(inner));
+    sublayer->sublayers_.clear();
+  }
 }
 
 void CALayer::setBounds(CGRect bounds) {
@@ -74,8 +86,13 @@ void CALayer::setAnchorPoint(CGPoint anchorPoint) {
   anchorPoint_ = anchorPoint;
 }
 
-void CALayer::setTransform(const CATransform3D& transform) {
-  transform_ = transform;
+void CALayer::setTransform(const CATransform3D& t) {
+  const CGFloat entries[] = {t.m11, t.m12, t.m13, t.m14, t.m21, t.m22, t.m23, t.m24,
+                             t.m31, t.m32, t.m33, t.m34, t.m41, t.m42, t.m43, t.m44};
+  if (!std::all_of(std::begin(entries), std::end(entries), [](CGFloat m) { return std::isfinite(m); })) {
+    raiseException(CALayerInvalidGeometry, "CALayer transform contains NaN or infinity");
+  }
+  transform_ = t;
 }
 
 CGAffineTransform CALayer::transformToSuperlayer() const {
@@ -110,6 +127,15 @@ void CALayer::addSublayer(std::shared_ptr<CALayer> layer) {
 
 void CALayer::insertSublayer(std::shared_ptr<CALayer> layer, std::size_t index) {
   if (!layer || layer.get() == this) return;
+  // Only a layer with sublayers can be an ancestor of this one, so a new leaf needs no walk up the tree.
+  if (!layer->sublayers_.empty()) {
+    for (const CALayer* ancestor = superlayer_; ancestor; ancestor = ancestor->superlayer_) {
+      if (ancestor == layer.get()) {
+        raiseException(NSInvalidArgumentException,
+                       "CALayer cannot become a sublayer of its own descendant: that would make a cycle");
+      }
+    }
+  }
   if (layer->superlayer_) layer->superlayer_->detachSublayer(layer.get());
   index = std::min(index, sublayers_.size());
   layer->superlayer_ = this;

@@ -53,6 +53,7 @@ class CALayer {
   CGPoint anchorPoint() const { return anchorPoint_; }
   void setAnchorPoint(CGPoint anchorPoint);
   const CATransform3D& transform() const { return transform_; }
+  /// Raises CALayerInvalidGeometry, leaving the transform as it was, for one with a NaN or an infinity.
   void setTransform(const CATransform3D& transform);
   CGAffineTransform affineTransform() const { return CATransform3DGetAffineTransform(transform_); }
   void setAffineTransform(const CGAffineTransform& t) { setTransform(CATransform3DMakeAffineTransform(t)); }
@@ -160,6 +161,7 @@ class CALayer {
   CALayer* superlayer() const { return superlayer_; }
   /// Appends on top of the existing sublayers; a layer with another parent leaves it first.
   void addSublayer(std::shared_ptr<CALayer> layer);
+  /// Raises NSInvalidArgumentException, changing nothing, when `layer` is an ancestor of this layer.
   void insertSublayer(std::shared_ptr<CALayer> layer, std::size_t index);
   void removeFromSuperlayer();
   /// The view whose layer this is, or null for a plain layer.

@@ -6,6 +6,7 @@
 #include <typeinfo>
 #include <vector>
 
+#include "tarnavel/platform/internal/RenderLimits.h"
 #include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/layers/CAShapeLayer.h"
 #include "tarnavel/platform/render/CGContext.h"
@@ -16,8 +17,6 @@ namespace tarnavel {
 
 namespace {
 
-// Deeper layers are left undrawn rather than risking the stack; real trees are a few dozen levels deep.
-constexpr int kDeepestLayer = 256;
 // How far the shadow's colour reaches around a layer before the silhouette cuts it to shape.
 constexpr CGFloat kShadowReach = 1e5;
 
@@ -58,7 +57,7 @@ class LayerTreePainter {
   explicit LayerTreePainter(CGContext& context) : context_(context) {}
 
   void drawLayer(CALayer& layer, int depth) {
-    if (layer.hidden || !(layer.opacity > 0) || depth > kDeepestLayer) return;
+    if (layer.hidden || !(layer.opacity > 0) || depth > kDeepestDrawnLayer) return;
     const bool faded = layer.opacity < 1;
     const std::shared_ptr<CALayer> mask = usableMask(layer);
     if (faded) context_.beginGroup();

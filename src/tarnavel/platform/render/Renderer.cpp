@@ -12,23 +12,25 @@
 #include <filesystem>
 #include <memory>
 
+#include "tarnavel/platform/foundation/Format.h"
+#include "tarnavel/platform/foundation/NSException.h"
 #include "tarnavel/platform/internal/CairoContext.h"
 #include "tarnavel/platform/internal/CairoImage.h"
 #include "tarnavel/platform/internal/CairoPatterns.h"
 #include "tarnavel/platform/internal/PngWriter.h"
-#include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/internal/RenderLimits.h"
 #include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {
 
 namespace {
 
-// An image side is cut here and its area kept under a quarter of a gigabyte: what lies beyond is cropped
-// rather than allocated.
-constexpr int kLargestImageSide = 16384;
-constexpr double kLargestImageArea = double{1 << 26};
-// Vector pages share the side limit, in points.
+// Vector pages share the image side limit, in points.
 constexpr double kLargestPageSide = kLargestImageSide;
+// Larger pages are refused: drawing them down to the limits would take a scale too small for Cairo's
+// matrices and fonts. Smaller scales are raised to the smallest: the page is a single pixel either way.
+constexpr double kLargestViewSide = 1e12;
+constexpr double kSmallestScale = 1e-9;
 
 enum class FileFormat { Png, Svg, Pdf };
 
@@ -65,6 +67,29 @@ double usableScale(double scale) {
   return std::isfinite(scale) && scale > 0 ? scale : 1;
 }
 
+// The page's size in points, refused when it is beyond what can be drawn.
+CGSize pageSize(const UIView& view) {
+  const CGSize size = view.bounds().size;
+  if (!(size.width <= kLargestViewSide && size.height <= kLargestViewSide)) {
+    raiseException(NSInvalidArgumentException, "cannot render a view of " + formatFixed(size.width, 0) +
+                                                   " x " + formatFixed(size.height, 0) +
+                                                   " points: a side may be at most " +
+                                                   formatFixed(kLargestViewSide, 0));
+  }
+  return size;
+}
+
+// `scale`, lowered as far as needed for `size` to fit `side` a side and `area` in all (`area` 0: no area
+// limit), keeping the page's aspect.
+double fittedScale(CGSize size, double scale, double side, double area) {
+  const double longer = std::max(size.width, size.height);
+  if (longer > 0) scale = std::min(scale, side / longer);
+  if (area > 0 && size.width > 0 && size.height > 0) {
+    scale = std::min(scale, std::sqrt(area / size.width / size.height));
+  }
+  return std::max(scale, kSmallestScale);
+}
+
 // At least one pixel, at most the side limit.
 int pixelsFor(double length) {
   if (!std::isfinite(length) || length < 1) return 1;
@@ -94,8 +119,8 @@ void drawView(cairo_t* cr, const UIView& view, const RenderOptions& options, dou
 }
 
 Surface drawToImageSurface(const UIView& view, const RenderOptions& options) {
-  const double scale = usableScale(options.scale);
-  const CGSize size = view.bounds().size;
+  const CGSize size = pageSize(view);
+  const double scale = fittedScale(size, usableScale(options.scale), kLargestImageSide, kLargestImageArea);
   const int width = pixelsFor(size.width * scale);
   const int height =
       std::min(pixelsFor(size.height * scale), std::max(1, static_cast<int>(kLargestImageArea / width)));
@@ -109,14 +134,15 @@ Surface drawToImageSurface(const UIView& view, const RenderOptions& options) {
 
 void renderVector(const UIView& view, const std::string& path, const RenderOptions& options,
                   FileFormat format) {
-  const CGSize size = view.bounds().size;
-  const double width = pageSideFor(size.width), height = pageSideFor(size.height);
+  const CGSize size = pageSize(view);
+  const double scale = fittedScale(size, 1, kLargestPageSide, 0);
+  const double width = pageSideFor(size.width * scale), height = pageSideFor(size.height * scale);
   const Surface surface(format == FileFormat::Svg ? cairo_svg_surface_create(path.c_str(), width, height)
                                                   : cairo_pdf_surface_create(path.c_str(), width, height));
   checkSurface(surface.get(), "cannot write \"" + path + "\"");
   {
     const Cairo cr(cairo_create(surface.get()));
-    drawView(cr.get(), view, options, 1);
+    drawView(cr.get(), view, options, scale);
   }
   cairo_surface_finish(surface.get());
   checkSurface(surface.get(), "cannot write \"" + path + "\"");

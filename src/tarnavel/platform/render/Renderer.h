@@ -28,6 +28,13 @@ struct RenderOptions {
 /// Draws `view` and everything under it into a file: PNG, SVG or PDF by the extension of `path`. The view's
 /// bounds become the page; its own position and transform are not applied. Raises NSException
 /// (NSInvalidArgumentException) for another extension or a file that cannot be written.
+///
+/// Limits. An image (PNG or pixels) is at most 16,384 pixels a side and 2^26 pixels in all; an SVG or PDF
+/// page at most 16,384 points a side. A page larger than that at the requested scale is drawn whole, scaled
+/// down until it fits, keeping its aspect. A scale that is not a positive finite number counts as 1; a scale
+/// below 1e-9 counts as 1e-9 (the page is then a single pixel). Every image is at least one pixel a side. A
+/// view wider or taller than 1e12 points raises NSInvalidArgumentException. Layers more than 256 levels below
+/// the view are not drawn.
 void render(const UIView& view, const std::string& path, const RenderOptions& options = {});
 
 /// Draws `view` into pixels, as PNG output would hold them.

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
+#include "tarnavel/platform/internal/RenderLimits.h"
 
 namespace tarnavel {
 
@@ -23,11 +25,22 @@ UIView::UIView(const NSCoder& coder) : UIView(coder.frame.value_or(CGRectZero)) 
 }
 
 UIView::~UIView() {
-  for (const auto& subview : subviews_)
-    subview->superview_ = nullptr;
   for (const auto& recognizer : recognizers_)
     recognizer->view_ = nullptr;
   layer_->owningView_ = nullptr;
+  // Subviews that only this view holds are released level by level from a work list rather than by
+  // recursion, so that a deep tree cannot exhaust the stack.
+  std::vector<std::shared_ptr<UIView>> pending = std::move(subviews_);
+  subviews_.clear();
+  while (!pending.empty()) {
+    std::shared_ptr<UIView> child = std::move(pending.back());
+    pending.pop_back();
+    child->superview_ = nullptr;
+    if (child.use_count() != 1) continue;
+    for (auto& grandchild : child->subviews_)
+      pending.push_back(std::move(grandchild));
+    child->subviews_.clear();
+  }
 }
 
 void UIView::attachLayer() {
@@ -44,7 +57,9 @@ void UIView::setAlpha(CGFloat alpha) {
 }
 
 void UIView::addSubview(std::shared_ptr<UIView> view) {
-  if (!view || view.get() == this || isDescendantOfView(view.get())) return;
+  // Only a view with subviews can be an ancestor of this one; the common case of adding a new leaf then
+  // needs no walk up a possibly deep ancestor chain.
+  if (!view || view.get() == this || (!view->subviews_.empty() && isDescendantOfView(view.get()))) return;
   view->removeFromSuperview();
   view->superview_ = this;
   layer_->addSublayer(view->layer_);
@@ -95,12 +110,32 @@ bool UIView::pointInside(CGPoint point) const {
   return CGRectContainsPoint(bounds(), point);
 }
 
+namespace {
+
+// The inverse of `t`, or nothing when `t` has no inverse: a view scaled to nothing, or with a NaN or an
+// infinity in its transform, covers no point that a tap could reach.
+std::optional<CGAffineTransform> inverseOf(const CGAffineTransform& t) {
+  const CGFloat det = t.a * t.d - t.b * t.c;
+  const bool finite = std::isfinite(t.a) && std::isfinite(t.b) && std::isfinite(t.c) && std::isfinite(t.d) &&
+                      std::isfinite(t.tx) && std::isfinite(t.ty);
+  if (!finite || det == 0 || !std::isfinite(det)) return std::nullopt;
+  return CGAffineTransformInvert(t);
+}
+
+}  // namespace
+
 UIView* UIView::hitTest(CGPoint point) {
+  return hitTest(point, 0);
+}
+
+UIView* UIView::hitTest(CGPoint point, int depth) {
   if (isHidden() || !userInteractionEnabled || alpha() < 0.01 || !pointInside(point)) return nullptr;
+  if (depth >= kDeepestDrawnLayer) return this;  // subviews deeper down are not drawn either
   for (auto it = subviews_.rbegin(); it != subviews_.rend(); ++it) {
     const UIView& child = **it;
-    const CGAffineTransform toChild = CGAffineTransformInvert(child.layer_->transformToSuperlayer());
-    if (UIView* hit = (*it)->hitTest(CGPointApplyAffineTransform(point, toChild))) return hit;
+    const std::optional<CGAffineTransform> toChild = inverseOf(child.layer_->transformToSuperlayer());
+    if (!toChild) continue;
+    if (UIView* hit = (*it)->hitTest(CGPointApplyAffineTransform(point, *toChild), depth + 1)) return hit;
   }
   return this;
 }

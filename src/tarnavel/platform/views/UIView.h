@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "tarnavel/platform/layers/CALayer.h"
-#include "tarnavel/platform/geometry/Geometry.h"
 #include "tarnavel/platform/foundation/NSCoder.h"
-#include "tarnavel/platform/graphics/UIColor.h"
 #include "tarnavel/platform/foundation/Value.h"
+#include "tarnavel/platform/geometry/Geometry.h"
+#include "tarnavel/platform/graphics/UIColor.h"
+#include "tarnavel/platform/layers/CALayer.h"
 
 namespace tarnavel {
 
@@ -94,8 +94,9 @@ class UIView : public std::enable_shared_from_this<UIView> {
 
   // Hit testing, in this view's bounds coordinates.
   bool pointInside(CGPoint point) const;
-  /// The deepest visible, interactive view under `point`, or null.
-  virtual UIView* hitTest(CGPoint point);
+  /// The deepest visible, interactive view under `point`, or null. A view whose transform cannot be inverted
+  /// (scaled to nothing, or not finite) is never hit, and taps reach no deeper than the renderer draws.
+  UIView* hitTest(CGPoint point);
   /// Maps a point from this view's coordinates into those of `view` (an ancestor or descendant, or any view
   /// of the same tree); into the root's coordinates when `view` is null.
   CGPoint convertPointToView(CGPoint point, const UIView* view) const;
@@ -103,6 +104,10 @@ class UIView : public std::enable_shared_from_this<UIView> {
   /// Draws the view's own content in bounds coordinates (a label its text, a control its look). Plain
   /// views draw nothing; the background, border and subviews are drawn by the renderer.
   virtual void drawContent(CGContext& context) const;
+
+ protected:
+  /// Hit-testing of a view `depth` levels below the view where the tap began.
+  virtual UIView* hitTest(CGPoint point, int depth);
 
  private:
   void attachLayer();

@@ -65,8 +65,8 @@ void XMLTreeBuilder::parserDidStartElement(NSXMLParser&, std::string_view elemen
 void XMLTreeBuilder::parserDidEndElement(NSXMLParser&, std::string_view) {
   endTextRun();
   if (!textInProgress_.empty()) {
-    // A copy, so that the stored string is no larger than its text and the buffer serves the next text.
-    dictionaryStack_.back()->insert_or_assign(std::string(kXMLReaderTextNodeKey), Value(textInProgress_));
+    dictionaryStack_.back()->insert_or_assign(std::string(kXMLReaderTextNodeKey),
+                                              Value(std::move(textInProgress_)));
     textInProgress_.clear();
   }
   // The root is never popped: the parser reports no end without a matching start.
@@ -78,10 +78,20 @@ void XMLTreeBuilder::parserFoundCharacters(NSXMLParser&, std::string_view charac
 }
 
 // Trims the run of character data since the last tag as a whole, so that the result does not depend on where
-// the parser split it, and adds it to the text in progress.
+// the parser split it, and adds it to the text in progress. A run that starts a text keeps its own buffer,
+// cut in place, so that each text is built once and later moved into its node.
 void XMLTreeBuilder::endTextRun() {
   if (textRun_.empty()) return;
-  textInProgress_.append(trimWhitespaceAndNewlines(textRun_));
+  const std::string_view trimmed = trimWhitespaceAndNewlines(textRun_);
+  if (!textInProgress_.empty() || trimmed.empty()) {
+    textInProgress_.append(trimmed);
+    textRun_.clear();
+    return;
+  }
+  const std::size_t start = static_cast<std::size_t>(trimmed.data() - textRun_.data());
+  textRun_.resize(start + trimmed.size());
+  textRun_.erase(0, start);
+  textInProgress_.swap(textRun_);
   textRun_.clear();
 }
 

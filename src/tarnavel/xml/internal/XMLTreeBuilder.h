@@ -31,7 +31,8 @@ class XMLTreeBuilder : public NSXMLParserDelegate, public std::enable_shared_fro
   // The open nodes, innermost last; element 0 is the root. An open node stays alive while it is open: its
   // entry in its parent is replaced only when a later sibling of the same name starts or the parent ends.
   std::vector<ValueDictionary*> dictionaryStack_;
-  // Text collected since the last element end that stored text, already trimmed run by run.
+  // Text collected since the last element end that stored text, already trimmed run by run; moved into the
+  // node that ends next.
   std::string textInProgress_;
   // The character data received since the last tag, trimmed as a whole when the next tag arrives.
   std::string textRun_;

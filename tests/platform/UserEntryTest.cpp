@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tarnavel/platform/controls/UIDatePicker.h"
+#include "tarnavel/platform/controls/UIPickerView.h"
+#include "tarnavel/platform/controls/UISlider.h"
+#include "tarnavel/platform/controls/UISwitch.h"
+#include "tarnavel/platform/controls/UITextField.h"
+#include "tarnavel/platform/controls/UITextView.h"
+
+namespace tarnavel {
+namespace {
+
+using Events = std::vector<std::string>;
+
+class TextViewListener : public UITextViewDelegate {
+ public:
+  bool textViewShouldBeginEditing(UITextView& v) override {
+    return note("should-begin:" + v.text), allowBegin;
+  }
+  bool textViewShouldEndEditing(UITextView&) override { return note("should-end"), allowEnd; }
+  void textViewDidBeginEditing(UITextView&) override { note("did-begin"); }
+  void textViewDidEndEditing(UITextView&) override { note("did-end"); }
+  void textViewDidChange(UITextView& v) override { note("change:" + v.text); }
+  void textViewDidChangeSelection(UITextView& v) override {
+    note("caret:" + std::to_string(v.selectedTextRange->location));
+  }
+  void note(const std::string& event) { events.push_back(event); }
+
+  bool allowBegin = true;
+  bool allowEnd = true;
+  Events events;
+};
+
+TEST(TextViewTyping, AsksTellsAndReportsEachKeystrokeAndHonoursANo) {
+  UITextView view;
+  const auto listener = std::make_shared<TextViewListener>();
+  view.setDelegate(listener);
+  view.text = "a";                    // from code: nobody hears
+  view.typeText("\xF0\x9F\x99\x82");  // an emoji: two text positions
+  view.typeText("c");                 // already editing: not asked again
+  listener->allowEnd = false;
+  EXPECT_FALSE(view.endEditing());
+  listener->allowEnd = true;
+  EXPECT_TRUE(view.endEditing());
+  EXPECT_TRUE(view.endEditing());  // not editing any more: nobody asked
+  EXPECT_EQ(listener->events,
+            (Events{"should-begin:a", "did-begin", "caret:3", "change:a\xF0\x9F\x99\x82", "caret:4",
+                    "change:a\xF0\x9F\x99\x82"
+                    "c",
+                    "should-end", "should-end", "did-end"}));
+
+  listener->allowBegin = false;
+  view.typeText("x");
+  UITextView readOnly;
+  readOnly.editable = false;
+  readOnly.typeText("x");
+  EXPECT_EQ(view.text + readOnly.text,
+            "a\xF0\x9F\x99\x82"
+            "c");
+  EXPECT_FALSE(view.isEditing());
+}
+
+class ControlListener {
+ public:
+  void changed(UIControl& sender) {
+    const auto* field = dynamic_cast<UITextField*>(&sender);
+    events.push_back(!field ? "changed" : field->text + (field->isTypingEntry() ? " typed" : " whole"));
+  }
+  void began(UIControl&) { events.push_back("began"); }
+  void ended(UIControl& sender) {
+    const auto* field = dynamic_cast<UITextField*>(&sender);
+    events.push_back(field && field->isTypingEntry() ? "ended typed" : "ended");
+  }
+  template <class Control>
+  static std::shared_ptr<ControlListener> on(Control& control) {
+    auto listener = std::make_shared<ControlListener>();
+    control.addTarget(listener, "changed:", &ControlListener::changed,
+                      UIControlEventValueChanged | UIControlEventEditingChanged);
+    control.addTarget(listener, "began:", &ControlListener::began, UIControlEventEditingDidBegin);
+    control.addTarget(listener, "ended:", &ControlListener::ended, UIControlEventEditingDidEnd);
+    return listener;
+  }
+  Events events;
+};
+
+TEST(TextFieldEntry, AnEntryIsTypedUntilEditingEndsOrTheWholeTextIsReplaced) {
+  UITextField field;
+  const auto listener = ControlListener::on(field);
+  field.typeText("12");
+  field.replaceAllText("3.5");
+  field.endEditing();
+  field.typeText("7");
+  field.endEditing();
+  EXPECT_FALSE(field.isTypingEntry());
+  EXPECT_EQ(listener->events, (Events{"began", "1 typed", "12 typed", "3.5 whole", "ended", "began",
+                                      "3.57 typed", "ended typed"}));
+}
+
+TEST(SliderAndSwitch, AGestureChangesTheValueWithinItsLimitsAndTellsOfIt) {
+  UISlider slider;
+  slider.setMaximumValue(100);
+  const auto slid = ControlListener::on(slider);
+  slider.setValue(10);  // from code: silent
+  slider.dragToValue(250);
+  EXPECT_EQ(slider.value(), 100);
+  slider.dragToValue(100);  // already there
+  slider.dragToValue(std::nanf(""));
+  slider.continuous = false;
+  slider.dragToValue(-3);
+  EXPECT_EQ(slider.value(), 0);
+  slider.enabled = false;
+  slider.dragToValue(50);
+  EXPECT_EQ(slid->events, (Events{"changed", "changed"}));
+
+  UISwitch toggle;
+  const auto flipped = ControlListener::on(toggle);
+  toggle.on = true;  // from code: silent
+  toggle.tap();
+  EXPECT_FALSE(toggle.on);
+  toggle.userInteractionEnabled = false;
+  toggle.tap();
+  EXPECT_FALSE(toggle.on);
+  EXPECT_EQ(flipped->events, (Events{"changed"}));
+}
+
+TEST(DatePickerEntry, SpinsWithinItsRangeAndOpensAndClosesOnce) {
+  UIDatePicker picker;
+  const auto listener = ControlListener::on(picker);
+  const auto day = [](double days) { return NSDate::dateWithTimeIntervalSince1970(days * 86400); };
+  picker.setDate(day(5));  // from code: silent
+  picker.minimumDate = day(1);
+  picker.maximumDate = day(10);
+  picker.spinToDate(day(20));
+  EXPECT_EQ(picker.date(), day(10));
+  picker.spinToDate(day(10));  // already there
+  picker.spinToDate(day(-3));
+  EXPECT_EQ(picker.date(), day(1));
+  picker.beginEditing();
+  picker.beginEditing();
+  picker.endEditing();
+  picker.endEditing();
+  picker.enabled = false;
+  picker.spinToDate(day(4));
+  EXPECT_EQ(listener->events, (Events{"changed", "changed", "began", "ended"}));
+}
+
+class ThreeRows : public UIPickerViewDataSource, public UIPickerViewDelegate {
+ public:
+  std::optional<NSInteger> numberOfComponentsInPickerView(UIPickerView&) override { return 1; }
+  std::optional<NSInteger> numberOfRowsInComponent(UIPickerView&, NSInteger) override { return 3; }
+  void didSelectRow(UIPickerView&, NSInteger row, NSInteger component) override {
+    picked.push_back(std::to_string(row) + "/" + std::to_string(component));
+  }
+  Events picked;
+};
+
+TEST(PickerEntry, OnlyRowsTheDataSourceCountsCanBeChosen) {
+  UIPickerView picker;
+  const auto rows = std::make_shared<ThreeRows>();
+  picker.pickRow(0, 0);  // no data source: no rows
+  picker.setDataSource(rows);
+  picker.setDelegate(rows);
+  picker.selectRow(1, 0, false);  // from code: silent
+  picker.pickRow(2, 0);
+  picker.pickRow(2, 0);
+  for (const auto& [row, component] : {std::pair{3, 0}, {-1, 0}, {0, 1}})
+    picker.pickRow(row, component);
+  EXPECT_EQ(picker.selectedRowInComponent(0), 2);
+  EXPECT_EQ(rows->picked, (Events{"2/0", "2/0"}));
+}
+
+}  // namespace
+}  // namespace tarnavel
