@@ -80,9 +80,9 @@ void build3DPie(gallery::GalleryOutput& output) {
   // Thin dark edges: drawn on every copy of the wall too, they shade it.
   series->shape->strokeColor = UIColor::colorWithWhite(0, 0.25)->CGColor();
   series->shape->lineWidth = 0.5;
-  series->shape->shadowColor = UIColor::blackColor()->CGColor();
-  series->shape->shadowOpacity = 0.25;
-  series->shape->shadowOffset = {0, 6};
+  series->shape->setShadowColor(UIColor::blackColor()->CGColor());
+  series->shape->setShadowOpacity(0.25);
+  series->shape->setShadowOffset({0, 6});
   chart->series.push_back(series);
   chart->DataBind();
   output.renderView(*chart, "chart-pie-3d.png");

@@ -165,16 +165,16 @@ TEST_F(CylinderDrawerTest, BodyCopiesRunFromTheFarEndAndOnlyAWholeDoubleLengthCa
 
 TEST_F(CylinderDrawerTest, OnlyTheFarthestCopyOfAWholeBodyCastsTheTemplateShadow) {
   auto chart = cylinderChart(ChartTypeCylinder, {{1, 1.03, 0}});
-  chart->series[0]->shape->shadowOpacity = 0.5;
+  chart->series[0]->shape->setShadowOpacity(0.5);
   chart->DataBind();
   const auto shadowed = [](const Cylinder& c) {
-    return std::count_if(c.body.begin(), c.body.end(), [](const auto& l) { return l->shadowOpacity > 0; });
+    return std::count_if(c.body.begin(), c.body.end(), [](const auto& l) { return l->shadowOpacity() > 0; });
   };
   const Cylinder whole = cylinderOf(*chart, 0, 0, 50);
   ASSERT_EQ(whole.body.size(), 20u);
-  EXPECT_EQ(whole.body.front()->shadowOpacity, 0.5f);
+  EXPECT_EQ(whole.body.front()->shadowOpacity(), 0.5f);
   EXPECT_EQ(shadowed(whole), 1);
-  EXPECT_EQ(whole.top->shadowOpacity, 0.0f);
+  EXPECT_EQ(whole.top->shadowOpacity(), 0.0f);
   const Cylinder fractional = cylinderOf(*chart, 0, 1, 50);
   ASSERT_EQ(fractional.body.size(), 20u);
   EXPECT_EQ(shadowed(fractional), 0);

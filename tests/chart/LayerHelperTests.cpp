@@ -58,7 +58,7 @@ TEST(ShapeTemplate, StyleReachesEveryCopyAndEachDrawerAddsItsOwn) {
   series.shape->lineDashPattern = {4, 2};
   series.shape->lineJoin = kCALineJoinRound;
   series.shape->opacity = 0.6f;
-  series.shape->shadowColor = rgb(0, 0, 0)->CGColor();
+  series.shape->setShadowColor(rgb(0, 0, 0)->CGColor());
   series.shape->setTransform(CATransform3DMakeScale(2, 3, 4));
   series.shape->setZPosition(7);
   series.shape->addSublayer(CALayer::layer());
@@ -87,8 +87,8 @@ TEST(ShapeTemplate, StyleReachesEveryCopyAndEachDrawerAddsItsOwn) {
     EXPECT_EQ(layer->transform(), CATransform3DMakeScale(2, 3, 4)) << "the whole transform, z included";
     EXPECT_EQ(layer->lineWidth, c.lineWidth);
     EXPECT_TRUE(CGColorEqualToColor(layer->strokeColor, c.stroke ? c.stroke->CGColor() : nullptr));
-    EXPECT_TRUE(CGColorEqualToColor(
-        layer->shadowColor, c.keepsShadow ? series.shape->shadowColor : UIColor::clearColor()->CGColor()));
+    EXPECT_TRUE(CGColorEqualToColor(layer->shadowColor(), c.keepsShadow ? series.shape->shadowColor()
+                                                                        : UIColor::clearColor()->CGColor()));
     EXPECT_TRUE(layer->sublayers().empty());
     EXPECT_EQ(layer->mask, nullptr);
     EXPECT_EQ(layer->path, nullptr);
@@ -109,10 +109,10 @@ TEST(ShapeTemplate, AMissingTemplateGivesALayerThatShowsNothing) {
   EXPECT_EQ(layer->transform().m11, 0);
   EXPECT_EQ(layer->transform().m44, 0);
   CALayer target;
-  target.shadowOpacity = 1;
+  target.setShadowOpacity(1);
   applyTemplateShadow(series, target);
-  EXPECT_EQ(target.shadowOpacity, 0.0f);
-  EXPECT_EQ(target.shadowColor, nullptr);
+  EXPECT_EQ(target.shadowOpacity(), 0.0f);
+  EXPECT_EQ(target.shadowColor(), nullptr);
 }
 
 }  // namespace

@@ -387,13 +387,13 @@ TEST_F(LineDrawerTest, SegmentsTakeTheSeriesTemplateWithAWhiteStrokeWhereItHasNo
   CAShapeLayer& styled = *chart->series[0]->shape;
   styled.strokeColor = UIColor::colorWithRed(1, 0, 0, 1)->CGColor();
   styled.lineDashPattern = {4, 2};
-  styled.shadowColor = UIColor::blackColor()->CGColor();
+  styled.setShadowColor(UIColor::blackColor()->CGColor());
   chart->DataBind();
   const auto segments = segmentsOf(*chart);
   ASSERT_EQ(segments.size(), 2u);
   EXPECT_EQ(segments[0]->strokeColor, styled.strokeColor);
   EXPECT_EQ(segments[0]->lineDashPattern, styled.lineDashPattern);
-  EXPECT_EQ(segments[0]->shadowColor, styled.shadowColor) << "a line keeps the template's shadow colour";
+  EXPECT_EQ(segments[0]->shadowColor(), styled.shadowColor()) << "a line keeps the template's shadow colour";
   EXPECT_EQ(segments[1]->strokeColor->rgba(), UIColor::whiteColor()->rgba());
   EXPECT_EQ(chart->series[1]->shape->strokeColor, nullptr) << "the template itself is left as it was";
 }

@@ -56,9 +56,9 @@ std::shared_ptr<UIView> titleContainerOf(const ChartItem& item) {
 }
 
 void giveTemplateShadow(ChartSeries& series) {
-  series.shape->shadowColor = UIColor::blackColor()->CGColor();
-  series.shape->shadowOpacity = 0.4f;
-  series.shape->shadowOffset = {3, 3};
+  series.shape->setShadowColor(UIColor::blackColor()->CGColor());
+  series.shape->setShadowOpacity(0.4f);
+  series.shape->setShadowOffset({3, 3});
 }
 
 class PieDrawerTest : public ::testing::Test {
@@ -98,9 +98,9 @@ TEST_F(PieDrawerTest, A3DPieSquashesItsWedgesOverAWallWhoseDeepestCopyCastsTheSh
   for (std::size_t i = 0; i < 30; ++i) {
     EXPECT_DOUBLE_EQ(layers[i]->frame().origin.y, 15.0 - 0.5 * static_cast<double>(i)) << i;
     EXPECT_EQ(layers[i]->sublayers().size(), 3u);
-    EXPECT_EQ(layers[i]->shadowOpacity, i == 0 ? 0.4f : 0.0f) << "only the deepest copy casts the shadow";
+    EXPECT_EQ(layers[i]->shadowOpacity(), i == 0 ? 0.4f : 0.0f) << "only the deepest copy casts the shadow";
   }
-  EXPECT_EQ(layers.back()->shadowOpacity, 0.0f);
+  EXPECT_EQ(layers.back()->shadowOpacity(), 0.0f);
   // The titles' container is squashed as the wedges are: a point at plot y lands at 0.75 y.
   const auto container = titleContainerOf(*series.Items[0]);
   ASSERT_NE(container, nullptr);
@@ -117,10 +117,10 @@ TEST_F(PieDrawerTest, AFlatPieHasNoWallAndItsSeriesLayerCastsTheShadow) {
   EXPECT_EQ(series.pieCenter, (CGPoint{100, 50}));
   const auto layers = plotLayers(*chart);
   ASSERT_EQ(layers.size(), 1u);
-  EXPECT_EQ(layers[0]->shadowOpacity, 0.4f);
+  EXPECT_EQ(layers[0]->shadowOpacity(), 0.4f);
   for (const auto& wedge : wedgesOf(*layers[0])) {
     EXPECT_TRUE(CATransform3DIsIdentity(wedge->transform()));
-    EXPECT_TRUE(CGColorEqualToColor(wedge->shadowColor, UIColor::clearColor()->CGColor()));
+    EXPECT_TRUE(CGColorEqualToColor(wedge->shadowColor(), UIColor::clearColor()->CGColor()));
   }
   EXPECT_TRUE(CGAffineTransformIsIdentity(titleContainerOf(*series.Items[0])->transform()));
 }
@@ -169,7 +169,7 @@ TEST_F(PieDrawerTest, WallDepthFollowsTheHeightWithinItsLimits) {
     ASSERT_EQ(layers.size(), c.copies + 1) << c.height;
     EXPECT_DOUBLE_EQ(layers[0]->frame().origin.y, c.deepest);
     EXPECT_DOUBLE_EQ(layers[c.copies - 1]->frame().origin.y, 0.5);
-    EXPECT_EQ(layers[0]->shadowOpacity > 0, c.shadow) << c.height;
+    EXPECT_EQ(layers[0]->shadowOpacity() > 0, c.shadow) << c.height;
   }
 }
 

@@ -121,7 +121,7 @@ TEST(DatePickerCells, ShowTheDateTheFieldSpellsInTheColumnFormat) {
   formatter.setDateFormat("MM/dd/yyyy");
   const auto parsed = cellAt<DataGridDatePickerCell>(*column, 0)->picker;
   EXPECT_EQ(parsed->date(), *formatter.dateFromString("12/25/2024"));
-  EXPECT_EQ(parsed->accessibilityIdentifier, "MM/dd/yyyy");
+  EXPECT_EQ(parsed->accessibilityIdentifier(), "MM/dd/yyyy");
   // A field in another format leaves the date the picker was made with.
   const NSDate kept = cellAt<DataGridDatePickerCell>(*column, 1)->picker->date();
   EXPECT_LE(before, kept);
@@ -308,8 +308,8 @@ TEST(ControlCells, ControlsCarryTheirPlaceAndSendTheirActionsToTheGrid) {
   EXPECT_EQ(wheel.dataSource().get(), static_cast<UIPickerViewDataSource*>(grid.get()));
 
   const UISwitch& control = *cellAt<DataGridSwitchCell>(*toggle, 1)->Switch;
-  EXPECT_EQ(control.accessibilityHint, "1");
-  EXPECT_EQ(control.accessibilityLabel, "3");
+  EXPECT_EQ(control.accessibilityHint(), "1");
+  EXPECT_EQ(control.accessibilityLabel(), "3");
   ASSERT_EQ(control.gestureRecognizers().size(), 1u);
   EXPECT_EQ(control.gestureRecognizers()[0]->accessibilityValue, Value("0"));
   EXPECT_TRUE(control.userInteractionEnabled);

@@ -87,11 +87,11 @@ TEST(ControlEvents, WhatCannotBeWrittenIsSkippedAndTheDelegateStillHears) {
   edited.picker->pickerDataSource = Value();
   edited.pickerOf().pickRow(0, 0);
   edited.date->dateFormat = "yyyy";                        // the picker keeps the format of the bind
-  edited.dateOf().accessibilityIdentifier = std::nullopt;  // no format: no text for the date
+  edited.dateOf().setAccessibilityIdentifier(std::nullopt);  // no format: no text for the date
   edited.dateOf().spinToDate(march7th2024());
   edited.grid->DataSource = testing::makeRecords({{"only"}});  // row 1 gone, row 0 without the field
   edited.sliderOf(1).dragToValue(30);
-  edited.sliderOf(1).accessibilityHint = "first";  // not a number: row 0
+  edited.sliderOf(1).setAccessibilityHint("first");  // not a number: row 0
   edited.sliderOf(1).dragToValue(40);
   EXPECT_EQ(edited.fields(), "(b, 10, 0, 01/02/2003, coffee)");
   EXPECT_EQ(edited.grid->DataSource.at(0).description(), "(only)");

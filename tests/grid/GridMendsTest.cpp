@@ -118,7 +118,7 @@ TEST(GridMends, AGridNoSharedPointerHoldsBindsWithoutItsOwnRecognizersOrActions)
   ASSERT_TRUE(cell);
   EXPECT_TRUE(cell->Switch->gestureRecognizers().empty());
   EXPECT_TRUE(cell->Switch->actions().empty());
-  EXPECT_EQ(cell->Switch->accessibilityHint, "0") << "the carriers are still there";
+  EXPECT_EQ(cell->Switch->accessibilityHint(), "0") << "the carriers are still there";
   EXPECT_EQ(cellAt<DataGridPickerCell>(*picker, 0)->picker->delegate(), nullptr);
   EXPECT_TRUE(cellAt<DataGridTextFieldCell>(*text, 0)->textField->actions().empty());
   EXPECT_TRUE(toggle->header->gestureRecognizers().empty());

@@ -163,5 +163,29 @@ TEST(RowBinding, StripsAreColouredOnlyWhenTheirColourIsSet) {
   EXPECT_EQ(colours, (std::vector<std::shared_ptr<UIColor>>{nullptr, red}));
 }
 
+TEST(RowBinding, PlainLabelCellsMakeNoSideBlocks) {
+  // A grid's many label cells stay small: binding them, with the columns' default templates and an odd-row
+  // colour, writes none of the properties kept aside for the few views and layers that set them.
+  auto grid = makeGrid();
+  grid->Columns = {labelColumn("A", 0), labelColumn("B", 1)};
+  grid->alternatingBackgroundColor = UIColor::lightGrayColor();
+  grid->DataSource = makeRecords({{"a0", "b0"}, {"a1", "b1"}});
+  grid->DataBind();
+  for (const auto& column : grid->Columns) {
+    for (std::size_t row = 0; row < 2; ++row) {
+      SCOPED_TRACE(column->Title.value_or("") + " row " + std::to_string(row));
+      const auto cell = cellAt<DataGridLabelCell>(*column, row);
+      ASSERT_TRUE(cell);
+      for (const UIView* view :
+           {static_cast<const UIView*>(cell.get()), static_cast<const UIView*>(cell->label.get())}) {
+        EXPECT_FALSE(view->hasRareProperties());
+        EXPECT_FALSE(view->hasAccessibilityTexts()) << "a label cell carries its place on its recognizer";
+        EXPECT_FALSE(view->layer()->hasRareProperties());
+      }
+      EXPECT_FALSE(cell->label->hasRareLabelProperties());
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarnavel

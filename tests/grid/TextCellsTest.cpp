@@ -199,8 +199,8 @@ TEST(TextCells, TextFieldsCarryTheirPlaceAndSendTheirActionsToTheGrid) {
   const auto grid = boundGrid({labelColumn("L", 0), column}, makeRecords({{"x"}, {"y"}}));
   const auto field = cellAt<DataGridTextFieldCell>(*column, 1)->textField;
   EXPECT_EQ(field->text, "y");
-  EXPECT_EQ(field->accessibilityHint, "1");
-  EXPECT_EQ(field->accessibilityLabel, "1");
+  EXPECT_EQ(field->accessibilityHint(), "1");
+  EXPECT_EQ(field->accessibilityLabel(), "1");
   EXPECT_TRUE(field->gestureRecognizers().empty());
   const auto& actions = field->actions().entries();
   ASSERT_EQ(actions.size(), 3u);
@@ -237,8 +237,8 @@ TEST(TextCells, TextViewsHaveTheGridAsDelegateAndKeepTheColumnSettings) {
   const auto view = cellAt<DataGridTextViewCell>(*column, 0)->textView;
   EXPECT_EQ(view->text, "note");
   EXPECT_EQ(view->delegate().get(), static_cast<UITextViewDelegate*>(grid.get()));
-  EXPECT_EQ(view->accessibilityHint, "0");
-  EXPECT_EQ(view->accessibilityLabel, "0");
+  EXPECT_EQ(view->accessibilityHint(), "0");
+  EXPECT_EQ(view->accessibilityLabel(), "0");
   EXPECT_EQ(view->keyboardType, 7);
   EXPECT_FALSE(view->editable);
   EXPECT_EQ(view->contentInset, UIEdgeInsetsMake(1, 2, 3, 4));
@@ -280,7 +280,7 @@ TEST(TemplateCopy, TemplateSettingsReachEveryCellControl) {
   button->cellTemplate->imageEdgeInsets = UIEdgeInsetsMake(1, 1, 1, 1);
   const auto field = columnOn<DataGridTextFieldColumn>(0);
   field->cellTemplate->leftView = std::make_shared<UIView>();
-  field->cellTemplate->motionEffects = Value::newArray({"tilt"});
+  field->cellTemplate->setMotionEffects(Value::newArray({"tilt"}));
   const auto view = columnOn<DataGridTextViewColumn>(0);
   view->cellTemplate->textContainerInset = UIEdgeInsetsMake(2, 2, 2, 2);
   const auto grid = boundGrid({label, image, button, field, view}, makeRecords({{"x"}, {"y"}}));
@@ -294,7 +294,7 @@ TEST(TemplateCopy, TemplateSettingsReachEveryCellControl) {
               UIEdgeInsetsMake(1, 1, 1, 1));
     const auto f = cellAt<DataGridTextFieldCell>(*field, row)->textField;
     EXPECT_EQ(f->leftView, field->cellTemplate->leftView);
-    EXPECT_EQ(f->motionEffects, Value::newArray({"tilt"}));
+    EXPECT_EQ(f->motionEffects(), Value::newArray({"tilt"}));
     EXPECT_EQ(cellAt<DataGridTextViewCell>(*view, row)->textView->textContainerInset,
               UIEdgeInsetsMake(2, 2, 2, 2));
   }

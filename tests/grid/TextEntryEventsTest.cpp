@@ -114,7 +114,7 @@ TEST(TextViewEvents, KeystrokesWriteTheTextAndTheDelegatesAnswersAreHonoured) {
   EXPECT_EQ(silent.written(), Value(""));
   ViewGrid raising(true);
   raising.recorder->raises = true;
-  raising.view().accessibilityHint = "second";  // not a number: row 0
+  raising.view().setAccessibilityHint("second");  // not a number: row 0
   raising.view().typeText("r");
   EXPECT_TRUE(raising.view().endEditing());
   EXPECT_EQ(raising.records.at(0).at(1), Value("r"));

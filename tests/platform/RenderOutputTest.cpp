@@ -91,6 +91,31 @@ TEST(RenderOutput, EitherPngCompressionReadsBackAsTheRenderedPixels) {
   EXPECT_LE(sizes[1], sizes[0]) << "asking for the smallest file gives no larger one";
 }
 
+TEST(RenderOutput, AnOpaquePageIsWrittenWithoutAnAlphaChannel) {
+  // The colour type in the header (byte 25): 2 for red-green-blue, 6 with alpha.
+  auto page = makeView(CGRectMake(0, 0, 40, 20));
+  page->addSubview(makeView(CGRectMake(0, 0, 20, 20), rgb(0.2, 0.6, 0.9)));
+  page->addSubview(makeView(CGRectMake(20, 0, 10, 20), UIColor::colorWithRed(1, 0.5, 0, 0.4)));
+  for (const bool withBackground : {true, false}) {
+    RenderOptions options;
+    options.background = withBackground ? UIColor::whiteColor() : nullptr;
+    const auto rendered = renderToImage(*page, options);
+    for (const PngCompression compression : {PngCompression::Fast, PngCompression::Smallest}) {
+      SCOPED_TRACE(std::string(withBackground ? "opaque " : "translucent ") +
+                   (compression == PngCompression::Fast ? "fast" : "smallest"));
+      options.pngCompression = compression;
+      const std::filesystem::path file = outputFolder() / "opacity.png";
+      render(*page, file.string(), options);
+      EXPECT_EQ(fileStart(file, 26).back(), withBackground ? '\x02' : '\x06');
+      const auto image = UIImage::imageWithContentsOfFile(file.string());
+      ASSERT_TRUE(image);
+      for (const auto& [x, y] : {std::pair{5, 5}, std::pair{25, 5}, std::pair{35, 5}}) {
+        EXPECT_TRUE(pixelNear(*image->CGImage(), x, y, rendered->pixelAt(x, y), 1)) << x << ", " << y;
+      }
+    }
+  }
+}
+
 TEST(RenderOutput, FailuresRaiseInvalidArgument) {
   for (const std::string& path : {(outputFolder() / "page.bmp").string(), (outputFolder() / "page").string(),
                                   (outputFolder() / "missing-folder" / "page.png").string(),

@@ -238,9 +238,9 @@ TEST(RenderTree, MasksThatMaskEachOtherStillRender) {
 TEST(RenderTree, ShadowIsTheOffsetSilhouetteInTheShadowColour) {
   auto page = whitePage();
   auto box = makeView(CGRectMake(20, 20, 40, 40), rgb(1, 0, 0));
-  box->layer()->shadowColor = UIColor::blackColor()->CGColor();
-  box->layer()->shadowOpacity = 0.5;
-  box->layer()->shadowOffset = CGSizeMake(10, 10);
+  box->layer()->setShadowColor(UIColor::blackColor()->CGColor());
+  box->layer()->setShadowOpacity(0.5);
+  box->layer()->setShadowOffset(CGSizeMake(10, 10));
   page->addSubview(box);
   const auto image = pixelsOf(*page);
   EXPECT_TRUE(pixelNear(*image, 40, 40, kRed));

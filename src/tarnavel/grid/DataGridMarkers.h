@@ -14,7 +14,7 @@ namespace tarnavel {
 const std::shared_ptr<UIColor>& kDataGridUnsetColor();
 /// The font "Verdana" at size 1; tested by identity (fonts are shared per name and size, so any font of that
 /// name and size counts as not set).
-std::shared_ptr<UIFont> kDataGridUnsetFont();
+const std::shared_ptr<UIFont>& kDataGridUnsetFont();
 /// A slider template's minimumValue / maximumValue that leaves the column's bound in place.
 inline constexpr float kDataGridUnsetSliderBound = -0.001f;
 /// The slider column's default borderWidth.

@@ -13,8 +13,8 @@ std::shared_ptr<const CAShapeLayer> makeZeroTemplate() {
   zero->setAnchorPoint({0, 0});
   zero->setTransform(CATransform3D{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
   zero->opacity = 0;
-  zero->shadowOffset = {0, 0};
-  zero->shadowRadius = 0;
+  zero->setShadowOffset({0, 0});
+  zero->setShadowRadius(0);
   zero->fillColor = nullptr;
   zero->lineWidth = 0;
   zero->miterLimit = 0;
@@ -83,18 +83,18 @@ void copyTemplateProperties(const CAShapeLayer& from, CAShapeLayer& to) {
   to.setMinificationFilter(from.minificationFilter());
   to.setMinificationFilterBias(from.minificationFilterBias());
   to.miterLimit = from.miterLimit;
-  to.name = from.name;
+  to.setName(from.name());
   to.opacity = from.opacity;
   to.setOpaque(from.isOpaque());
   to.setPosition(from.position());
   to.setRasterizationScale(from.rasterizationScale());
   to.setRepeatCount(from.repeatCount());
   to.setRepeatDuration(from.repeatDuration());
-  to.shadowColor = from.shadowColor;
-  to.shadowOffset = from.shadowOffset;
-  to.shadowOpacity = from.shadowOpacity;
+  to.setShadowColor(from.shadowColor());
+  to.setShadowOffset(from.shadowOffset());
+  to.setShadowOpacity(from.shadowOpacity());
   to.setShadowPath(from.shadowPath());
-  to.shadowRadius = from.shadowRadius;
+  to.setShadowRadius(from.shadowRadius());
   to.setShouldGroupAccessibilityChildren(from.shouldGroupAccessibilityChildren());
   to.setShouldRasterize(from.shouldRasterize());
   to.setSpeed(from.speed());
@@ -120,7 +120,7 @@ std::shared_ptr<CAShapeLayer> copyShapeTemplate(const ChartSeries& series, Shape
   switch (use) {
     case ShapeTemplateUse::Pie:
     case ShapeTemplateUse::Cylinder:
-      layer->shadowColor = UIColor::clearColor()->CGColor();
+      layer->setShadowColor(UIColor::clearColor()->CGColor());
       strokeWhereUnset(*layer, UIColor::grayColor());
       if (use == ShapeTemplateUse::Cylinder) layer->lineWidth = 0.2;
       break;
@@ -135,10 +135,10 @@ std::shared_ptr<CAShapeLayer> copyShapeTemplate(const ChartSeries& series, Shape
 
 void applyTemplateShadow(const ChartSeries& series, CALayer& target) {
   const CAShapeLayer& shape = templateOf(series);
-  target.shadowColor = shape.shadowColor;
-  target.shadowOpacity = shape.shadowOpacity;
-  target.shadowOffset = shape.shadowOffset;
-  target.shadowRadius = shape.shadowRadius;
+  target.setShadowColor(shape.shadowColor());
+  target.setShadowOpacity(shape.shadowOpacity());
+  target.setShadowOffset(shape.shadowOffset());
+  target.setShadowRadius(shape.shadowRadius());
   target.setShadowPath(shape.shadowPath());
 }
 

@@ -27,8 +27,8 @@ void applyTemplateLayer(const CALayer& templateLayer, CALayer& controlLayer) {
 }
 
 void setControlCarriers(UIView& control, const CellSlot& slot) {
-  control.accessibilityHint = carrierText(slot.row);
-  control.accessibilityLabel = carrierText(slot.column);
+  control.setAccessibilityHint(carrierText(slot.row));
+  control.setAccessibilityLabel(carrierText(slot.column));
 }
 
 void DataGridBinder::applyAlternatingBackground(UIView& cell, UIView& control, const CellSlot& slot) const {

@@ -10,13 +10,13 @@ namespace {
 
 void copyContentScaling(const UIView& from, UIView& to) {
   to.setClipsToBounds(from.clipsToBounds());
-  to.contentMode = from.contentMode;
-  to.contentScaleFactor = from.contentScaleFactor;
+  to.setContentMode(from.contentMode());
+  to.setContentScaleFactor(from.contentScaleFactor());
 }
 
 void copyTintAndTransform(const UIView& from, UIView& to) {
-  to.tintAdjustmentMode = from.tintAdjustmentMode;
-  to.tintColor = from.tintColor;
+  to.setTintAdjustmentMode(from.tintAdjustmentMode());
+  to.setTintColor(from.tintColor());
   to.setTransform(from.transform());
   to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
 }
@@ -24,7 +24,7 @@ void copyTintAndTransform(const UIView& from, UIView& to) {
 // The run that opens every control kind's list.
 void copyResizing(const UIView& from, UIView& to) {
   to.autoresizesSubviews = from.autoresizesSubviews;
-  to.autoresizingMask = from.autoresizingMask;
+  to.setAutoresizingMask(from.autoresizingMask());
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
   copyContentScaling(from, to);
 }
@@ -45,8 +45,8 @@ void copyControlState(const UIControl& from, UIControl& to) {
 }
 
 void copyTint(const UIView& from, UIView& to) {
-  to.tintAdjustmentMode = from.tintAdjustmentMode;
-  to.tintColor = from.tintColor;
+  to.setTintAdjustmentMode(from.tintAdjustmentMode());
+  to.setTintColor(from.tintColor());
   to.translatesAutoresizingMaskIntoConstraints = from.translatesAutoresizingMaskIntoConstraints;
 }
 
@@ -56,26 +56,26 @@ void copyCellTemplate(const UILabel& from, UILabel& to) {
   to.adjustsFontSizeToFitWidth = from.adjustsFontSizeToFitWidth;
   to.setAlpha(from.alpha());
   to.autoresizesSubviews = from.autoresizesSubviews;
-  to.autoresizingMask = from.autoresizingMask;
-  to.baselineAdjustment = from.baselineAdjustment;
+  to.setAutoresizingMask(from.autoresizingMask());
+  to.setBaselineAdjustment(from.baselineAdjustment());
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
   copyContentScaling(from, to);
   to.enabled = from.enabled;
   to.exclusiveTouch = from.exclusiveTouch;
   to.setHidden(from.isHidden());
   to.highlighted = from.highlighted;
-  to.highlightedTextColor = from.highlightedTextColor;
+  to.setHighlightedTextColor(from.highlightedTextColor());
   to.isAccessibilityElement = from.isAccessibilityElement;
   to.lineBreakMode = from.lineBreakMode;
-  to.minimumScaleFactor = from.minimumScaleFactor;
-  to.motionEffects = from.motionEffects;
+  to.setMinimumScaleFactor(from.minimumScaleFactor());
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.numberOfLines = from.numberOfLines;
   to.opaque = from.opaque;
-  to.preferredMaxLayoutWidth = from.preferredMaxLayoutWidth;
-  to.restorationIdentifier = from.restorationIdentifier;
-  to.shadowColor = from.shadowColor;
-  to.shadowOffset = from.shadowOffset;
+  to.setPreferredMaxLayoutWidth(from.preferredMaxLayoutWidth());
+  to.setRestorationIdentifier(from.restorationIdentifier());
+  to.setShadowColor(from.shadowColor());
+  to.setShadowOffset(from.shadowOffset());
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
   to.tag = from.tag;
   to.textAlignment = from.textAlignment;
@@ -95,7 +95,7 @@ void copyCellTemplate(const UIImageView& from, UIImageView& to) {
   to.animationImages = from.animationImages;
   to.animationRepeatCount = from.animationRepeatCount;
   to.autoresizesSubviews = from.autoresizesSubviews;
-  to.autoresizingMask = from.autoresizingMask;
+  to.setAutoresizingMask(from.autoresizingMask());
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
   copyContentScaling(from, to);
   to.exclusiveTouch = from.exclusiveTouch;
@@ -104,10 +104,10 @@ void copyCellTemplate(const UIImageView& from, UIImageView& to) {
   to.highlightedAnimationImages = from.highlightedAnimationImages;
   to.highlightedImage = from.highlightedImage;
   to.isAccessibilityElement = from.isAccessibilityElement;
-  to.motionEffects = from.motionEffects;
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.opaque = from.opaque;
-  to.restorationIdentifier = from.restorationIdentifier;
+  to.setRestorationIdentifier(from.restorationIdentifier());
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
   to.tag = from.tag;
   copyTintAndTransform(from, to);
@@ -118,7 +118,7 @@ void copyCellTemplate(const UIButton& from, UIButton& to) {
   to.adjustsImageWhenDisabled = from.adjustsImageWhenDisabled;
   to.adjustsImageWhenHighlighted = from.adjustsImageWhenHighlighted;
   to.autoresizesSubviews = from.autoresizesSubviews;
-  to.autoresizingMask = from.autoresizingMask;
+  to.setAutoresizingMask(from.autoresizingMask());
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
   copyContentScaling(from, to);
   to.exclusiveTouch = from.exclusiveTouch;
@@ -126,10 +126,10 @@ void copyCellTemplate(const UIButton& from, UIButton& to) {
   to.highlighted = from.highlighted;
   to.imageEdgeInsets = from.imageEdgeInsets;
   to.isAccessibilityElement = from.isAccessibilityElement;
-  to.motionEffects = from.motionEffects;
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.opaque = from.opaque;
-  to.restorationIdentifier = from.restorationIdentifier;
+  to.setRestorationIdentifier(from.restorationIdentifier());
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
   to.tag = from.tag;
   copyTintAndTransform(from, to);
@@ -142,7 +142,7 @@ void copyCellTemplate(const UITextField& from, UITextField& to) {
   to.attributedPlaceholder = from.attributedPlaceholder;
   to.autocorrectionType = from.autocorrectionType;
   to.autoresizesSubviews = from.autoresizesSubviews;
-  to.autoresizingMask = from.autoresizingMask;
+  to.setAutoresizingMask(from.autoresizingMask());
   to.background = from.background;
   to.clearsContextBeforeDrawing = from.clearsContextBeforeDrawing;
   to.clearsOnBeginEditing = from.clearsOnBeginEditing;
@@ -163,10 +163,10 @@ void copyCellTemplate(const UITextField& from, UITextField& to) {
   to.leftViewMode = from.leftViewMode;
   to.markedTextStyle = from.markedTextStyle;
   to.minimumFontSize = from.minimumFontSize;
-  to.motionEffects = from.motionEffects;
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.opaque = from.opaque;
-  to.restorationIdentifier = from.restorationIdentifier;
+  to.setRestorationIdentifier(from.restorationIdentifier());
   to.rightView = from.rightView;
   to.rightViewMode = from.rightViewMode;
   to.secureTextEntry = from.secureTextEntry;
@@ -186,7 +186,7 @@ void copyCellTemplate(const UITextView& from, UITextView& to) {
   to.allowsEditingTextAttributes = from.allowsEditingTextAttributes;
   to.autocorrectionType = from.autocorrectionType;
   to.autoresizesSubviews = from.autoresizesSubviews;
-  to.autoresizingMask = from.autoresizingMask;
+  to.setAutoresizingMask(from.autoresizingMask());
   to.bounces = from.bounces;
   to.bouncesZoom = from.bouncesZoom;
   to.canCancelContentTouches = from.canCancelContentTouches;
@@ -213,12 +213,12 @@ void copyCellTemplate(const UITextView& from, UITextView& to) {
   to.keyboardDismissMode = from.keyboardDismissMode;
   to.linkTextAttributes = from.linkTextAttributes;
   to.markedTextStyle = from.markedTextStyle;
-  to.motionEffects = from.motionEffects;
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.maximumZoomScale = from.maximumZoomScale;
   to.minimumZoomScale = from.minimumZoomScale;
   to.opaque = from.opaque;
-  to.restorationIdentifier = from.restorationIdentifier;
+  to.setRestorationIdentifier(from.restorationIdentifier());
   to.pagingEnabled = from.pagingEnabled;
   to.scrollEnabled = from.scrollEnabled;
   to.secureTextEntry = from.secureTextEntry;
@@ -244,13 +244,13 @@ void copyCellTemplate(const UIDatePicker& from, UIDatePicker& to) {
   copyContentAlignment(from, to);
   copyControlState(from, to);
   to.locale = from.locale;
-  to.motionEffects = from.motionEffects;
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.maximumDate = from.maximumDate;
   to.minimumDate = from.minimumDate;
   to.minuteInterval = from.minuteInterval;
   to.opaque = from.opaque;
-  to.restorationIdentifier = from.restorationIdentifier;
+  to.setRestorationIdentifier(from.restorationIdentifier());
   to.selected = from.selected;
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
   to.tag = from.tag;
@@ -264,10 +264,10 @@ void copyCellTemplate(const UIPickerView& from, UIPickerView& to) {
   to.exclusiveTouch = from.exclusiveTouch;
   to.setHidden(from.isHidden());
   to.isAccessibilityElement = from.isAccessibilityElement;
-  to.motionEffects = from.motionEffects;
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.opaque = from.opaque;
-  to.restorationIdentifier = from.restorationIdentifier;
+  to.setRestorationIdentifier(from.restorationIdentifier());
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
   to.tag = from.tag;
   copyTint(from, to);
@@ -284,11 +284,11 @@ void copyCellTemplate(const UISlider& from, UISlider& to) {
   to.setHidden(from.isHidden());
   to.highlighted = from.highlighted;
   to.isAccessibilityElement = from.isAccessibilityElement;
-  to.motionEffects = from.motionEffects;
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.maximumTrackTintColor = from.maximumTrackTintColor;
   to.opaque = from.opaque;
-  to.restorationIdentifier = from.restorationIdentifier;
+  to.setRestorationIdentifier(from.restorationIdentifier());
   to.maximumValueImage = from.maximumValueImage;
   to.minimumTrackTintColor = from.minimumTrackTintColor;
   to.minimumValueImage = from.minimumValueImage;
@@ -304,12 +304,12 @@ void copyCellTemplate(const UISwitch& from, UISwitch& to) {
   copyResizing(from, to);
   copyContentAlignment(from, to);
   copyControlState(from, to);
-  to.motionEffects = from.motionEffects;
+  to.setMotionEffects(from.motionEffects());
   to.multipleTouchEnabled = from.multipleTouchEnabled;
   to.opaque = from.opaque;
   to.offImage = from.offImage;
   to.onImage = from.onImage;
-  to.restorationIdentifier = from.restorationIdentifier;
+  to.setRestorationIdentifier(from.restorationIdentifier());
   to.selected = from.selected;
   to.shouldGroupAccessibilityChildren = from.shouldGroupAccessibilityChildren;
   to.tag = from.tag;

@@ -40,7 +40,7 @@ void DataGridBinder::bindDatePickerCell(DataGridDatePickerColumn& column, const 
   if (tmpl) copyCellTemplate(*tmpl, control);
   addCellTapRecognizer(control, slot, field);
   setControlCarriers(control, slot);
-  control.accessibilityIdentifier = column.dateFormat;
+  control.setAccessibilityIdentifier(column.dateFormat);
   if (self_) {
     control.addTarget(self_, "datePkrChanged:", &UIDataGrid::datePkrChanged, UIControlEventValueChanged);
     control.addTarget(self_, "datePkrEditBegin:", &UIDataGrid::datePkrEditBegin,

@@ -42,7 +42,7 @@ void UIDataGrid::SwhChanged(UISwitch& sender) {
 
 void UIDataGrid::datePkrChanged(UIDatePicker& sender) {
   NSDateFormatter formatter;
-  formatter.setDateFormat(sender.accessibilityIdentifier);
+  formatter.setDateFormat(sender.accessibilityIdentifier());
   const std::string text = formatter.stringFromDate(sender.date());
   const CarriedPosition at = carriedPosition(sender);
   // Without a pattern there is no text for the date; the record keeps what it holds rather than "".

@@ -56,8 +56,12 @@ void DataGridBinder::makeScrollArea() {
 void DataGridBinder::resetCellLists() {
   state_.ColumnsCount = grid_.Columns.size();
   const std::size_t listed = std::min(state_.ColumnsCount, DataGridBindingState::kMaxColumns);
-  for (std::size_t k = 0; k < listed; ++k)
+  for (std::size_t k = 0; k < listed; ++k) {
     state_.arrCells[k] = std::make_shared<DataGridCellList>();
+    // A shown column gets at most one cell per record; a hidden one gets none.
+    if (const auto& column = grid_.Columns[k]; column && !column->isHidden())
+      state_.arrCells[k]->reserve(state_.RowsCount);
+  }
 }
 
 void DataGridBinder::handOverCells() {

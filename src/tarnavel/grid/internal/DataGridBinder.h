@@ -14,7 +14,7 @@ namespace tarnavel {
 /// Where one cell of the row pass goes: the record, its row, the column's position in Columns and the
 /// cell's frame in the scroll view.
 struct CellSlot {
-  Value record;
+  const Value& record;  // the row pass's own copy, which outlives every slot
   std::size_t row;
   std::size_t column;
   CGRect frame;

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "tarnavel/grid/internal/Carriers.h"
 #include "tarnavel/grid/UIDataGrid.h"
+#include "tarnavel/grid/internal/Carriers.h"
 #include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/input/UIGestureRecognizer.h"
 
 namespace tarnavel {
 
@@ -13,8 +14,10 @@ struct CarriedPosition {
 };
 
 /// Reads the row from the sender's accessibilityHint and the column from its accessibilityLabel.
-template <class Sender>
-CarriedPosition carriedPosition(const Sender& sender) {
+inline CarriedPosition carriedPosition(const UIView& sender) {
+  return {carrierNumber(sender.accessibilityHint()), carrierNumber(sender.accessibilityLabel())};
+}
+inline CarriedPosition carriedPosition(const UIGestureRecognizer& sender) {
   return {carrierNumber(sender.accessibilityHint), carrierNumber(sender.accessibilityLabel)};
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 /// The picker column at the picker's column carrier; raises when Columns holds none there.
 const DataGridPickerColumn& pickerColumnOf(const UIDataGrid& grid, const UIPickerView& picker) {
-  const int index = carrierNumber(picker.accessibilityLabel);
+  const int index = carrierNumber(picker.accessibilityLabel());
   const auto* column =
       dynamic_cast<const DataGridPickerColumn*>(grid.Columns[checkedIndex(index, grid.Columns.size())].get());
   if (!column) raiseException(NSInvalidArgumentException, "the picker's column is not a picker column");

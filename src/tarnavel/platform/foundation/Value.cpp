@@ -490,6 +490,9 @@ bool Value::sameNumber(const Value& other) const {
 }
 
 bool operator==(const Value& a, const Value& b) {
+  // Unlike kinds and two nulls need no work list (views compare their unset stores with null often).
+  if (a.type() != b.type()) return false;
+  if (a.type() == Value::Type::Null) return true;
   // Pairs still to compare; pairs of containers already taken up are assumed equal when met again, which
   // ends the comparison of containers that contain themselves.
   std::vector<std::pair<const Value*, const Value*>> pending{{&a, &b}};

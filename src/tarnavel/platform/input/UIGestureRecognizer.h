@@ -44,7 +44,6 @@ class UIGestureRecognizer {
   bool enabled = true;
   std::optional<std::string> accessibilityHint;
   std::optional<std::string> accessibilityLabel;
-  std::optional<std::string> accessibilityIdentifier;
   Value accessibilityValue;
 
  private:

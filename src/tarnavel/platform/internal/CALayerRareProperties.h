@@ -7,8 +7,22 @@
 namespace tarnavel {
 
 /// The layer properties that few layers set, with their initial values. A layer makes this block on the
-/// first write of one of them; until then its getters read the shared initial block.
+/// first write of a value other than the initial one; until then its getters read the shared initial
+/// block. The bounds origin, the anchor point, the transform, the shadow, the name, the key values with what
+/// was last displayed of them, and the animations live here too: most layers of a view tree never set them.
 struct CALayerRareProperties {
+  CGPoint boundsOrigin;
+  CGPoint anchorPoint{0.5, 0.5};
+  CATransform3D transform;
+  CGColorRef shadowColor;
+  CGSize shadowOffset{0, -3};
+  float shadowOpacity = 0;
+  CGFloat shadowRadius = 3;
+  std::string name;
+  CALayerKeyValues keyValues;
+  /// The key values as last displayed; meaningful once the layer has been displayed.
+  CALayerKeyValues presentation;
+  std::map<std::string, std::shared_ptr<CABasicAnimation>, std::less<>> animations;
   CALayerActions actions;
   bool allowsEdgeAntialiasing = false;
   bool allowsGroupOpacity = true;

@@ -7,6 +7,7 @@
 #include "tarnavel/platform/foundation/Format.h"
 #include "tarnavel/platform/foundation/NSException.h"
 #include "tarnavel/platform/internal/CALayerRareProperties.h"
+#include "tarnavel/platform/internal/RareProperties.h"
 #include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {
@@ -37,19 +38,12 @@ CALayer::CALayer(const CALayer& other)
       hidden(other.hidden),
       masksToBounds(other.masksToBounds),
       contents(other.contents),
-      shadowColor(other.shadowColor),
-      shadowOffset(other.shadowOffset),
-      shadowOpacity(other.shadowOpacity),
-      shadowRadius(other.shadowRadius),
-      name(other.name),
-      bounds_(other.bounds_),
+      boundsSize_(other.boundsSize_),
       position_(other.position_),
-      anchorPoint_(other.anchorPoint_),
-      transform_(other.transform_),
       needsDisplay_(other.needsDisplay_),
-      keyValues_(other.keyValues_),
-      animations_(other.animations_),
-      rare_(other.rare_ ? std::make_unique<CALayerRareProperties>(*other.rare_) : nullptr) {}
+      rare_(other.rare_ ? std::make_unique<CALayerRareProperties>(*other.rare_) : nullptr) {
+  if (rare_) rare_->presentation = {};  // a copy has not been displayed
+}
 
 std::shared_ptr<CALayer> CALayer::copyProperties() const {
   return std::shared_ptr<CALayer>(new CALayer(*this));
@@ -73,7 +67,8 @@ CALayer::~CALayer() {
 
 void CALayer::setBounds(CGRect bounds) {
   refuseNonFinite(CGRectIsFinite(bounds), "bounds", bounds.origin, bounds.size);
-  bounds_ = bounds;
+  writeRareProperty(rare_, &CALayerRareProperties::boundsOrigin, bounds.origin);
+  boundsSize_ = bounds.size;
 }
 
 void CALayer::setPosition(CGPoint position) {
@@ -83,7 +78,11 @@ void CALayer::setPosition(CGPoint position) {
 
 void CALayer::setAnchorPoint(CGPoint anchorPoint) {
   refuseNonFinite(isFinite(anchorPoint), "anchorPoint", anchorPoint);
-  anchorPoint_ = anchorPoint;
+  writeRareProperty(rare_, &CALayerRareProperties::anchorPoint, anchorPoint);
+}
+
+const CATransform3D& CALayer::transform() const {
+  return rare().transform;
 }
 
 void CALayer::setTransform(const CATransform3D& t) {
@@ -92,33 +91,43 @@ void CALayer::setTransform(const CATransform3D& t) {
   if (!std::all_of(std::begin(entries), std::end(entries), [](CGFloat m) { return std::isfinite(m); })) {
     raiseException(CALayerInvalidGeometry, "CALayer transform contains NaN or infinity");
   }
-  transform_ = t;
+  writeRareProperty(rare_, &CALayerRareProperties::transform, t);
+}
+
+CGRect CALayer::bounds() const {
+  return {rare().boundsOrigin, boundsSize_};
+}
+
+CGPoint CALayer::anchorPoint() const {
+  return rare().anchorPoint;
 }
 
 CGAffineTransform CALayer::transformToSuperlayer() const {
+  const CGPoint anchor = anchorPoint();
+  const CGRect bounds = this->bounds();
   // Bounds coordinates -> anchor at the origin -> transform -> position in the superlayer.
-  const CGAffineTransform toAnchor =
-      CGAffineTransformMakeTranslation(-bounds_.origin.x - anchorPoint_.x * bounds_.size.width,
-                                       -bounds_.origin.y - anchorPoint_.y * bounds_.size.height);
+  const CGAffineTransform toAnchor = CGAffineTransformMakeTranslation(
+      -bounds.origin.x - anchor.x * bounds.size.width, -bounds.origin.y - anchor.y * bounds.size.height);
   const CGAffineTransform moved = CGAffineTransformConcat(toAnchor, affineTransform());
   return CGAffineTransformConcat(moved, CGAffineTransformMakeTranslation(position_.x, position_.y));
 }
 
 CGRect CALayer::frame() const {
-  if (CATransform3DIsIdentity(transform_)) {
+  const CGPoint anchor = anchorPoint();
+  if (!rare_ || CATransform3DIsIdentity(rare_->transform)) {
     // Without a transform the frame is exact: the size is the bounds' size, not a difference of corners.
-    const CGSize size = CGRectStandardize(bounds_).size;
-    return {{position_.x - anchorPoint_.x * size.width, position_.y - anchorPoint_.y * size.height}, size};
+    const CGSize size = CGRectStandardize(bounds()).size;
+    return {{position_.x - anchor.x * size.width, position_.y - anchor.y * size.height}, size};
   }
-  return CGRectApplyAffineTransform(bounds_, transformToSuperlayer());
+  return CGRectApplyAffineTransform(bounds(), transformToSuperlayer());
 }
 
 void CALayer::setFrame(CGRect frame) {
   frame = CGRectStandardize(frame);
   refuseNonFinite(CGRectIsFinite(frame), "frame", frame.origin, frame.size);
-  bounds_.size = frame.size;
-  position_ = {frame.origin.x + anchorPoint_.x * frame.size.width,
-               frame.origin.y + anchorPoint_.y * frame.size.height};
+  const CGPoint anchor = anchorPoint();
+  boundsSize_ = frame.size;
+  position_ = {frame.origin.x + anchor.x * frame.size.width, frame.origin.y + anchor.y * frame.size.height};
 }
 
 void CALayer::addSublayer(std::shared_ptr<CALayer> layer) {
@@ -168,15 +177,24 @@ void CALayerKeyValues::setValueForKey(const std::string& key, CALayerValue value
   values_.insert_or_assign(key, std::move(value));
 }
 
+CALayerValue CALayer::valueForKey(std::string_view key) const {
+  return rare().keyValues.valueForKey(key);
+}
+
 void CALayer::markDisplayed() {
   needsDisplay_ = false;
-  presentation_ = keyValues_;
+  displayed_ = true;
+  if (rare_) rare_->presentation = rare_->keyValues;
+}
+
+const CALayerKeyValues* CALayer::presentationLayer() const {
+  return displayed_ ? &rare().presentation : nullptr;
 }
 
 void CALayer::setValueForKey(const std::string& key, CALayerValue value) {
-  keyValues_.setValueForKey(key, std::move(value));
+  rareForWrite().keyValues.setValueForKey(key, std::move(value));
   if (needsDisplayForKey(key)) setNeedsDisplay();
-  if (!presentation_) return;
+  if (!displayed_) return;
   if (auto action = actionForKey(key)) addAnimation(std::move(action), key);
 }
 
@@ -190,12 +208,13 @@ std::shared_ptr<CABasicAnimation> CALayer::actionForKey(std::string_view) const 
 
 void CALayer::addAnimation(std::shared_ptr<CABasicAnimation> animation, const std::string& key) {
   if (!animation) return;
-  animations_.insert_or_assign(key, std::move(animation));
+  rareForWrite().animations.insert_or_assign(key, std::move(animation));
 }
 
 std::shared_ptr<CABasicAnimation> CALayer::animationForKey(std::string_view key) const {
-  const auto found = animations_.find(key);
-  return found == animations_.end() ? nullptr : found->second;
+  const auto& animations = rare().animations;
+  const auto found = animations.find(key);
+  return found == animations.end() ? nullptr : found->second;
 }
 
 void CALayer::drawInContext(CGContext& context) const {

@@ -46,16 +46,16 @@ class CALayer {
   static std::shared_ptr<CALayer> layer() { return std::make_shared<CALayer>(); }
 
   // Geometry. A non-finite value raises NSException (CALayerInvalidGeometry) and changes nothing.
-  CGRect bounds() const { return bounds_; }
+  CGRect bounds() const;
   void setBounds(CGRect bounds);
   CGPoint position() const { return position_; }
   void setPosition(CGPoint position);
-  CGPoint anchorPoint() const { return anchorPoint_; }
+  CGPoint anchorPoint() const;
   void setAnchorPoint(CGPoint anchorPoint);
-  const CATransform3D& transform() const { return transform_; }
+  const CATransform3D& transform() const;
   /// Raises CALayerInvalidGeometry, leaving the transform as it was, for one with a NaN or an infinity.
   void setTransform(const CATransform3D& transform);
-  CGAffineTransform affineTransform() const { return CATransform3DGetAffineTransform(transform_); }
+  CGAffineTransform affineTransform() const { return CATransform3DGetAffineTransform(transform()); }
   void setAffineTransform(const CGAffineTransform& t) { setTransform(CATransform3DMakeAffineTransform(t)); }
   /// The box of the transformed bounds in the superlayer's coordinates.
   CGRect frame() const;
@@ -73,17 +73,28 @@ class CALayer {
   bool hidden = false;
   bool masksToBounds = false;
   std::shared_ptr<CGImage> contents;
-  CGColorRef shadowColor;
-  CGSize shadowOffset{0, -3};
-  float shadowOpacity = 0;
-  CGFloat shadowRadius = 3;
-  std::string name;
   /// Masks this layer (and its sublayers) by the mask's alpha; drawn in this layer's coordinates. The mask
   /// may also be a sublayer of another layer: it is then drawn in both places.
   std::shared_ptr<CALayer> mask;
 
+  // The shadow, drawn under the layer when its opacity is above 0 and its colour is visible. Rarely set: it
+  // lives in the block of rarely set properties below.
+  const CGColorRef& shadowColor() const;
+  void setShadowColor(CGColorRef color);
+  CGSize shadowOffset() const;  // (0, -3) until set
+  void setShadowOffset(CGSize offset);
+  float shadowOpacity() const;
+  void setShadowOpacity(float opacity);
+  CGFloat shadowRadius() const;  // 3 until set
+  void setShadowRadius(CGFloat radius);
+
+  /// The layer's name; few layers have one, so it lives in the block of rarely set properties too.
+  const std::string& name() const;
+  void setName(std::string name);
+
   // Rarely set properties. They are stored, copied and archived with the layer; the renderer does not read
-  // them. They live in a block made on the first write, so that a layer that never sets one stays small.
+  // them. They live in a block made on the first write of a value other than the initial one, so that a
+  // layer that never sets one stays small.
   const CALayerActions& actions() const;
   void setActions(CALayerActions actions);
   bool allowsEdgeAntialiasing() const;
@@ -155,6 +166,9 @@ class CALayer {
   void setTimeOffset(double offset);
   CGFloat zPosition() const;
   void setZPosition(CGFloat z);
+  /// Whether this layer has made its block of rarely set properties (a property above, the transform, a
+  /// key value or an animation was written).
+  bool hasRareProperties() const { return rare_ != nullptr; }
 
   // The layer tree.
   const std::vector<std::shared_ptr<CALayer>>& sublayers() const { return sublayers_; }
@@ -178,7 +192,7 @@ class CALayer {
 
   // Key-value storage: where subclasses keep their dynamic properties, so that setting one can mark the
   // layer for redrawing and animate the change.
-  CALayerValue valueForKey(std::string_view key) const { return keyValues_.valueForKey(key); }
+  CALayerValue valueForKey(std::string_view key) const;
   /// Stores `value` under `key`. When `needsDisplayForKey(key)`, the layer is marked for redrawing; when the
   /// layer is on screen (it has been displayed), the action for the key, if any, is added as its animation.
   void setValueForKey(const std::string& key, CALayerValue value);
@@ -191,7 +205,7 @@ class CALayer {
   /// The animation recorded under `key`, or null.
   std::shared_ptr<CABasicAnimation> animationForKey(std::string_view key) const;
   /// The key values as last displayed, or null while the layer has never been displayed.
-  const CALayerKeyValues* presentationLayer() const { return presentation_ ? &*presentation_ : nullptr; }
+  const CALayerKeyValues* presentationLayer() const;
 
  protected:
   /// Copies the other layer's properties, key values and animations; not its sublayers, mask, superlayer,
@@ -207,17 +221,13 @@ class CALayer {
   const CALayerRareProperties& rare() const;
   CALayerRareProperties& rareForWrite();
 
-  CGRect bounds_;
+  CGSize boundsSize_;  // the origin, rarely other than (0, 0), is in the block of rarely set properties
   CGPoint position_;
-  CGPoint anchorPoint_{0.5, 0.5};
-  CATransform3D transform_;
   std::vector<std::shared_ptr<CALayer>> sublayers_;
   CALayer* superlayer_ = nullptr;
   UIView* owningView_ = nullptr;
   bool needsDisplay_ = false;
-  CALayerKeyValues keyValues_;
-  std::optional<CALayerKeyValues> presentation_;
-  std::map<std::string, std::shared_ptr<CABasicAnimation>, std::less<>> animations_;
+  bool displayed_ = false;
   std::unique_ptr<CALayerRareProperties> rare_;
 };
 

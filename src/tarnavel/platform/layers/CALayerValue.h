@@ -3,8 +3,8 @@
 #include <variant>
 #include <vector>
 
-#include "tarnavel/platform/graphics/UIColor.h"
 #include "tarnavel/platform/foundation/Value.h"
+#include "tarnavel/platform/graphics/UIColor.h"
 
 namespace tarnavel {
 

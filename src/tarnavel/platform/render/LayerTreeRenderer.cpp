@@ -32,8 +32,8 @@ bool drawsOwnContent(const CALayer& layer) {
 }
 
 bool castsShadow(const CALayer& layer) {
-  return layer.shadowOpacity > 0 && isVisible(layer.shadowColor) && std::isfinite(layer.shadowOffset.width) &&
-         std::isfinite(layer.shadowOffset.height);
+  return layer.shadowOpacity() > 0 && isVisible(layer.shadowColor()) &&
+         std::isfinite(layer.shadowOffset().width) && std::isfinite(layer.shadowOffset().height);
 }
 
 CGPath roundedPath(CGRect rect, CGFloat radius) {
@@ -128,8 +128,8 @@ class LayerTreePainter {
 
   // The shadow is the layer's whole drawing (without blur) moved by the offset, in the shadow colour.
   void drawShadow(CALayer& layer, int depth) {
-    auto rgba = layer.shadowColor->rgba();
-    rgba[3] *= std::min(layer.shadowOpacity, 1.0f);
+    auto rgba = layer.shadowColor()->rgba();
+    rgba[3] *= std::min(layer.shadowOpacity(), 1.0f);
     const CGColorRef color =
         std::make_shared<CGColor>(CGColorSpaceModel::RGB, std::vector<CGFloat>(rgba.begin(), rgba.end()));
     const CGRect bounds = layer.bounds();
@@ -140,7 +140,8 @@ class LayerTreePainter {
     context_.fillPath(reach, color);
     context_.beginGroup();
     context_.saveGState();
-    context_.concatCTM(CGAffineTransformMakeTranslation(layer.shadowOffset.width, layer.shadowOffset.height));
+    context_.concatCTM(
+        CGAffineTransformMakeTranslation(layer.shadowOffset().width, layer.shadowOffset().height));
     drawBody(layer, depth);
     context_.restoreGState();
     context_.endGroupWithMask();

@@ -12,8 +12,8 @@ class CALayer;
 class CGContext;
 class UIView;
 
-/// How hard PNG output is compressed. Fast writes several times faster than Smallest; its files are about
-/// twice as large.
+/// How hard PNG output is compressed. Fast writes several times faster than Smallest; its files are two to
+/// three times as large. A page with no transparent pixel (one with a background) is written without alpha.
 enum class PngCompression { Fast, Smallest };
 
 struct RenderOptions {

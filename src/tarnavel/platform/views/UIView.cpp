@@ -6,6 +6,7 @@
 
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
 #include "tarnavel/platform/internal/RenderLimits.h"
+#include "tarnavel/platform/internal/UIViewRareProperties.h"
 
 namespace tarnavel {
 
@@ -21,7 +22,7 @@ UIView::UIView(const NSCoder& coder) : UIView(coder.frame.value_or(CGRectZero)) 
   if (coder.tag) tag = *coder.tag;
   if (coder.userInteractionEnabled) userInteractionEnabled = *coder.userInteractionEnabled;
   if (coder.clipsToBounds) setClipsToBounds(*coder.clipsToBounds);
-  if (coder.accessibilityIdentifier) accessibilityIdentifier = coder.accessibilityIdentifier;
+  if (coder.accessibilityIdentifier) setAccessibilityIdentifier(coder.accessibilityIdentifier);
 }
 
 UIView::~UIView() {
@@ -47,9 +48,12 @@ void UIView::attachLayer() {
   layer_->owningView_ = this;
 }
 
-void UIView::setBackgroundColor(std::shared_ptr<UIColor> color) {
-  backgroundColor_ = std::move(color);
-  layer_->backgroundColor = backgroundColor_ ? backgroundColor_->CGColor() : nullptr;
+void UIView::setBackgroundColor(const std::shared_ptr<UIColor>& color) {
+  // Compared first, like the label's font and colour: most calls of a bind set what is already there.
+  static const CGColorRef none;
+  const CGColorRef& layerColor = color ? color->CGColor() : none;
+  if (backgroundColor_ != color) backgroundColor_ = color;
+  if (layer_->backgroundColor != layerColor) layer_->backgroundColor = layerColor;
 }
 
 void UIView::setAlpha(CGFloat alpha) {

@@ -15,6 +15,8 @@ namespace tarnavel {
 
 class CGContext;
 class UIGestureRecognizer;
+struct UIViewRareProperties;
+struct UIViewAccessibilityTexts;
 
 /// A view: a layer, a frame in its superview, an ordered list of subviews (whose layers are sublayers of
 /// this view's layer), gesture recognizers and the accessibility carriers. Views are made with
@@ -43,7 +45,7 @@ class UIView : public std::enable_shared_from_this<UIView> {
 
   // Appearance backed by the layer.
   const std::shared_ptr<UIColor>& backgroundColor() const { return backgroundColor_; }
-  void setBackgroundColor(std::shared_ptr<UIColor> color);
+  void setBackgroundColor(const std::shared_ptr<UIColor>& color);
   bool isHidden() const { return layer_->hidden; }
   void setHidden(bool hidden) { layer_->hidden = hidden; }
   CGFloat alpha() const { return layer_->opacity; }
@@ -53,27 +55,47 @@ class UIView : public std::enable_shared_from_this<UIView> {
 
   // Plain stores.
   bool userInteractionEnabled = true;
-  NSInteger tag = 0;
   bool opaque = true;
   bool exclusiveTouch = false;
   bool multipleTouchEnabled = false;
   bool autoresizesSubviews = true;
-  NSUInteger autoresizingMask = 0;
   bool clearsContextBeforeDrawing = true;
-  NSInteger contentMode = 0;
-  CGFloat contentScaleFactor = 1;
-  NSInteger tintAdjustmentMode = 0;
-  std::shared_ptr<UIColor> tintColor;
   bool translatesAutoresizingMaskIntoConstraints = true;
-  std::optional<std::string> restorationIdentifier;
   bool isAccessibilityElement = false;
   bool shouldGroupAccessibilityChildren = false;
-  std::optional<std::string> accessibilityHint;
-  std::optional<std::string> accessibilityLabel;
-  std::optional<std::string> accessibilityIdentifier;
-  Value accessibilityValue;
+  NSInteger tag = 0;
+
+  /// The accessibility hint and label: controls carry small texts there (a grid its cell's row and
+  /// column). Plain views leave them unset and make no block for them.
+  const std::optional<std::string>& accessibilityHint() const;
+  void setAccessibilityHint(std::optional<std::string> hint);
+  const std::optional<std::string>& accessibilityLabel() const;
+  void setAccessibilityLabel(std::optional<std::string> label);
+
+  // Rarely set stores. They live in a block made on the first write of a value other than the initial
+  // one, so that a view that never sets them stays small.
+  NSUInteger autoresizingMask() const;
+  void setAutoresizingMask(NSUInteger mask);
+  NSInteger contentMode() const;
+  void setContentMode(NSInteger mode);
+  CGFloat contentScaleFactor() const;  // 1 until set
+  void setContentScaleFactor(CGFloat factor);
+  NSInteger tintAdjustmentMode() const;
+  void setTintAdjustmentMode(NSInteger mode);
+  const std::shared_ptr<UIColor>& tintColor() const;
+  void setTintColor(std::shared_ptr<UIColor> color);
+  const std::optional<std::string>& restorationIdentifier() const;
+  void setRestorationIdentifier(std::optional<std::string> identifier);
+  const std::optional<std::string>& accessibilityIdentifier() const;
+  void setAccessibilityIdentifier(std::optional<std::string> identifier);
+  const Value& accessibilityValue() const;
+  void setAccessibilityValue(Value value);
   /// The motion effects given to the view, as an array; kept as given (nothing here moves with the device).
-  Value motionEffects;
+  const Value& motionEffects() const;
+  void setMotionEffects(Value effects);
+  /// Whether this view has made its block of rarely set stores, or that of its accessibility texts.
+  bool hasRareProperties() const { return rare_ != nullptr; }
+  bool hasAccessibilityTexts() const { return accessibilityTexts_ != nullptr; }
 
   // The view tree.
   const std::vector<std::shared_ptr<UIView>>& subviews() const { return subviews_; }
@@ -118,6 +140,8 @@ class UIView : public std::enable_shared_from_this<UIView> {
   std::vector<std::shared_ptr<UIView>> subviews_;
   UIView* superview_ = nullptr;
   std::vector<std::shared_ptr<UIGestureRecognizer>> recognizers_;
+  std::unique_ptr<UIViewRareProperties> rare_;
+  std::unique_ptr<UIViewAccessibilityTexts> accessibilityTexts_;
 };
 
 }  // namespace tarnavel
