@@ -151,6 +151,7 @@ TEST(GridPickerRows, BoundPickerShowsTheSelectedEntryInItsMiddleRow) {
   g.grid->DataSource = testing::makeRecords({{"i"}, {"WWWWWWWWWW"}});
   g.grid->ColumnsWidth = 0;
   g.column->Width = 320;
+  g.column->font = UIFont::fontWithName("Verdana", 20);
   g.grid->RowHeight = 216;  // the picker's natural size: drawn unscaled, in rows of 108
   g.bind();
   const auto image = testing::pixelsOf(*g.grid);
