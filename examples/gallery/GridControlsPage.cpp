@@ -3,21 +3,12 @@
 #include <memory>
 
 #include "GalleryPage.h"
+#include "GridStyling.h"
 #include "tarnavel/grid/UIDataGrid.h"
 
 namespace {
 
 using namespace tarnavel;
-
-template <class Column>
-std::shared_ptr<Column> column(const char* title, NSInteger field, CGFloat width) {
-  auto made = std::make_shared<Column>();
-  made->Title = title;
-  made->dataFieldIndex = field;
-  made->Width = width;
-  made->header->textAlignment = NSTextAlignment::Center;
-  return made;
-}
 
 Value taskRecords() {
   return Value::newArray({
@@ -29,43 +20,33 @@ Value taskRecords() {
 }
 
 std::shared_ptr<UIDataGrid> makeGrid() {
-  const auto grid = std::make_shared<UIDataGrid>(CGRectMake(0, 0, 700, 360));
-  grid->setBackgroundColor(UIColor::whiteColor());
-  grid->ColumnsWidth = 0;  // each column keeps its own width
-  grid->RowHeight = 80;
-  grid->datagridFont = UIFont::fontWithName("Verdana", 11);
-  grid->foregroundColor = UIColor::colorWithWhite(0.15, 1);
-  grid->alternatingBackgroundColor = UIColor::colorWithRed(0.95, 0.96, 0.93, 1);
-  grid->cellBorderColor = UIColor::colorWithWhite(0.85, 1);
-  grid->cellBorderWidth = 0.5;
-  grid->HeaderFont = UIFont::fontWithName("Verdana-Bold", 11);
-  grid->HeaderHeight = 26;
-  grid->HeaderForegroundColor = UIColor::whiteColor();
-  grid->HeaderBackgroundColor = UIColor::colorWithRed(0.25, 0.4, 0.3, 1);
+  const auto grid =
+      gallery::makeGalleryGrid(CGRectMake(0, 0, 700, 360), 80, UIColor::colorWithRed(0.25, 0.4, 0.3, 1),
+                               UIColor::colorWithRed(0.95, 0.96, 0.93, 1));
   return grid;
 }
 
 void addColumns(UIDataGrid& grid) {
-  const auto task = column<DataGridLabelColumn>("Task", 0, 130);
+  const auto task = gallery::makeGalleryColumn<DataGridLabelColumn>("Task", 0, 130);
   task->cellSize = CGSizeMake(122, 80);  // a little room on the left
   task->cellLayoutPosition = DataGridCellLayoutPositionMiddleRight;
 
-  const auto owner = column<DataGridTextFieldColumn>("Owner", 1, 90);
+  const auto owner = gallery::makeGalleryColumn<DataGridTextFieldColumn>("Owner", 1, 90);
   owner->borderStyle = 3;
   owner->cellSize = CGSizeMake(78, 24);
   owner->cellTemplate->setBackgroundColor(UIColor::whiteColor());
 
-  const auto due = column<DataGridDatePickerColumn>("Due", 2, 170);
+  const auto due = gallery::makeGalleryColumn<DataGridDatePickerColumn>("Due", 2, 170);
   due->pickerFrameColor = DataGridPickerFrameColorGreen;
 
-  const auto priority = column<DataGridPickerColumn>("Priority", 3, 100);
+  const auto priority = gallery::makeGalleryColumn<DataGridPickerColumn>("Priority", 3, 100);
   priority->pickerDataSource = Value::newArray({"Low", "Normal", "High", "Urgent"});
   priority->pickerFrameColor = DataGridPickerFrameColorBrown;
 
-  const auto progress = column<DataGridSliderColumn>("Progress", 4, 130);
+  const auto progress = gallery::makeGalleryColumn<DataGridSliderColumn>("Progress", 4, 130);
   progress->cellTemplate->minimumTrackTintColor = UIColor::colorWithRed(0.3, 0.6, 0.35, 1);
 
-  const auto done = column<DataGridSwitchColumn>("Done", 5, 70);
+  const auto done = gallery::makeGalleryColumn<DataGridSwitchColumn>("Done", 5, 70);
   done->cellSize = DataGridSwitchColumn().cellTemplate->bounds().size;  // at its natural size
   done->onTintColor = UIColor::colorWithRed(0.3, 0.6, 0.35, 1);
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "GalleryPage.h"
+#include "GridStyling.h"
 #include "tarnavel/grid/UIDataGrid.h"
 #include "tarnavel/platform/foundation/NSLocale.h"
 #include "tarnavel/platform/foundation/NSNumberFormatter.h"
@@ -12,16 +13,6 @@
 namespace {
 
 using namespace tarnavel;
-
-template <class Column>
-std::shared_ptr<Column> column(const char* title, NSInteger field, CGFloat width) {
-  auto made = std::make_shared<Column>();
-  made->Title = title;
-  made->dataFieldIndex = field;
-  made->Width = width;
-  made->header->textAlignment = NSTextAlignment::Center;
-  return made;
-}
 
 Value orderRecords() {
   return Value::newArray({
@@ -32,26 +23,16 @@ Value orderRecords() {
 }
 
 std::shared_ptr<UIDataGrid> makeGrid() {
-  const auto grid = std::make_shared<UIDataGrid>(CGRectMake(0, 0, 620, 160));
-  grid->setBackgroundColor(UIColor::whiteColor());
-  grid->ColumnsWidth = 0;  // each column keeps its own width
-  grid->RowHeight = 40;
-  grid->datagridFont = UIFont::fontWithName("Verdana", 11);
-  grid->foregroundColor = UIColor::colorWithWhite(0.15, 1);
-  grid->alternatingBackgroundColor = UIColor::colorWithRed(0.95, 0.95, 0.98, 1);
-  grid->cellBorderColor = UIColor::colorWithWhite(0.85, 1);
-  grid->cellBorderWidth = 0.5;
-  grid->HeaderFont = UIFont::fontWithName("Verdana-Bold", 11);
-  grid->HeaderHeight = 26;
-  grid->HeaderForegroundColor = UIColor::whiteColor();
-  grid->HeaderBackgroundColor = UIColor::colorWithRed(0.35, 0.3, 0.5, 1);
+  const auto grid =
+      gallery::makeGalleryGrid(CGRectMake(0, 0, 620, 160), 40, UIColor::colorWithRed(0.35, 0.3, 0.5, 1),
+                               UIColor::colorWithRed(0.95, 0.95, 0.98, 1));
   grid->updateDataSource = true;  // edits go straight into the records
   return grid;
 }
 
 std::shared_ptr<DataGridTextFieldColumn> numberColumn(const char* title, NSInteger field, NSUInteger style,
                                                       DataGridNumberType type) {
-  const auto made = column<DataGridTextFieldColumn>(title, field, 90);
+  const auto made = gallery::makeGalleryColumn<DataGridTextFieldColumn>(title, field, 90);
   made->borderStyle = 3;
   made->cellSize = CGSizeMake(80, 24);
   made->TextAlignment = static_cast<NSInteger>(NSTextAlignment::Right);
@@ -61,17 +42,17 @@ std::shared_ptr<DataGridTextFieldColumn> numberColumn(const char* title, NSInteg
 }
 
 void addColumns(UIDataGrid& grid) {
-  const auto item = column<DataGridLabelColumn>("Item", 0, 120);
+  const auto item = gallery::makeGalleryColumn<DataGridLabelColumn>("Item", 0, 120);
   item->cellSize = CGSizeMake(112, 40);  // a little room on the left
   item->cellLayoutPosition = DataGridCellLayoutPositionMiddleRight;
   const auto quantity = numberColumn("Quantity", 1, NSNumberFormatterDecimalStyle, DataGridNumberTypeInt);
   const auto price = numberColumn("Price", 2, NSNumberFormatterCurrencyStyle, DataGridNumberTypeDouble);
-  const auto express = column<DataGridSwitchColumn>("Express", 3, 70);
+  const auto express = gallery::makeGalleryColumn<DataGridSwitchColumn>("Express", 3, 70);
   express->cellSize = DataGridSwitchColumn().cellTemplate->bounds().size;  // at its natural size
   express->onTintColor = UIColor::colorWithRed(0.35, 0.3, 0.5, 1);
-  const auto discount = column<DataGridSliderColumn>("Discount %", 4, 120);
+  const auto discount = gallery::makeGalleryColumn<DataGridSliderColumn>("Discount %", 4, 120);
   discount->maximumValue = 30;
-  const auto notes = column<DataGridTextViewColumn>("Notes", 5, 130);
+  const auto notes = gallery::makeGalleryColumn<DataGridTextViewColumn>("Notes", 5, 130);
   notes->cellTemplate->font = UIFont::fontWithName("Verdana", 10);
   notes->cellTemplate->textContainerInset = UIEdgeInsetsMake(4, 0, 4, 0);
   grid.Columns = {item, quantity, price, express, discount, notes};

@@ -3,20 +3,12 @@
 #include <memory>
 
 #include "GalleryPage.h"
+#include "GridStyling.h"
 #include "tarnavel/grid/UIDataGrid.h"
 
 namespace {
 
 using namespace tarnavel;
-
-template <class Column>
-std::shared_ptr<Column> column(const char* title, NSInteger field, CGFloat width) {
-  auto made = std::make_shared<Column>();
-  made->Title = title;
-  made->dataFieldIndex = field;
-  made->Width = width;
-  return made;
-}
 
 Value sampleRecords() {
   return Value::newArray({
@@ -29,45 +21,35 @@ Value sampleRecords() {
 }
 
 std::shared_ptr<UIDataGrid> makeGrid() {
-  const auto grid = std::make_shared<UIDataGrid>(CGRectMake(0, 0, 480, 190));
-  grid->setBackgroundColor(UIColor::whiteColor());
-  grid->ColumnsWidth = 0;  // each column keeps its own width
-  grid->RowHeight = 30;
-  grid->datagridFont = UIFont::fontWithName("Verdana", 11);
-  grid->foregroundColor = UIColor::colorWithWhite(0.15, 1);
-  grid->alternatingBackgroundColor = UIColor::colorWithRed(0.93, 0.95, 0.99, 1);
-  grid->cellBorderColor = UIColor::colorWithWhite(0.85, 1);
-  grid->cellBorderWidth = 0.5;
-  grid->HeaderFont = UIFont::fontWithName("Verdana-Bold", 11);
-  grid->HeaderHeight = 26;
-  grid->HeaderForegroundColor = UIColor::whiteColor();
-  grid->HeaderBackgroundColor = UIColor::colorWithRed(0.2, 0.35, 0.6, 1);
+  const auto grid =
+      gallery::makeGalleryGrid(CGRectMake(0, 0, 480, 190), 30, UIColor::colorWithRed(0.2, 0.35, 0.6, 1),
+                               UIColor::colorWithRed(0.93, 0.95, 0.99, 1));
   grid->HeaderBorderColor = UIColor::colorWithRed(0.14, 0.26, 0.46, 1);
   grid->HeaderBorderWidth = 0.5;
   return grid;
 }
 
 void addColumns(UIDataGrid& grid) {
-  const auto status = column<DataGridImageColumn>("", 0, 34);
+  const auto status = gallery::makeGalleryColumn<DataGridImageColumn>("", 0, 34);
   status->cellSize = CGSizeMake(16, 16);
 
-  const auto name = column<DataGridLabelColumn>("Name", 1, 120);
+  const auto name = gallery::makeGalleryColumn<DataGridLabelColumn>("Name", 1, 120);
   name->cellSize = CGSizeMake(112, 30);  // a little room on the left
   name->cellLayoutPosition = DataGridCellLayoutPositionMiddleRight;
 
-  const auto city = column<DataGridTextFieldColumn>("City", 2, 100);
+  const auto city = gallery::makeGalleryColumn<DataGridTextFieldColumn>("City", 2, 100);
   city->borderStyle = 3;
   city->cellSize = CGSizeMake(90, 22);
   city->cellTemplate->setBackgroundColor(UIColor::whiteColor());
   city->cellTemplate->layer()->cornerRadius = 5;
 
-  const auto action = column<DataGridButtonColumn>("Action", 3, 76);
+  const auto action = gallery::makeGalleryColumn<DataGridButtonColumn>("Action", 3, 76);
   action->cellSize = CGSizeMake(60, 20);
   action->cellTemplate->setBackgroundColor(UIColor::colorWithRed(0.25, 0.5, 0.85, 1));
   action->cellTemplate->titleLabel()->setTextColor(UIColor::whiteColor());
   action->cellTemplate->layer()->cornerRadius = 5;
 
-  const auto notes = column<DataGridTextViewColumn>("Notes", 4, 150);
+  const auto notes = gallery::makeGalleryColumn<DataGridTextViewColumn>("Notes", 4, 150);
   notes->cellTemplate->textColor = UIColor::darkGrayColor();
   notes->cellTemplate->font = UIFont::fontWithName("Verdana", 10);
   notes->cellTemplate->textContainerInset = UIEdgeInsetsMake(2, 0, 2, 0);
