@@ -52,13 +52,7 @@ std::shared_ptr<UIChart> buildAreaChart(const AreaChartSample& sample) {
   const bool horizontal = sample.orientation == ChartOrientationHorizontal;
   chart->yAxisTitleLabel->setText("visits (k)");
   chart->xAxisTitleLabel->setText("month");
-  const CGRect plot = chart->plotArea->frame();
-  const CGPoint beside{26, CGRectGetMidY(plot)};
-  const CGPoint below{CGRectGetMidX(plot), CGRectGetMaxY(plot) + 34};
-  gallery::centreAxisTitle(*chart->yAxisTitleLabel, horizontal ? below : beside);
-  gallery::centreAxisTitle(*chart->xAxisTitleLabel, horizontal ? beside : below);
-  chart->yAxisTitleLabelRotationAngle = horizontal ? 0 : -90;
-  chart->xAxisTitleLabelRotationAngle = horizontal ? -90 : 0;
+  gallery::placeAxisTitles(*chart, horizontal, 34);
   const auto& styles = gallery::gallerySeriesStyles();
   for (std::size_t j = 0; j < sample.data.size(); ++j) {
     auto series = gallery::makeGallerySeries(

@@ -28,22 +28,6 @@ struct BarChartSample {
   const char* categoryAxisTitle;
 };
 
-std::shared_ptr<markedRegion> targetBand(double bottom, double top) {
-  auto region = std::make_shared<markedRegion>();
-  region->yBottom = bottom;
-  region->yTop = top;
-  const auto band = UIColor::colorWithRed(0.95, 0.75, 0.2, 0.22);
-  region->gradientColorTop = band;
-  region->gradientColorTopExtra = band;
-  region->gradientColorBottom = nullptr;
-  region->gradientLocations = {Value(0), Value(1)};
-  region->Title->setText("target");
-  region->Title->setFont(UIFont::fontWithName("Verdana-Italic", 8));
-  region->Title->setTextColor(UIColor::colorWithRed(0.6, 0.45, 0.05, 1));
-  region->titleHorizontalLocation = ChartHorizontalLocationRight;
-  return region;
-}
-
 std::shared_ptr<UIChart> buildBarChart(const BarChartSample& sample) {
   auto chart = gallery::makeGalleryChart(kChartSize, sample.title);
   chart->chartType = sample.chartType;
@@ -54,15 +38,7 @@ std::shared_ptr<UIChart> buildBarChart(const BarChartSample& sample) {
   const bool horizontal = sample.orientation == ChartOrientationHorizontal;
   // The axis titles get frames of the host's choosing: the one beside the plot reads upwards, the one
   // under it sits below the axis labels.
-  const CGRect plot = chart->plotArea->frame();
-  const CGPoint beside{26, CGRectGetMidY(plot)};
-  const CGPoint below{CGRectGetMidX(plot), CGRectGetMaxY(plot) + 34};
-  auto& valueTitle = *chart->yAxisTitleLabel;
-  auto& categoryTitle = *chart->xAxisTitleLabel;
-  gallery::centreAxisTitle(valueTitle, horizontal ? below : beside);
-  gallery::centreAxisTitle(categoryTitle, horizontal ? beside : below);
-  chart->yAxisTitleLabelRotationAngle = horizontal ? 0 : -90;
-  chart->xAxisTitleLabelRotationAngle = horizontal ? -90 : 0;
+  gallery::placeAxisTitles(*chart, horizontal, 34);
   const auto& styles = gallery::gallerySeriesStyles();
   for (std::size_t j = 0; j < sample.data.size(); ++j) {
     auto series = gallery::makeGallerySeries(
@@ -86,7 +62,8 @@ std::shared_ptr<UIChart> buildBarChart(const BarChartSample& sample) {
     }
     chart->series.push_back(series);
   }
-  chart->markedRegions.push_back(targetBand(20, 25));
+  chart->markedRegions.push_back(gallery::makeTargetBand(20, 25, UIColor::colorWithRed(0.95, 0.75, 0.2, 0.22),
+                                                         UIColor::colorWithRed(0.6, 0.45, 0.05, 1)));
   return chart;
 }
 

@@ -38,10 +38,7 @@ std::shared_ptr<UIChart> buildCylinderChart(const CylinderChartSample& sample) {
   chart->itemBreadth = sample.chartType == ChartTypeCylinderStacked ? 0.45 : 0.75;
   chart->yAxisTitleLabel->setText("tonnes (k)");
   chart->xAxisTitleLabel->setText("year");
-  const CGRect plot = chart->plotArea->frame();
-  gallery::centreAxisTitle(*chart->yAxisTitleLabel, {26, CGRectGetMidY(plot)});
-  gallery::centreAxisTitle(*chart->xAxisTitleLabel, {CGRectGetMidX(plot), CGRectGetMaxY(plot) + 40});
-  chart->yAxisTitleLabelRotationAngle = -90;
+  gallery::placeAxisTitles(*chart, false, 40);
   const auto& styles = gallery::gallerySeriesStyles();
   for (std::size_t j = 0; j < sample.data.size(); ++j) {
     auto series = gallery::makeGallerySeries(sample.data[j], styles[j], ChartGradientDirectionVertical);

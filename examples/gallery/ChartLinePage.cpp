@@ -89,13 +89,10 @@ void labelMonths(ChartSeries& series) {
     series.Items[k]->xAxisLabel->setText(kMonths[k]);
 }
 
-void placeAxisTitles(UIChart& chart, const char* valueTitle, const char* categoryTitle) {
+void setAxisTitles(UIChart& chart, const char* valueTitle, const char* categoryTitle) {
   chart.yAxisTitleLabel->setText(valueTitle);
   chart.xAxisTitleLabel->setText(categoryTitle);
-  const CGRect plot = chart.plotArea->frame();
-  gallery::centreAxisTitle(*chart.yAxisTitleLabel, {26, CGRectGetMidY(plot)});
-  gallery::centreAxisTitle(*chart.xAxisTitleLabel, {CGRectGetMidX(plot), CGRectGetMaxY(plot) + 34});
-  chart.yAxisTitleLabelRotationAngle = -90;
+  gallery::placeAxisTitles(chart, false, 34);
 }
 
 // A point drawn as a picture instead of its series' shape: a warning on a dip, a tick on a record month
@@ -112,7 +109,7 @@ void buildLineChart(gallery::GalleryOutput& output) {
   auto chart = gallery::makeGalleryChart(kChartSize, "Monthly active users");
   chart->chartType = ChartTypeLine;
   chart->xAxisLinesHidden = false;
-  placeAxisTitles(*chart, "users (k)", "month");
+  setAxisTitles(*chart, "users (k)", "month");
   const auto& styles = gallery::gallerySeriesStyles();
   const std::vector<std::vector<double>> data{
       {42, 47, 51, 39, 55, 61, 64, 70}, {24, 27, 30, 31, 35, 40, 46, 52}, {12, 15, 14, 19, 22, 21, 27, 30}};
@@ -130,27 +127,11 @@ void buildLineChart(gallery::GalleryOutput& output) {
   output.renderView(*chart, "chart-line-markers.png");
 }
 
-std::shared_ptr<markedRegion> targetBand(double bottom, double top) {
-  auto region = std::make_shared<markedRegion>();
-  region->yBottom = bottom;
-  region->yTop = top;
-  const auto band = UIColor::colorWithRed(0.3, 0.7, 0.35, 0.14);
-  region->gradientColorTop = band;
-  region->gradientColorTopExtra = band;
-  region->gradientColorBottom = nullptr;
-  region->gradientLocations = {Value(0), Value(1)};
-  region->Title->setText("target");
-  region->Title->setFont(UIFont::fontWithName("Verdana-Italic", 8));
-  region->Title->setTextColor(UIColor::colorWithRed(0.2, 0.5, 0.25, 1));
-  region->titleHorizontalLocation = ChartHorizontalLocationRight;
-  return region;
-}
-
 void buildPointsOnlyChart(gallery::GalleryOutput& output) {
   auto chart = gallery::makeGalleryChart(kChartSize, "Delivery time by weekday");
   chart->chartType = ChartTypeLinePointsOnly;
   chart->xAxisLinesHidden = false;
-  placeAxisTitles(*chart, "hours", "weekday");
+  setAxisTitles(*chart, "hours", "weekday");
   const auto& styles = gallery::gallerySeriesStyles();
   const std::vector<std::vector<double>> data{{26, 22, 24, 21, 30, 38, 41}, {18, 17, 19, 16, 22, 27, 33}};
   const MarkerLook looks[] = {{ChartPointTypeCircle, 12, ChartLayoutStyleGradient, ChartGradientStyleLinear},
@@ -164,7 +145,8 @@ void buildPointsOnlyChart(gallery::GalleryOutput& output) {
   const char* days[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
   for (std::size_t k = 0; k < 7; ++k)
     chart->series[0]->Items[k]->xAxisLabel->setText(days[k]);
-  chart->markedRegions.push_back(targetBand(0, 24));
+  chart->markedRegions.push_back(gallery::makeTargetBand(0, 24, UIColor::colorWithRed(0.3, 0.7, 0.35, 0.14),
+                                                         UIColor::colorWithRed(0.2, 0.5, 0.25, 1)));
   addMarkerLegends(*chart, {styles[0], styles[1]}, looks);
   chart->DataBind();
   output.renderView(*chart, "chart-points-only.png");

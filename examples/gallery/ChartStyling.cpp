@@ -74,6 +74,32 @@ std::shared_ptr<ChartSeries> makeGallerySeries(const std::vector<double>& values
   return series;
 }
 
+std::shared_ptr<markedRegion> makeTargetBand(double bottom, double top, std::shared_ptr<UIColor> band,
+                                             std::shared_ptr<UIColor> ink) {
+  auto region = std::make_shared<markedRegion>();
+  region->yBottom = bottom;
+  region->yTop = top;
+  region->gradientColorTop = band;
+  region->gradientColorTopExtra = std::move(band);
+  region->gradientColorBottom = nullptr;
+  region->gradientLocations = {Value(0), Value(1)};
+  region->Title->setText("target");
+  region->Title->setFont(UIFont::fontWithName("Verdana-Italic", 8));
+  region->Title->setTextColor(std::move(ink));
+  region->titleHorizontalLocation = ChartHorizontalLocationRight;
+  return region;
+}
+
+void placeAxisTitles(UIChart& chart, bool horizontal, CGFloat below) {
+  const CGRect plot = chart.plotArea->frame();
+  const CGPoint besidePlot{26, CGRectGetMidY(plot)};
+  const CGPoint belowPlot{CGRectGetMidX(plot), CGRectGetMaxY(plot) + below};
+  centreAxisTitle(*chart.yAxisTitleLabel, horizontal ? belowPlot : besidePlot);
+  centreAxisTitle(*chart.xAxisTitleLabel, horizontal ? besidePlot : belowPlot);
+  chart.yAxisTitleLabelRotationAngle = horizontal ? 0 : -90;
+  chart.xAxisTitleLabelRotationAngle = horizontal ? -90 : 0;
+}
+
 void centreAxisTitle(UILabel& title, CGPoint centre) {
   const CGSize size = sizeWithFont(title.text(), title.font());
   title.setFrame(CGRectMake(centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height));

@@ -9,6 +9,7 @@
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartSeries.h"
 #include "tarnavel/chart/Legend.h"
+#include "tarnavel/chart/MarkedRegion.h"
 #include "tarnavel/chart/UIChart.h"
 #include "tarnavel/platform/graphics/UIColor.h"
 #include "tarnavel/platform/views/UILabel.h"
@@ -34,6 +35,16 @@ std::shared_ptr<tarnavel::UIChart> makeGalleryChart(tarnavel::CGSize size, const
 std::shared_ptr<tarnavel::ChartSeries> makeGallerySeries(const std::vector<double>& values,
                                                          const SeriesStyle& style,
                                                          tarnavel::NSUInteger gradientDirection);
+
+/// A "target" band from `bottom` to `top` in a translucent `band` colour, its italic title in `ink` at the
+/// right.
+std::shared_ptr<tarnavel::markedRegion> makeTargetBand(double bottom, double top,
+                                                       std::shared_ptr<tarnavel::UIColor> band,
+                                                       std::shared_ptr<tarnavel::UIColor> ink);
+
+/// Centres the axis titles beside and below the plot area (swapped when `horizontal`), the one beside it
+/// turned upright; `below` is the distance of the lower title under the plot.
+void placeAxisTitles(tarnavel::UIChart& chart, bool horizontal, tarnavel::CGFloat below);
 
 /// Gives an axis title the frame of its text centred on `centre` (the chart keeps a frame the host set).
 void centreAxisTitle(tarnavel::UILabel& title, tarnavel::CGPoint centre);

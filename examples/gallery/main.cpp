@@ -6,9 +6,9 @@
 
 #include "GalleryPage.h"
 #include "tarnavel/platform/foundation/NSException.h"
-#include "tarnavel/platform/render/Renderer.h"
 #include "tarnavel/platform/graphics/UIColor.h"
 #include "tarnavel/platform/graphics/UIImage.h"
+#include "tarnavel/platform/render/Renderer.h"
 
 namespace gallery {
 
