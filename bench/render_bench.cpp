@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "tarnavel/platform/render/Renderer.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
 #include "tarnavel/platform/graphics/UIColor.h"
 #include "tarnavel/platform/graphics/UIFont.h"
+#include "tarnavel/platform/render/Renderer.h"
 #include "tarnavel/platform/views/UILabel.h"
 
 namespace {

@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
   const char* output = argc > 1 ? argv[1] : "consumer.png";
 
   const Value shelf = XMLReader::XMLtoDictionary("<shelf><book>Dune</book></shelf>");
-  const std::string title = shelf.objectForKey("shelf").objectForKey("book").objectForKey(kXMLReaderTextNodeKey).string();
+  const std::string title =
+      shelf.objectForKey("shelf").objectForKey("book").objectForKey(kXMLReaderTextNodeKey).string();
 
   auto grid = std::make_shared<UIDataGrid>(CGRectMake(0, 0, 200, 100));
   auto column = std::make_shared<DataGridLabelColumn>();
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "could not write %s: %s\n", output, failure.what());
     return 1;
   }
-  std::printf("Tarnavel %s: a grid of \"%s\" and a chart in %s\n", TarnavelVersionString, title.c_str(), output);
+  std::printf("Tarnavel %s: a grid of \"%s\" and a chart in %s\n", TarnavelVersionString, title.c_str(),
+              output);
   return 0;
 }

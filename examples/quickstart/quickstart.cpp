@@ -5,8 +5,8 @@
 #include "tarnavel/chart/ChartSeries.h"
 #include "tarnavel/chart/UIChart.h"
 #include "tarnavel/grid/UIDataGrid.h"
-#include "tarnavel/platform/render/Renderer.h"
 #include "tarnavel/platform/input/UserInput.h"
+#include "tarnavel/platform/render/Renderer.h"
 #include "tarnavel/xml/XMLReader.h"
 
 using namespace tarnavel;

@@ -12,8 +12,8 @@
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/chart/QnGradientLayer.h"
-#include "tarnavel/platform/render/Renderer.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
+#include "tarnavel/platform/render/Renderer.h"
 
 namespace tarnavel {
 namespace {

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "tarnavel/chart/internal/BoxDecorators.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartMarkers.h"
@@ -10,6 +9,7 @@
 #include "tarnavel/chart/MarkedRegion.h"
 #include "tarnavel/chart/QnGradientLayer.h"
 #include "tarnavel/chart/UIChart.h"
+#include "tarnavel/chart/internal/BoxDecorators.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
 
 namespace tarnavel {

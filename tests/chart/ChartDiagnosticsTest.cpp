@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ChartTestSupport.h"
-#include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartDelegate.h"
+#include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/platform/input/UserInput.h"
 
 namespace tarnavel {

@@ -3,8 +3,8 @@
 #include <string>
 #include <typeinfo>
 
-#include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/foundation/Format.h"
+#include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/views/UILabel.h"
 #include "tarnavel/platform/views/UIView.h"
 

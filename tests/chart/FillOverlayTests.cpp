@@ -5,15 +5,15 @@
 #include <limits>
 #include <memory>
 
-#include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartItem.h"
-#include "tarnavel/chart/internal/FillOverlay.h"
 #include "tarnavel/chart/QnGradientLayer.h"
 #include "tarnavel/chart/UIChart.h"
+#include "tarnavel/chart/internal/ChartBindRecord.h"
+#include "tarnavel/chart/internal/FillOverlay.h"
+#include "tarnavel/platform/graphics/UIImage.h"
 #include "tarnavel/platform/layers/CAGradientLayer.h"
 #include "tarnavel/platform/layers/CAShapeLayer.h"
-#include "tarnavel/platform/graphics/UIImage.h"
 
 namespace tarnavel {
 namespace {

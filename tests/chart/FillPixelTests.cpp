@@ -3,10 +3,10 @@
 
 #include <cstdlib>
 
-#include "tarnavel/chart/internal/BoxDecorators.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/UIChart.h"
+#include "tarnavel/chart/internal/BoxDecorators.h"
 #include "tarnavel/platform/render/Renderer.h"
 
 namespace tarnavel {

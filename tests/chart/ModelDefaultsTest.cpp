@@ -25,7 +25,8 @@ NSCoder archiveWithViewSettings() {
 template <class Model, class Settings>
 void expectHeaderDefaults() {
   const Model fromFrame(CGRectMake(0, 0, 10, 10));
-  EXPECT_TRUE(static_cast<const Settings&>(fromFrame) == Settings{}) << typeid(Model).name() << " from a frame";
+  EXPECT_TRUE(static_cast<const Settings&>(fromFrame) == Settings{})
+      << typeid(Model).name() << " from a frame";
   const Model decoded(archiveWithViewSettings());
   EXPECT_TRUE(static_cast<const Settings&>(decoded) == Settings{}) << typeid(Model).name() << " decoded";
 }

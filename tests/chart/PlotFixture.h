@@ -9,10 +9,10 @@
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartSeries.h"
-#include "tarnavel/chart/internal/PlotFrame.h"
 #include "tarnavel/chart/UIChart.h"
-#include "tarnavel/platform/layers/CAShapeLayer.h"
+#include "tarnavel/chart/internal/PlotFrame.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
+#include "tarnavel/platform/layers/CAShapeLayer.h"
 
 namespace tarnavel {
 

@@ -86,7 +86,7 @@ TEST(ControlEvents, WhatCannotBeWrittenIsSkippedAndTheDelegateStillHears) {
   edited.pickerOf().pickRow(0, 0);
   edited.picker->pickerDataSource = Value();
   edited.pickerOf().pickRow(0, 0);
-  edited.date->dateFormat = "yyyy";                        // the picker keeps the format of the bind
+  edited.date->dateFormat = "yyyy";                          // the picker keeps the format of the bind
   edited.dateOf().setAccessibilityIdentifier(std::nullopt);  // no format: no text for the date
   edited.dateOf().spinToDate(march7th2024());
   edited.grid->DataSource = testing::makeRecords({{"only"}});  // row 1 gone, row 0 without the field

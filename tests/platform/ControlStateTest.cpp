@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "tarnavel/platform/render/RecordingContext.h"
 #include "tarnavel/platform/controls/UIButton.h"
 #include "tarnavel/platform/controls/UIDatePicker.h"
 #include "tarnavel/platform/controls/UIPickerView.h"
@@ -14,6 +13,7 @@
 #include "tarnavel/platform/controls/UISwitch.h"
 #include "tarnavel/platform/controls/UITextField.h"
 #include "tarnavel/platform/controls/UITextView.h"
+#include "tarnavel/platform/render/RecordingContext.h"
 
 namespace tarnavel {
 namespace {

@@ -4,8 +4,8 @@
 #include <limits>
 #include <numbers>
 
-#include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "tarnavel/platform/internal/FontResolution.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
 #include "tarnavel/platform/graphics/UIFont.h"
+#include "tarnavel/platform/internal/FontResolution.h"
 
 namespace tarnavel {
 namespace {

@@ -9,11 +9,11 @@
 #include <memory>
 #include <utility>
 
+#include "tarnavel/platform/graphics/UIColor.h"
+#include "tarnavel/platform/graphics/UIImage.h"
 #include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/render/CGContext.h"
 #include "tarnavel/platform/render/Renderer.h"
-#include "tarnavel/platform/graphics/UIColor.h"
-#include "tarnavel/platform/graphics/UIImage.h"
 #include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel::testing {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "tarnavel/platform/layers/CAShapeLayer.h"
 #include "tarnavel/platform/geometry/PathTrim.h"
+#include "tarnavel/platform/layers/CAShapeLayer.h"
 #include "tarnavel/platform/render/RecordingContext.h"
 
 namespace tarnavel {

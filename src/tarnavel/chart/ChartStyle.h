@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "tarnavel/platform/foundation/Value.h"
 #include "tarnavel/platform/graphics/UIColor.h"
 #include "tarnavel/platform/graphics/UIFont.h"
-#include "tarnavel/platform/foundation/Value.h"
 
 namespace tarnavel {
 

@@ -1,11 +1,11 @@
 #include "tarnavel/chart/UIChart.h"
 
-#include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/chart/ChartSeries.h"
 #include "tarnavel/chart/Legend.h"
 #include "tarnavel/chart/MarkedRegion.h"
+#include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/internal/StyledBox.h"
 
 namespace tarnavel {

@@ -10,8 +10,8 @@
 #include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/chart/ChartStyle.h"
 #include "tarnavel/chart/LegendArea.h"
-#include "tarnavel/platform/views/UILabel.h"
 #include "tarnavel/platform/foundation/SwallowedExceptions.h"
+#include "tarnavel/platform/views/UILabel.h"
 #include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {

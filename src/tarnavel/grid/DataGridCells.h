@@ -7,13 +7,13 @@
 
 #include "tarnavel/platform/controls/UIButton.h"
 #include "tarnavel/platform/controls/UIDatePicker.h"
-#include "tarnavel/platform/views/UIImageView.h"
-#include "tarnavel/platform/views/UILabel.h"
 #include "tarnavel/platform/controls/UIPickerView.h"
 #include "tarnavel/platform/controls/UISlider.h"
 #include "tarnavel/platform/controls/UISwitch.h"
 #include "tarnavel/platform/controls/UITextField.h"
 #include "tarnavel/platform/controls/UITextView.h"
+#include "tarnavel/platform/views/UIImageView.h"
+#include "tarnavel/platform/views/UILabel.h"
 
 namespace tarnavel {
 

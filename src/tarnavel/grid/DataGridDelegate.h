@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "tarnavel/platform/geometry/Geometry.h"
 #include "tarnavel/platform/foundation/Value.h"
+#include "tarnavel/platform/geometry/Geometry.h"
 
 namespace tarnavel {
 

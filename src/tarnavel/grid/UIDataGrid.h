@@ -8,8 +8,8 @@
 #include "tarnavel/grid/DataGridColumns.h"
 #include "tarnavel/grid/DataGridDelegate.h"
 #include "tarnavel/platform/controls/UIPickerView.h"
-#include "tarnavel/platform/foundation/SwallowedExceptions.h"
 #include "tarnavel/platform/controls/UITextView.h"
+#include "tarnavel/platform/foundation/SwallowedExceptions.h"
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
 
 namespace tarnavel {

@@ -3,14 +3,14 @@
 #include <memory>
 #include <optional>
 
+#include "tarnavel/chart/ChartGlobals.h"
+#include "tarnavel/chart/ChartSeries.h"
+#include "tarnavel/chart/UIChart.h"
 #include "tarnavel/chart/internal/BarGeometry.h"
 #include "tarnavel/chart/internal/BoxDecorators.h"
 #include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/internal/ChartElements.h"
-#include "tarnavel/chart/ChartGlobals.h"
-#include "tarnavel/chart/ChartSeries.h"
 #include "tarnavel/chart/internal/PlotFrame.h"
-#include "tarnavel/chart/UIChart.h"
 
 namespace tarnavel {
 

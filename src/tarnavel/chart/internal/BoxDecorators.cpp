@@ -1,15 +1,15 @@
 #include "tarnavel/chart/internal/BoxDecorators.h"
 
-#include "tarnavel/chart/internal/ChartBindRecord.h"
-#include "tarnavel/chart/internal/ChartElements.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartMarkers.h"
-#include "tarnavel/chart/internal/FillOverlay.h"
 #include "tarnavel/chart/LegendArea.h"
 #include "tarnavel/chart/MarkedRegion.h"
-#include "tarnavel/chart/internal/SegmentLayer.h"
 #include "tarnavel/chart/UIChart.h"
+#include "tarnavel/chart/internal/ChartBindRecord.h"
+#include "tarnavel/chart/internal/ChartElements.h"
+#include "tarnavel/chart/internal/FillOverlay.h"
+#include "tarnavel/chart/internal/SegmentLayer.h"
 #include "tarnavel/platform/foundation/NSException.h"
 
 namespace tarnavel {

@@ -1,11 +1,11 @@
-#include "tarnavel/chart/internal/ChartBindRecord.h"
-#include "tarnavel/chart/internal/ChartElements.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartItem.h"
+#include "tarnavel/chart/UIChart.h"
+#include "tarnavel/chart/internal/ChartBindRecord.h"
+#include "tarnavel/chart/internal/ChartElements.h"
 #include "tarnavel/chart/internal/PlotFrameSteps.h"
 #include "tarnavel/chart/internal/SegmentLayer.h"
-#include "tarnavel/chart/UIChart.h"
 #include "tarnavel/platform/foundation/Format.h"
 
 namespace tarnavel {

@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
+#include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {

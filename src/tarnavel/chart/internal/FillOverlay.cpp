@@ -1,12 +1,12 @@
 #include "tarnavel/chart/internal/FillOverlay.h"
 
-#include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartStyle.h"
-#include "tarnavel/chart/internal/GradientStops.h"
 #include "tarnavel/chart/QnGradientLayer.h"
-#include "tarnavel/platform/layers/CAGradientLayer.h"
+#include "tarnavel/chart/internal/ChartBindRecord.h"
+#include "tarnavel/chart/internal/GradientStops.h"
 #include "tarnavel/platform/graphics/UIImage.h"
+#include "tarnavel/platform/layers/CAGradientLayer.h"
 #include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {

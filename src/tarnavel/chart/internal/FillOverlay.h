@@ -3,9 +3,9 @@
 #include <memory>
 #include <vector>
 
-#include "tarnavel/platform/layers/CALayer.h"
 #include "tarnavel/platform/geometry/Geometry.h"
 #include "tarnavel/platform/graphics/UIColor.h"
+#include "tarnavel/platform/layers/CALayer.h"
 
 namespace tarnavel {
 

@@ -1,5 +1,5 @@
-#include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/ChartStyle.h"
+#include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/internal/FillOverlay.h"
 #include "tarnavel/chart/internal/HatchGeometry.h"
 #include "tarnavel/chart/internal/SegmentLayer.h"

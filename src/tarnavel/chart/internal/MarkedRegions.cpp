@@ -1,13 +1,13 @@
 #include <optional>
 
-#include "tarnavel/chart/internal/BoxDecorators.h"
-#include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/chart/MarkedRegion.h"
-#include "tarnavel/chart/internal/PlotFrameSteps.h"
 #include "tarnavel/chart/UIChart.h"
+#include "tarnavel/chart/internal/BoxDecorators.h"
+#include "tarnavel/chart/internal/ChartBindRecord.h"
+#include "tarnavel/chart/internal/PlotFrameSteps.h"
 
 namespace tarnavel {
 

@@ -2,8 +2,8 @@
 
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartGlobals.h"
-#include "tarnavel/chart/internal/PlotFrameSteps.h"
 #include "tarnavel/chart/UIChart.h"
+#include "tarnavel/chart/internal/PlotFrameSteps.h"
 
 namespace tarnavel {
 

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
-#include "tarnavel/chart/internal/ChartBindRecord.h"
-#include "tarnavel/chart/internal/ChartElements.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartItem.h"
 #include "tarnavel/chart/ChartSeries.h"
-#include "tarnavel/chart/internal/PlotFrameSteps.h"
 #include "tarnavel/chart/UIChart.h"
+#include "tarnavel/chart/internal/ChartBindRecord.h"
+#include "tarnavel/chart/internal/ChartElements.h"
+#include "tarnavel/chart/internal/PlotFrameSteps.h"
 #include "tarnavel/platform/foundation/NSException.h"
 
 namespace tarnavel {

@@ -1,9 +1,9 @@
-#include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartGlobals.h"
+#include "tarnavel/chart/UIChart.h"
+#include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/internal/PlotFrameSteps.h"
 #include "tarnavel/chart/internal/SegmentLayer.h"
-#include "tarnavel/chart/UIChart.h"
 
 namespace tarnavel {
 

@@ -1,9 +1,9 @@
 #include "tarnavel/chart/internal/ValueScan.h"
 
-#include "tarnavel/chart/internal/ChartElements.h"
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartSeries.h"
 #include "tarnavel/chart/UIChart.h"
+#include "tarnavel/chart/internal/ChartElements.h"
 #include "tarnavel/chart/internal/ValueScale.h"
 
 namespace tarnavel {

@@ -1,7 +1,7 @@
 #include "tarnavel/platform/controls/UIButton.h"
 
-#include "tarnavel/platform/render/CGContext.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
+#include "tarnavel/platform/render/CGContext.h"
 
 namespace tarnavel {
 

@@ -3,8 +3,8 @@
 #include <memory>
 #include <optional>
 
-#include "tarnavel/platform/geometry/Geometry.h"
 #include "tarnavel/platform/foundation/Value.h"
+#include "tarnavel/platform/geometry/Geometry.h"
 
 namespace tarnavel {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "tarnavel/platform/input/TargetAction.h"
 #include "tarnavel/platform/foundation/Value.h"
+#include "tarnavel/platform/input/TargetAction.h"
 
 namespace tarnavel {
 

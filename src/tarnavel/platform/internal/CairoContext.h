@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "tarnavel/platform/render/CGContext.h"
 #include "tarnavel/platform/internal/PangoText.h"
+#include "tarnavel/platform/render/CGContext.h"
 
 namespace tarnavel {
 

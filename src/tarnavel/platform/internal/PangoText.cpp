@@ -6,8 +6,8 @@
 #include <cmath>
 #include <vector>
 
-#include "tarnavel/platform/internal/FontResolution.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
+#include "tarnavel/platform/internal/FontResolution.h"
 
 namespace tarnavel {
 

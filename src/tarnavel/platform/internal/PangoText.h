@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "tarnavel/platform/render/CGContext.h"
 #include "tarnavel/platform/graphics/UIFont.h"
+#include "tarnavel/platform/render/CGContext.h"
 
 namespace tarnavel {
 
