@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "GridTestSupport.h"
@@ -153,28 +154,35 @@ TEST(ControlCells, ScaleToFillTheCellUnlessBothSidesOfCellSizeAreSet) {
   }
 }
 
-TEST(SliderCells, TemplateBoundsReplaceTheColumnsAfterTheValueWasGiven) {
-  const auto column = controlColumn<DataGridSliderColumn>(0);
-  column->cellTemplate->setMaximumValue(200);  // the minimum stays unset
-  bindGrid({column}, makeRecords({{"150"}, {"abc"}, {"-4"}}));
-  const UISlider& high = *cellAt<DataGridSliderCell>(*column, 0)->slider;
-  EXPECT_EQ(high.minimumValue(), 0);
-  EXPECT_EQ(high.maximumValue(), 200);
-  // The field was limited to the column's 100 when it was given, and is not given again.
-  EXPECT_EQ(high.value(), 100);
-  EXPECT_EQ(cellAt<DataGridSliderCell>(*column, 1)->slider->value(), 0);
-  EXPECT_EQ(cellAt<DataGridSliderCell>(*column, 2)->slider->value(), 0);
-
-  const auto raised = controlColumn<DataGridSliderColumn>(0);
-  raised->cellTemplate->setMaximumValue(50);
-  raised->cellTemplate->setMinimumValue(5);
-  bindGrid({raised}, makeRecords({{"3"}, {"70"}}));
-  const UISlider& low = *cellAt<DataGridSliderCell>(*raised, 0)->slider;
-  EXPECT_EQ(low.minimumValue(), 5);
-  EXPECT_EQ(low.maximumValue(), 50);
-  // The slider itself keeps its value within the template's bounds.
-  EXPECT_EQ(low.value(), 5);
-  EXPECT_EQ(cellAt<DataGridSliderCell>(*raised, 1)->slider->value(), 50);
+TEST(SliderCells, TemplateBoundsTheHostSetReplaceTheColumnsAfterTheValueWasGiven) {
+  // The column's bounds are 0..100. The field is given once, against them; each template bound the host
+  // set replaces the slider's afterwards, in whichever order it set them, and the slider keeps its value
+  // within the new bounds.
+  struct Case {
+    const char* name;
+    std::vector<std::pair<bool, float>> settings;  // (minimum?, value), in the host's order
+    const char* field;
+    float minimum, maximum, value;
+  };
+  const Case cases[] = {
+      {"minimum alone", {{true, 5}}, "50", 5, 100, 50},
+      {"maximum alone", {{false, 80}}, "50", 0, 80, 50},
+      {"minimum, then maximum", {{true, 5}, {false, 40}}, "50", 5, 40, 40},
+      {"maximum, then minimum", {{false, 40}, {true, 5}}, "50", 5, 40, 40},
+      {"a minimum above the field", {{true, 60}}, "50", 60, 100, 60},
+      {"the field limited by the column is not given again", {{false, 200}}, "150", 0, 200, 100},
+      {"a field that is no number", {{false, 200}}, "abc", 0, 200, 0},
+  };
+  for (const Case& c : cases) {
+    const auto column = controlColumn<DataGridSliderColumn>(0);
+    for (const auto& [isMinimum, bound] : c.settings)
+      isMinimum ? column->cellTemplate->setMinimumValue(bound) : column->cellTemplate->setMaximumValue(bound);
+    bindGrid({column}, makeRecords({{c.field}}));
+    const UISlider& slider = *cellAt<DataGridSliderCell>(*column, 0)->slider;
+    EXPECT_EQ(slider.minimumValue(), c.minimum) << c.name;
+    EXPECT_EQ(slider.maximumValue(), c.maximum) << c.name;
+    EXPECT_EQ(slider.value(), c.value) << c.name;
+  }
 }
 
 TEST(ControlCells, OddRowsTakeTheAlternatingColourInsteadOfTheColumns) {

@@ -18,9 +18,11 @@ CGSize referenceScale(CGSize scale, CGSize natural) {
           scale.height * natural.height / kReferenceDatePicker.height};
 }
 
+// A template bound replaces the slider's when the host set it, which the value its setter was given tells:
+// a minimum set alone raises the template's unset maximum to meet it, and that maximum was never set.
 void applySliderTemplateBounds(const UISlider& tmpl, UISlider& control) {
-  if (tmpl.minimumValue() != kDataGridUnsetSliderBound) control.setMinimumValue(tmpl.minimumValue());
-  if (tmpl.maximumValue() != kDataGridUnsetSliderBound) control.setMaximumValue(tmpl.maximumValue());
+  if (tmpl.givenMinimumValue() != kDataGridUnsetSliderBound) control.setMinimumValue(tmpl.minimumValue());
+  if (tmpl.givenMaximumValue() != kDataGridUnsetSliderBound) control.setMaximumValue(tmpl.maximumValue());
 }
 
 }  // namespace

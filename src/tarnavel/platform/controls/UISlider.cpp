@@ -25,6 +25,7 @@ UISlider::UISlider(const NSCoder& coder) : UIControl(coder) {}
 void UISlider::setMinimumValue(float minimum) {
   if (!std::isfinite(minimum)) return;
   minimumValue_ = minimum;
+  givenMinimum_ = minimum;
   maximumValue_ = std::max(maximumValue_, minimum);
   limitValue();
 }
@@ -32,6 +33,7 @@ void UISlider::setMinimumValue(float minimum) {
 void UISlider::setMaximumValue(float maximum) {
   if (!std::isfinite(maximum)) return;
   maximumValue_ = maximum;
+  givenMaximum_ = maximum;
   minimumValue_ = std::min(minimumValue_, maximum);
   limitValue();
 }

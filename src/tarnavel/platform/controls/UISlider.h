@@ -24,6 +24,10 @@ class UISlider : public UIControl {
   float maximumValue() const { return maximumValue_; }
   /// Lowers the minimum to the new maximum when it was above it.
   void setMaximumValue(float maximum);
+  /// Each bound as its own setter last gave it, before the other bound's setter moved it: tells a bound
+  /// that was set from one that only followed the other.
+  float givenMinimumValue() const { return givenMinimum_; }
+  float givenMaximumValue() const { return givenMaximum_; }
   float value() const { return value_; }
   /// Limited to the bounds; a value that is not a number becomes the minimum.
   void setValue(float value);
@@ -50,6 +54,8 @@ class UISlider : public UIControl {
 
   float minimumValue_ = 0;
   float maximumValue_ = 1;
+  float givenMinimum_ = 0;
+  float givenMaximum_ = 1;
   float value_ = 0;
 };
 
