@@ -14,7 +14,9 @@ using Events = std::vector<std::string>;
 // Switch, slider, date-picker and picker columns on fields 1 to 4 of two records, 70 wide each, in rows 40
 // high under a 10-point header; row 1's controls are the ones worked.
 struct ControlGrid {
-  explicit ControlGrid(bool update) {
+  explicit ControlGrid(bool update, const std::string& dateOfRow1 = "01/02/2003")
+      : records(testing::makeRecords(
+            {{"a", "5", "yes", "12/31/1999", "tea"}, {"b", "10", "0", dateOfRow1, "coffee"}})) {
     grid->updateDataSource = update;
     grid->RowHeight = 40;
     grid->HeaderHeight = 10;
@@ -36,8 +38,7 @@ struct ControlGrid {
 
   std::shared_ptr<UIDataGrid> grid = testing::makeGrid();
   std::shared_ptr<testing::EventRecorder> recorder = std::make_shared<testing::EventRecorder>();
-  Value records = testing::makeRecords(
-      {{"a", "5", "yes", "12/31/1999", "tea"}, {"b", "10", "0", "01/02/2003", "coffee"}});
+  Value records;
   std::shared_ptr<DataGridSliderColumn> slider = std::make_shared<DataGridSliderColumn>();
   std::shared_ptr<DataGridSwitchColumn> toggle = std::make_shared<DataGridSwitchColumn>();
   std::shared_ptr<DataGridDatePickerColumn> date = std::make_shared<DataGridDatePickerColumn>();
@@ -68,6 +69,26 @@ TEST(ControlEvents, EachControlWritesItsValueAsTheToolkitDescribesIt) {
             (Events{"slider 1,0", "switch 1,1", "date 1,2", "picked 1,3 2/0", "slider 1,0", "switch 1,1",
                     "picked 1,3 0/0", "date-begin 1,2", "date-end 1,2"}));
   EXPECT_EQ(edited.records.at(0).description(), "(a, 5, yes, 12/31/1999, tea)");
+}
+
+TEST(ControlEvents, DatesFarFromTodayReadBackAndASpinOfOneDayWritesTheNextDay) {
+  struct Case {
+    const char* field;
+    const char* nextDay;
+  };
+  // Centuries ahead, before the calendar reform, and the last day of four-digit years.
+  const Case cases[] = {
+      {"06/15/2300", "06/16/2300"}, {"01/01/1500", "01/02/1500"}, {"12/31/9999", "01/01/10000"}};
+  NSDateFormatter formatter;
+  formatter.setDateFormat("MM/dd/yyyy");
+  for (const Case& c : cases) {
+    ControlGrid edited(true, c.field);
+    UIDatePicker& picker = edited.dateOf();
+    EXPECT_EQ(formatter.stringFromDate(picker.date()), c.field);
+    picker.spinToDate(
+        NSDate::dateWithTimeIntervalSince1970(picker.date().timeIntervalSince1970() + 86400).value());
+    EXPECT_EQ(edited.records.at(1).at(3).description(), c.nextDay) << c.field;
+  }
 }
 
 TEST(ControlEvents, WithoutUpdateDataSourceNothingIsWrittenButTheDelegateHears) {

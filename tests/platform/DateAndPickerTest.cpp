@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -23,9 +24,11 @@ TEST(DateFormatter, ReadsAndWritesTheSameTextInItsPattern) {
     const char* pattern;
     const char* text;
   };
+  // The last two are far from today: the first and the last day of four-digit years.
   const Case cases[] = {
       {"MM/dd/yyyy", "12/25/2024"}, {"MM/dd/yyyy", "02/29/2024"}, {"yyyy-MM-dd HH:mm", "1999-01-02 23:59"},
-      {"d MMM y", "7 Mar 2031"},    {"HH:mm:ss", "08:05:09"},
+      {"d MMM y", "7 Mar 2031"},    {"HH:mm:ss", "08:05:09"},     {"MM/dd/yyyy", "01/01/0001"},
+      {"MM/dd/yyyy", "12/31/9999"},
   };
   for (const Case& c : cases) {
     const auto formatter = formatterFor(c.pattern);
@@ -46,10 +49,19 @@ TEST(DateFormatter, TextThatDoesNotMatchGivesNoDate) {
 
 TEST(DatePicker, KeepsTheDateItIsGiven) {
   UIDatePicker picker;
-  const NSDate given = NSDate::dateWithTimeIntervalSince1970(1'000'000'000);
+  const NSDate given = NSDate::dateWithTimeIntervalSince1970(1'000'000'000).value();
   picker.setDate(given);
   EXPECT_EQ(picker.date(), given);
   EXPECT_DOUBLE_EQ(picker.date().timeIntervalSince1970(), 1'000'000'000);
+}
+
+TEST(DatePicker, ADateNoCalendarHoldsIsRefusedNotWrapped) {
+  for (double seconds : {std::nan(""), HUGE_VAL, -HUGE_VAL})
+    EXPECT_FALSE(NSDate::dateWithTimeIntervalSince1970(seconds)) << seconds;
+  // Thirty million years away: a date, but beyond the calendar, so it has no text and empty wheels.
+  const NSDate far = NSDate::dateWithTimeIntervalSince1970(1e15).value();
+  EXPECT_EQ(formatterFor("MM/dd/yyyy").stringFromDate(far), "");
+  EXPECT_TRUE(datePickerWheels(UIDatePickerModeDate, far)[2].rows.empty());
 }
 
 TEST(DatePicker, WheelsShowTheDateSelectedBetweenItsNeighbours) {

@@ -131,7 +131,7 @@ TEST(SliderAndSwitch, AGestureChangesTheValueWithinItsLimitsAndTellsOfIt) {
 TEST(DatePickerEntry, SpinsWithinItsRangeAndOpensAndClosesOnce) {
   UIDatePicker picker;
   const auto listener = ControlListener::on(picker);
-  const auto day = [](double days) { return NSDate::dateWithTimeIntervalSince1970(days * 86400); };
+  const auto day = [](double days) { return NSDate::dateWithTimeIntervalSince1970(days * 86400).value(); };
   picker.setDate(day(5));  // from code: silent
   picker.minimumDate = day(1);
   picker.maximumDate = day(10);

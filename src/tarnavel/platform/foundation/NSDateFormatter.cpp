@@ -5,8 +5,7 @@
 #include <unicode/smpdtfmt.h>
 #include <unicode/unistr.h>
 
-#include <chrono>
-#include <cmath>
+#include "tarnavel/platform/internal/ICUTime.h"
 
 namespace tarnavel {
 
@@ -17,15 +16,6 @@ namespace {
 const icu::Locale& fixedFormatLocale() {
   static const icu::Locale locale("en_US_POSIX");
   return locale;
-}
-
-UDate toUDate(const NSDate& date) {
-  return std::chrono::duration<double, std::milli>(date.timePoint().time_since_epoch()).count();
-}
-
-NSDate fromUDate(UDate milliseconds) {
-  const auto since = std::chrono::duration<double, std::milli>(milliseconds);
-  return NSDate(NSDate::Clock::time_point(std::chrono::duration_cast<NSDate::Clock::duration>(since)));
 }
 
 }  // namespace
@@ -58,15 +48,17 @@ std::optional<NSDate> NSDateFormatter::dateFromString(const std::string& text) c
   icu::ParsePosition position(0);
   const UDate parsed = engine_->format->parse(input, position);
   // Only a text read to its end is a date: "12/25/2024 and more" is not.
-  if (position.getErrorIndex() >= 0 || position.getIndex() != input.length() || !std::isfinite(parsed))
-    return std::nullopt;
-  return fromUDate(parsed);
+  if (position.getErrorIndex() >= 0 || position.getIndex() != input.length()) return std::nullopt;
+  return dateOfICUTime(parsed);
 }
 
 std::string NSDateFormatter::stringFromDate(const NSDate& date) const {
   if (!engine_->format) return "";
   icu::UnicodeString formatted;
-  engine_->format->format(toUDate(date), formatted);
+  UErrorCode status = U_ZERO_ERROR;
+  // The pattern's calendar is not lenient: a date beyond it is refused rather than shown clamped.
+  engine_->format->format(icuTimeOf(date), formatted, nullptr, status);
+  if (U_FAILURE(status)) return "";
   std::string out;
   formatted.toUTF8String(out);
   return out;

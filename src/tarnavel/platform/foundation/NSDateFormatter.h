@@ -24,7 +24,8 @@ class NSDateFormatter {
   /// The date that `text` spells in the pattern, the whole text read; null when it does not match, or
   /// when there is no usable pattern.
   std::optional<NSDate> dateFromString(const std::string& text) const;
-  /// The date spelt in the pattern; "" when there is no usable pattern.
+  /// The date spelt in the pattern; "" when there is no usable pattern, or when the date lies beyond the
+  /// calendar (millions of years away).
   std::string stringFromDate(const NSDate& date) const;
 
  private:

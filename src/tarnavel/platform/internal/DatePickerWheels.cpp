@@ -4,9 +4,10 @@
 #include <unicode/locid.h>
 #include <unicode/smpdtfmt.h>
 
-#include <chrono>
 #include <memory>
 #include <string>
+
+#include "tarnavel/platform/internal/ICUTime.h"
 
 namespace tarnavel {
 
@@ -90,9 +91,9 @@ std::vector<PickerWheel> datePickerWheels(UIDatePickerMode mode, const NSDate& d
   UErrorCode status = U_ZERO_ERROR;
   std::unique_ptr<icu::Calendar> calendar(icu::Calendar::createInstance(icu::Locale("en_US_POSIX"), status));
   if (U_FAILURE(status) || !calendar) return {PickerWheel{}};
-  const double milliseconds =
-      std::chrono::duration<double, std::milli>(date.timePoint().time_since_epoch()).count();
-  calendar->setTime(milliseconds, status);
+  // Not lenient: a date beyond the calendar leaves the wheels empty instead of showing the calendar's edge.
+  calendar->setLenient(false);
+  calendar->setTime(icuTimeOf(date), status);
   std::vector<PickerWheel> wheels;
   for (const WheelLayout& layout : layouts) {
     wheels.push_back({layout.start / kWidth, layout.end / kWidth,
