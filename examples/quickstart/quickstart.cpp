@@ -19,25 +19,37 @@ struct Listener : DataGridDelegate {
 };
 
 int main() {
-  // A grid of two columns over three records.
+  // A grid of two columns over three records; Bo's record has no city.
   auto grid = std::make_shared<UIDataGrid>(CGRectMake(0, 0, 240, 120));
   grid->RowHeight = 20;
+  grid->ColumnsWidth = 0;         // each column keeps its own Width (at 70, the default, all are 70 wide)
+  grid->updateDataSource = true;  // edits are written back into the records (off by default)
   grid->datagridFont = UIFont::fontWithName("Verdana", 10);
   grid->HeaderFont = UIFont::fontWithName("Verdana-Bold", 10);
   auto name = std::make_shared<DataGridLabelColumn>();
   name->Title = "Name";
   name->dataFieldIndex = 0;
+  name->Width = 60;
   auto city = std::make_shared<DataGridTextFieldColumn>();
   city->Title = "City";
   city->dataFieldIndex = 1;
+  city->Width = 100;
   grid->Columns = {name, city};
   grid->DataSource = Value::newArray(
-      {Value::newArray({"Ann", "Oslo"}), Value::newArray({"Bo", "Lund"}), Value::newArray({"Cy", "Turku"})});
+      {Value::newArray({"Ann", "Oslo"}), Value::newArray({"Bo"}), Value::newArray({"Cy", "Turku"})});
   auto listener = std::make_shared<Listener>();  // held weakly by the grid: keep it alive
   grid->setDelegate(listener);
   grid->DataBind();
   render(*grid, "grid.png", {.scale = 2, .background = UIColor::whiteColor()});
   tapAt(*grid, CGPointMake(20, 30));  // as a user: prints "tapped row 0, column 0: Ann"
+
+  // City has cells for Ann and Cy only, so Cy's is found by the row its text field carries, not by place.
+  for (const auto& cell : *city->Cells) {
+    const auto& field = std::static_pointer_cast<DataGridTextFieldCell>(cell)->textField;
+    if (field->accessibilityHint() == "2")
+      field->replaceAllText("Turin");  // as a user: the record is written
+  }
+  std::cout << grid->DataSource.at(2).description() << "\n";  // prints "(Cy, Turin)"
 
   // A bar chart of one series on a light page: a centred title, grey grid lines, dark labels, blue bars.
   auto chart = std::make_shared<UIChart>(CGRectMake(0, 0, 320, 240));
