@@ -79,7 +79,7 @@ class CALayer {
 
   // The shadow, drawn under the layer when its opacity is above 0 and its colour is visible. Rarely set: it
   // lives in the block of rarely set properties below.
-  const CGColorRef& shadowColor() const;
+  const CGColorRef& shadowColor() const;  // opaque black until set
   void setShadowColor(CGColorRef color);
   CGSize shadowOffset() const;  // (0, -3) until set
   void setShadowOffset(CGSize offset);
