@@ -74,7 +74,8 @@ class CALayer {
   bool masksToBounds = false;
   std::shared_ptr<CGImage> contents;
   /// Masks this layer (and its sublayers) by the mask's alpha; drawn in this layer's coordinates. The mask
-  /// may also be a sublayer of another layer: it is then drawn in both places.
+  /// may also be a sublayer of a layer of the same tree: it is then drawn there as its outline only, over
+  /// its siblings (renderLayerTree in Renderer.h).
   std::shared_ptr<CALayer> mask;
 
   // The shadow, drawn under the layer when its opacity is above 0 and its colour is visible. Rarely set: it
