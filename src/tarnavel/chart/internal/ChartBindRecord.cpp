@@ -1,6 +1,7 @@
 #include "tarnavel/chart/internal/ChartBindRecord.h"
 
-#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "tarnavel/chart/UIChart.h"
 
@@ -31,23 +32,56 @@ void ChartBindRecord::setContents(const std::shared_ptr<CALayer>& target, std::s
   target->contents = std::move(contents);
 }
 
+namespace {
+
+// The children to take away from each parent, so that each parent lets them all go in one pass: taken one
+// at a time, every removal would search its parent's list, and a rebind of many views would be quadratic.
+template <class Node>
+class RemovalsByParent {
+ public:
+  void add(std::shared_ptr<Node> parent, const Node* child) {
+    Group& group = groups_[parent.get()];
+    group.parent = std::move(parent);
+    group.children.insert(child);
+  }
+  template <class Remove>
+  void apply(Remove remove) {
+    for (auto& [key, group] : groups_)
+      remove(*group.parent, group.children);
+  }
+
+ private:
+  struct Group {
+    std::shared_ptr<Node> parent;
+    std::unordered_set<const Node*> children;
+  };
+  std::unordered_map<const Node*, Group> groups_;
+};
+
+}  // namespace
+
 void ChartBindRecord::undo() {
-  // Newest first, so a view added twice in one bind is judged by where its last addition put it.
   for (auto it = recognizers_.rbegin(); it != recognizers_.rend(); ++it) {
     const auto view = it->parent.lock();
     const auto recognizer = it->child.lock();
     if (view && recognizer && recognizer->view() == view.get()) view->removeGestureRecognizer(recognizer);
   }
-  for (auto it = views_.rbegin(); it != views_.rend(); ++it) {
-    const auto parent = it->parent.lock();
-    const auto view = it->child.lock();
-    if (parent && view && view->superview() == parent.get()) view->removeFromSuperview();
+  // Each child is judged by where it stands now, before anything leaves: a view added twice in one bind
+  // leaves only the parent its last addition put it in.
+  RemovalsByParent<UIView> views;
+  for (const auto& added : views_) {
+    const auto parent = added.parent.lock();
+    const auto view = added.child.lock();
+    if (parent && view && view->superview() == parent.get()) views.add(parent, view.get());
   }
-  for (auto it = layers_.rbegin(); it != layers_.rend(); ++it) {
-    const auto target = it->parent.lock();
-    const auto layer = it->child.lock();
-    if (target && layer && layer->superlayer() == target.get()) layer->removeFromSuperlayer();
+  views.apply([](UIView& parent, const auto& children) { parent.removeSubviews(children); });
+  RemovalsByParent<CALayer> layers;
+  for (const auto& added : layers_) {
+    const auto target = added.parent.lock();
+    const auto layer = added.child.lock();
+    if (target && layer && layer->superlayer() == target.get()) layers.add(target, layer.get());
   }
+  layers.apply([](CALayer& target, const auto& children) { target.removeSublayers(children); });
   for (auto it = contents_.rbegin(); it != contents_.rend(); ++it) {
     const auto target = it->target.lock();
     if (target && target->contents == it->after) target->contents = it->before;

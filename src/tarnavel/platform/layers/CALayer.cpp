@@ -160,6 +160,33 @@ void CALayer::detachSublayer(const CALayer* layer) {
   sublayers_.erase(found);
 }
 
+void CALayer::detachSublayers(const std::unordered_set<const CALayer*>& layers) {
+  // Held until the list is settled: this layer may hold the last reference to a removed one.
+  std::vector<std::shared_ptr<CALayer>> removed, kept;
+  kept.reserve(sublayers_.size());
+  for (auto& sublayer : sublayers_) {
+    if (layers.contains(sublayer.get())) {
+      sublayer->superlayer_ = nullptr;
+      removed.push_back(std::move(sublayer));
+    } else {
+      kept.push_back(std::move(sublayer));
+    }
+  }
+  sublayers_ = std::move(kept);
+}
+
+void CALayer::removeSublayers(const std::unordered_set<const CALayer*>& layers) {
+  std::unordered_set<const UIView*> views;
+  if (owningView_) {
+    for (const auto& sublayer : sublayers_) {
+      const UIView* view = sublayer->owningView_;
+      if (view && view->superview() == owningView_ && layers.contains(sublayer.get())) views.insert(view);
+    }
+  }
+  if (!views.empty()) owningView_->removeSubviews(views);
+  detachSublayers(layers);
+}
+
 void CALayer::removeFromSuperlayer() {
   if (owningView_ && owningView_->superview()) {
     owningView_->removeFromSuperview();

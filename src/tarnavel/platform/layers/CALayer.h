@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "tarnavel/platform/geometry/CGPath.h"
@@ -179,6 +180,9 @@ class CALayer {
   /// Raises NSInvalidArgumentException, changing nothing, when `layer` is an ancestor of this layer.
   void insertSublayer(std::shared_ptr<CALayer> layer, std::size_t index);
   void removeFromSuperlayer();
+  /// Removes every sublayer that `layers` holds, in one pass over the sublayers (one removeFromSuperlayer
+  /// each would search the list each time). The layer of a subview leaves with its view.
+  void removeSublayers(const std::unordered_set<const CALayer*>& layers);
   /// The view whose layer this is, or null for a plain layer.
   UIView* owningView() const { return owningView_; }
 
@@ -219,6 +223,7 @@ class CALayer {
   friend class UIView;
   friend class LayerTreeCopier;
   void detachSublayer(const CALayer* layer);
+  void detachSublayers(const std::unordered_set<const CALayer*>& layers);
   const CALayerRareProperties& rare() const;
   CALayerRareProperties& rareForWrite();
 

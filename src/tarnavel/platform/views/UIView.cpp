@@ -82,10 +82,29 @@ void UIView::removeFromSuperview() {
   superview_ = nullptr;
 }
 
+void UIView::removeSubviews(const std::unordered_set<const UIView*>& views) {
+  // Held until both lists are settled: this view may hold the last reference to a removed one.
+  std::vector<std::shared_ptr<UIView>> removed, kept;
+  std::unordered_set<const CALayer*> layers;
+  kept.reserve(subviews_.size());
+  for (auto& child : subviews_) {
+    if (views.contains(child.get())) {
+      child->superview_ = nullptr;
+      layers.insert(child->layer_.get());
+      removed.push_back(std::move(child));
+    } else {
+      kept.push_back(std::move(child));
+    }
+  }
+  subviews_ = std::move(kept);
+  layer_->detachSublayers(layers);
+}
+
 void UIView::removeAllSubviews() {
-  const std::vector<std::shared_ptr<UIView>> children = subviews_;
-  for (const auto& child : children)
-    child->removeFromSuperview();
+  std::unordered_set<const UIView*> all;
+  for (const auto& child : subviews_)
+    all.insert(child.get());
+  removeSubviews(all);
 }
 
 bool UIView::isDescendantOfView(const UIView* view) const {
