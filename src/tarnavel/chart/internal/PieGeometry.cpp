@@ -6,6 +6,7 @@
 
 #include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/chart/ChartSeries.h"
+#include "tarnavel/chart/internal/ValueScale.h"
 #include "tarnavel/platform/geometry/UIBezierPath.h"
 
 namespace tarnavel {
@@ -27,7 +28,7 @@ float pieRadians(double degrees) {
 
 float wedgeSweep(CGFloat value, CGFloat total) {
   if (!(value > 0) || !(total > 0)) return 0;
-  const float sweep = static_cast<float>(value * 360.0 / total);
+  const float sweep = static_cast<float>(mulDiv(value, 360.0, total));
   return std::isfinite(sweep) ? sweep : 0;
 }
 
