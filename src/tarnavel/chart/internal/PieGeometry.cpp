@@ -94,10 +94,10 @@ float pieTitleAngle(std::size_t verticalLocation, float startRad, float sweepDeg
   }
 }
 
-std::size_t pieWallCopyCount(long long pie3DHeight, CGFloat plotHeight) {
+std::size_t pieWallCopyCount(long long pie3DHeight) {
   if (pie3DHeight < 1) return 2;
-  const double deepest = std::isfinite(plotHeight) ? std::max(2.0, std::floor(2 * plotHeight)) : 2.0;
-  return static_cast<std::size_t>(std::min(2.0 * static_cast<double>(pie3DHeight), deepest));
+  constexpr double kMostCounted = 0x1p53;
+  return static_cast<std::size_t>(std::min(2.0 * static_cast<double>(pie3DHeight), kMostCounted));
 }
 
 }  // namespace tarnavel

@@ -16,6 +16,10 @@ class UIView;
 /// three times as large. A page with no transparent pixel (one with a background) is written without alpha.
 enum class PngCompression { Fast, Smallest };
 
+/// The longest side of any page the renderer draws, in pixels for images and in points for SVG and PDF; a
+/// larger page is scaled down to fit.
+inline constexpr int kLargestRenderedSide = 16384;
+
 struct RenderOptions {
   /// Pixels per point of PNG output (2 for sharp images); vector formats ignore it.
   double scale = 1;
