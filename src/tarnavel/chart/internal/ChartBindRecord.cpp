@@ -34,29 +34,28 @@ void ChartBindRecord::setContents(const std::shared_ptr<CALayer>& target, std::s
 
 namespace {
 
-// The children to take away from each parent, so that each parent lets them all go in one pass: taken one
-// at a time, every removal would search its parent's list, and a rebind of many views would be quadratic.
-template <class Node>
-class RemovalsByParent {
- public:
-  void add(std::shared_ptr<Node> parent, const Node* child) {
-    Group& group = groups_[parent.get()];
-    group.parent = std::move(parent);
-    group.children.insert(child);
-  }
-  template <class Remove>
-  void apply(Remove remove) {
-    for (auto& [key, group] : groups_)
-      remove(*group.parent, group.children);
-  }
-
- private:
+// Takes away every recorded child that still stands in the parent it was added to, each parent letting its
+// children go in one pass (`removeAll`): taken one at a time, every removal would search its parent's list,
+// and a rebind of many views would be quadratic. Every child is judged by where it stands before anything
+// leaves, so a view added twice in one bind leaves only the parent its last addition put it in.
+template <class Node, class Additions, class ParentOf, class RemoveAll>
+void removeStillInPlace(const Additions& additions, ParentOf parentOf, RemoveAll removeAll) {
   struct Group {
-    std::shared_ptr<Node> parent;
+    std::shared_ptr<Node> parent;  // held while its children leave
     std::unordered_set<const Node*> children;
   };
-  std::unordered_map<const Node*, Group> groups_;
-};
+  std::unordered_map<const Node*, Group> groups;
+  for (const auto& added : additions) {
+    auto parent = added.parent.lock();
+    const auto child = added.child.lock();
+    if (!parent || !child || parentOf(*child) != parent.get()) continue;
+    Group& group = groups[parent.get()];
+    group.children.insert(child.get());
+    group.parent = std::move(parent);
+  }
+  for (auto& [key, group] : groups)
+    removeAll(*group.parent, group.children);
+}
 
 }  // namespace
 
@@ -66,22 +65,12 @@ void ChartBindRecord::undo() {
     const auto recognizer = it->child.lock();
     if (view && recognizer && recognizer->view() == view.get()) view->removeGestureRecognizer(recognizer);
   }
-  // Each child is judged by where it stands now, before anything leaves: a view added twice in one bind
-  // leaves only the parent its last addition put it in.
-  RemovalsByParent<UIView> views;
-  for (const auto& added : views_) {
-    const auto parent = added.parent.lock();
-    const auto view = added.child.lock();
-    if (parent && view && view->superview() == parent.get()) views.add(parent, view.get());
-  }
-  views.apply([](UIView& parent, const auto& children) { parent.removeSubviews(children); });
-  RemovalsByParent<CALayer> layers;
-  for (const auto& added : layers_) {
-    const auto target = added.parent.lock();
-    const auto layer = added.child.lock();
-    if (target && layer && layer->superlayer() == target.get()) layers.add(target, layer.get());
-  }
-  layers.apply([](CALayer& target, const auto& children) { target.removeSublayers(children); });
+  removeStillInPlace<UIView>(
+      views_, [](const UIView& view) { return view.superview(); },
+      [](UIView& parent, const auto& children) { parent.removeSubviews(children); });
+  removeStillInPlace<CALayer>(
+      layers_, [](const CALayer& layer) { return layer.superlayer(); },
+      [](CALayer& target, const auto& children) { target.removeSublayers(children); });
   for (auto it = contents_.rbegin(); it != contents_.rend(); ++it) {
     const auto target = it->target.lock();
     if (target && target->contents == it->after) target->contents = it->before;
