@@ -1,7 +1,7 @@
 #include "tarnavel/chart/internal/ChartBindRecord.h"
 
-#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "tarnavel/chart/UIChart.h"
 
@@ -37,24 +37,21 @@ namespace {
 // Takes away every recorded child that still stands in the parent it was added to, each parent letting its
 // children go in one pass (`removeAll`): taken one at a time, every removal would search its parent's list,
 // and a rebind of many views would be quadratic. Every child is judged by where it stands before anything
-// leaves, so a view added twice in one bind leaves only the parent its last addition put it in.
+// leaves, so a view added twice in one bind leaves only the parent its last addition put it in. A child
+// stands in one parent only, so one set of leaving children serves every parent.
 template <class Node, class Additions, class ParentOf, class RemoveAll>
 void removeStillInPlace(const Additions& additions, ParentOf parentOf, RemoveAll removeAll) {
-  struct Group {
-    std::shared_ptr<Node> parent;  // held while its children leave
-    std::unordered_set<const Node*> children;
-  };
-  std::unordered_map<const Node*, Group> groups;
+  std::unordered_set<const Node*> leaving, seen;
+  std::vector<std::shared_ptr<Node>> parents;  // held while their children leave
   for (const auto& added : additions) {
     auto parent = added.parent.lock();
     const auto child = added.child.lock();
     if (!parent || !child || parentOf(*child) != parent.get()) continue;
-    Group& group = groups[parent.get()];
-    group.children.insert(child.get());
-    group.parent = std::move(parent);
+    leaving.insert(child.get());
+    if (seen.insert(parent.get()).second) parents.push_back(std::move(parent));
   }
-  for (auto& [key, group] : groups)
-    removeAll(*group.parent, group.children);
+  for (const auto& parent : parents)
+    removeAll(*parent, leaving);
 }
 
 }  // namespace

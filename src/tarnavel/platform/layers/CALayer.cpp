@@ -160,19 +160,20 @@ void CALayer::detachSublayer(const CALayer* layer) {
   sublayers_.erase(found);
 }
 
-void CALayer::detachSublayers(const std::unordered_set<const CALayer*>& layers) {
+void CALayer::detachSublayers(const std::function<bool(const CALayer&)>& which) {
   // Held until the list is settled: this layer may hold the last reference to a removed one.
-  std::vector<std::shared_ptr<CALayer>> removed, kept;
-  kept.reserve(sublayers_.size());
+  std::vector<std::shared_ptr<CALayer>> removed;
+  auto kept = sublayers_.begin();
   for (auto& sublayer : sublayers_) {
-    if (layers.contains(sublayer.get())) {
+    if (which(*sublayer)) {
       sublayer->superlayer_ = nullptr;
       removed.push_back(std::move(sublayer));
     } else {
-      kept.push_back(std::move(sublayer));
+      if (&*kept != &sublayer) *kept = std::move(sublayer);
+      ++kept;
     }
   }
-  sublayers_ = std::move(kept);
+  sublayers_.erase(kept, sublayers_.end());
 }
 
 void CALayer::removeSublayers(const std::unordered_set<const CALayer*>& layers) {
@@ -184,7 +185,7 @@ void CALayer::removeSublayers(const std::unordered_set<const CALayer*>& layers) 
     }
   }
   if (!views.empty()) owningView_->removeSubviews(views);
-  detachSublayers(layers);
+  detachSublayers([&layers](const CALayer& sublayer) { return layers.contains(&sublayer); });
 }
 
 void CALayer::removeFromSuperlayer() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -223,7 +224,8 @@ class CALayer {
   friend class UIView;
   friend class LayerTreeCopier;
   void detachSublayer(const CALayer* layer);
-  void detachSublayers(const std::unordered_set<const CALayer*>& layers);
+  /// Detaches every sublayer `which` picks, in one pass.
+  void detachSublayers(const std::function<bool(const CALayer&)>& which);
   const CALayerRareProperties& rare() const;
   CALayerRareProperties& rareForWrite();
 

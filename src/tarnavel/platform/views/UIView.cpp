@@ -84,20 +84,24 @@ void UIView::removeFromSuperview() {
 
 void UIView::removeSubviews(const std::unordered_set<const UIView*>& views) {
   // Held until both lists are settled: this view may hold the last reference to a removed one.
-  std::vector<std::shared_ptr<UIView>> removed, kept;
-  std::unordered_set<const CALayer*> layers;
-  kept.reserve(subviews_.size());
+  std::vector<std::shared_ptr<UIView>> removed;
+  auto kept = subviews_.begin();
   for (auto& child : subviews_) {
     if (views.contains(child.get())) {
       child->superview_ = nullptr;
-      layers.insert(child->layer_.get());
       removed.push_back(std::move(child));
     } else {
-      kept.push_back(std::move(child));
+      if (&*kept != &child) *kept = std::move(child);
+      ++kept;
     }
   }
-  subviews_ = std::move(kept);
-  layer_->detachSublayers(layers);
+  subviews_.erase(kept, subviews_.end());
+  if (removed.empty()) return;
+  // A view's layer is in this layer only while the view is a subview here.
+  layer_->detachSublayers([&views](const CALayer& sublayer) {
+    const UIView* owner = sublayer.owningView();
+    return owner && !owner->superview_ && views.contains(owner);
+  });
 }
 
 void UIView::removeAllSubviews() {
