@@ -373,7 +373,12 @@ TEST_F(PieDrawerTest, AFillOverlayIsClippedToItsWedge) {
   chart->DataBind();
   const auto disc = plotLayers(*chart).back();
   ASSERT_EQ(disc->sublayers().size(), 3u) << "wedge, its overlay, wedge";
-  EXPECT_EQ(disc->sublayers()[1]->mask, disc->sublayers()[0]);
+  // A copy of the wedge is the mask, so that the wedge itself still draws its fill under the overlay.
+  const auto wedge = std::dynamic_pointer_cast<CAShapeLayer>(disc->sublayers()[0]);
+  const auto mask = std::dynamic_pointer_cast<CAShapeLayer>(disc->sublayers()[1]->mask);
+  ASSERT_TRUE(wedge && mask);
+  EXPECT_NE(mask, wedge);
+  EXPECT_EQ(*mask->path, *wedge->path);
   EXPECT_EQ(disc->sublayers()[1]->frame(), CGRectMake(0, 0, 200, 100));
 }
 

@@ -48,7 +48,7 @@ void addTopOverlay(CylinderPass& pass, const ChartItem& item, const std::shared_
   const std::shared_ptr<UIView>& plotArea = pass.chart.plotArea;
   if (!plotArea) return;
   ChartBindRecord& record = bindRecordOf(pass.chart);
-  if (auto overlay = makePlotOverlay(item, *plotArea, oval, record))
+  if (auto overlay = makePlotOverlay(item, *plotArea, *oval, record))
     container.addSublayer(std::move(overlay));
   if (item.layoutStyle != ChartLayoutStyleGradient) return;
   for (auto& copy : archivedLayerCopy(*oval, 1, pass.copies))

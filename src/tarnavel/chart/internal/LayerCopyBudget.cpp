@@ -13,11 +13,12 @@ std::size_t LayerCopyBudget::take(std::size_t wanted, std::size_t layersPerCopy)
   left_ -= granted * layersPerCopy;
   if (granted < wanted && !noted_) {
     noted_ = true;
-    noteSwallowedException(NSException(
-        NSGenericException, "UIChart stopped copying layers: the bind's copies (cylinder bodies, pie walls) "
-                            "would hold more than " +
-                                formatInteger(static_cast<long long>(kCopiedLayersPerBind)) +
-                                " layers, more than a page can show"));
+    noteSwallowedException(
+        NSException(NSGenericException,
+                    "UIChart stopped copying layers: the bind's copies (cylinder bodies, pie walls) "
+                    "would hold more than " +
+                        formatInteger(static_cast<long long>(kCopiedLayersPerBind)) +
+                        " layers, more than a page can show"));
   }
   return granted;
 }

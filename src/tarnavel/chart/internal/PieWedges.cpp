@@ -28,9 +28,9 @@ CGFloat positiveTotal(const ChartSeries& series) {
   return total;
 }
 
-// The item's fill overlay over the whole plot area, masked by the wedge, above the wedge. The wedge stays a
-// sublayer of the series layer too: it is drawn there and, as the mask, clips the overlay.
-void addWedgeOverlay(const ChartItem& item, const std::shared_ptr<CAShapeLayer>& wedge, CALayer& seriesLayer,
+// The item's fill overlay over the whole plot area, clipped to the wedge, above the wedge, which keeps its
+// fill under it.
+void addWedgeOverlay(const ChartItem& item, const CAShapeLayer& wedge, CALayer& seriesLayer,
                      const UIView& plot, ChartBindRecord& record) {
   if (auto overlay = makePlotOverlay(item, plot, wedge, record)) seriesLayer.addSublayer(std::move(overlay));
 }
@@ -50,7 +50,7 @@ void addWedge(UIChart& chart, ChartSeries& series, std::size_t s, std::size_t k,
   if (series.pie3D) wedge->setTransform(CATransform3DMakeScale(1.0, kPie3DSquash, 1.0));
   if (!seriesLayer) return;
   seriesLayer->addSublayer(wedge);
-  addWedgeOverlay(item, wedge, *seriesLayer, *chart.plotArea, bindRecordOf(chart));
+  addWedgeOverlay(item, *wedge, *seriesLayer, *chart.plotArea, bindRecordOf(chart));
 }
 
 // Series 0's wall: copies of the finished disc, half a point apart under it, the deepest casting the
