@@ -7,6 +7,7 @@
 #include "tarnavel/platform/foundation/Format.h"
 #include "tarnavel/platform/foundation/NSException.h"
 #include "tarnavel/platform/internal/CALayerRareProperties.h"
+#include "tarnavel/platform/internal/ChildLists.h"
 #include "tarnavel/platform/internal/RareProperties.h"
 #include "tarnavel/platform/views/UIView.h"
 
@@ -162,18 +163,9 @@ void CALayer::detachSublayer(const CALayer* layer) {
 
 void CALayer::detachSublayers(const std::function<bool(const CALayer&)>& which) {
   // Held until the list is settled: this layer may hold the last reference to a removed one.
-  std::vector<std::shared_ptr<CALayer>> removed;
-  auto kept = sublayers_.begin();
-  for (auto& sublayer : sublayers_) {
-    if (which(*sublayer)) {
-      sublayer->superlayer_ = nullptr;
-      removed.push_back(std::move(sublayer));
-    } else {
-      if (&*kept != &sublayer) *kept = std::move(sublayer);
-      ++kept;
-    }
-  }
-  sublayers_.erase(kept, sublayers_.end());
+  const auto removed = takeOutChildren(sublayers_, which);
+  for (const auto& sublayer : removed)
+    sublayer->superlayer_ = nullptr;
 }
 
 void CALayer::removeSublayers(const std::unordered_set<const CALayer*>& layers) {

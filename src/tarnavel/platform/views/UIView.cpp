@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
+#include "tarnavel/platform/internal/ChildLists.h"
 #include "tarnavel/platform/internal/RenderLimits.h"
 #include "tarnavel/platform/internal/UIViewRareProperties.h"
 
@@ -84,19 +85,11 @@ void UIView::removeFromSuperview() {
 
 void UIView::removeSubviews(const std::unordered_set<const UIView*>& views) {
   // Held until both lists are settled: this view may hold the last reference to a removed one.
-  std::vector<std::shared_ptr<UIView>> removed;
-  auto kept = subviews_.begin();
-  for (auto& child : subviews_) {
-    if (views.contains(child.get())) {
-      child->superview_ = nullptr;
-      removed.push_back(std::move(child));
-    } else {
-      if (&*kept != &child) *kept = std::move(child);
-      ++kept;
-    }
-  }
-  subviews_.erase(kept, subviews_.end());
+  const auto removed =
+      takeOutChildren(subviews_, [&views](const UIView& child) { return views.contains(&child); });
   if (removed.empty()) return;
+  for (const auto& child : removed)
+    child->superview_ = nullptr;
   // A view's layer is in this layer only while the view is a subview here.
   layer_->detachSublayers([&views](const CALayer& sublayer) {
     const UIView* owner = sublayer.owningView();
