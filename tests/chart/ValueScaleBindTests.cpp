@@ -112,7 +112,7 @@ TEST_F(ValueScaleBind, ExtremeMagnitudesKeepAnAxis) {
 }
 
 TEST_F(ValueScaleBind, ValuesNearTheLargestDoubleKeepTheirProportions) {
-  // Lengths and sweeps divide before they multiply; the range stays finite.
+  // Lengths and sweeps whose product would overflow divide first; the range stays finite.
   const auto cylinders = makeChart(ChartTypeCylinder, {{1e306, 5e305}});
   const auto pie = makeChart(ChartTypePie, {{1e306, 5e305}});
   const auto line = makeChart(ChartTypeLine, {{1.6e308, 0.8e308}});
