@@ -1,8 +1,8 @@
-// Binding and rendering a bar chart to PNG (and the same data as cylinders); rendering a bound chart to
-// pixels beside a baseline that draws the same rectangles, lines and texts straight with Cairo and Pango; and
-// writing the same 1920 x 1080 pixels to PNG with the library's writer beside Cairo's own. The baseline's
-// drawing list is read off a chart bound once, so both sides paint exactly the same things; the difference is
-// what the view tree, the layers and the renderer cost.
+// Binding and rendering a bar chart to PNG (and the same data as cylinders); binding a large line chart, and
+// binding it again; rendering a bound chart to pixels beside a baseline that draws the same rectangles, lines
+// and texts straight with Cairo and Pango; and writing the same 1920 x 1080 pixels to PNG with the library's
+// writer beside Cairo's own. The baseline's drawing list is read off a chart bound once, so both sides paint
+// exactly the same things; the difference is what the view tree, the layers and the renderer cost.
 #include <benchmark/benchmark.h>
 #include <cairo.h>
 #include <pango/pangocairo.h>
@@ -195,6 +195,38 @@ void BindAndRenderCylinders(benchmark::State& state, int categories, int seriesC
   BindAndRenderChart(state, categories, seriesCount, ChartTypeCylinder, name);
 }
 
+// A 960 x 540 line chart of `seriesCount` series of `points` items each, at the items' defaults (a gradient
+// circle marker and a value title per point).
+std::shared_ptr<UIChart> makeLineChart(int points, int seriesCount) {
+  auto chart = std::make_shared<UIChart>(CGRectMake(0, 0, 960, 540));
+  chart->chartType = ChartTypeLine;
+  for (int j = 0; j < seriesCount; ++j) {
+    auto series = std::make_shared<ChartSeries>();
+    for (int k = 0; k < points; ++k) {
+      auto item = std::make_shared<ChartItem>();
+      item->value = 20 + 15 * std::sin(0.01 * k + j);
+      series->Items.push_back(item);
+    }
+    chart->series.push_back(series);
+  }
+  return chart;
+}
+
+// The first bind of a line chart, and a second bind of the same chart, which first takes away every view and
+// layer the first one added. Making and releasing the chart are not timed.
+void BindLines(benchmark::State& state, int points, int seriesCount, bool rebind) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto chart = makeLineChart(points, seriesCount);
+    if (rebind) chart->DataBind();
+    state.ResumeTiming();
+    chart->DataBind();
+    state.PauseTiming();
+    chart.reset();
+    state.ResumeTiming();
+  }
+}
+
 // A bound chart drawn into pixels: the renderer's share of BindAndRender, without the bind and the file.
 void RenderToPixels(benchmark::State& state, int categories, int seriesCount) {
   auto chart = makeBarChart(categories, seriesCount);
@@ -261,6 +293,8 @@ BENCHMARK_CAPTURE(RenderToPixels, bars_12x4, 12, 4)->Unit(benchmark::kMillisecon
 BENCHMARK_CAPTURE(StraightCairoBaseline, bars_12x4, 12, 4)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BindAndRenderCylinders, cylinders_12x4, 12, 4, "cylinders_12x4")
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BindLines, first_bind_20000x2, 20000, 2, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BindLines, rebind_20000x2, 20000, 2, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BindAndRender, bars_1000x1, 1000, 1, "bars_1000x1")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RenderToPixels, bars_1000x1, 1000, 1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(StraightCairoBaseline, bars_1000x1, 1000, 1)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,6 @@
-// Legends: a column of entries beside a chart and a row of entries under another, between them every kind
-// of bullet (circle, square, triangle, image and none), each zone placed by its locations.
+// Legends: a column of entries beside a chart, over the zone's own gradient, and a row of entries under
+// another; between them every kind of bullet (circle, square, triangle, image and none), each zone placed by
+// its locations.
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,9 +23,10 @@ std::shared_ptr<UIColor> zoneBackground() {
   return UIColor::colorWithRed(0.96, 0.97, 0.98, 1);
 }
 
-// A plain zone on a light card with a thin border, titled in bold.
-void styleZone(legendArea& zone, const std::string& title) {
-  zone.layoutStyle = ChartLayoutStylePlain;
+// A zone on a light card with a thin border, titled in bold; its own gradient (the default fill) stays when
+// asked for, under the entries.
+void styleZone(legendArea& zone, const std::string& title, bool keepGradient) {
+  if (!keepGradient) zone.layoutStyle = ChartLayoutStylePlain;
   zone.setBackgroundColor(zoneBackground());
   zone.layer()->borderColor = UIColor::colorWithRed(0.82, 0.84, 0.87, 1)->CGColor();
   zone.layer()->borderWidth = 1;
@@ -87,7 +89,7 @@ std::shared_ptr<UIChart> buildColumnLegendChart() {
   chart->legendsInterpositions = ChartLegendsInterpositionColumn;
   chart->legendZoneHorizontalLocation = ChartHorizontalLocationRight;
   chart->legendZoneVerticalLocation = ChartVerticalLocationMiddle;
-  styleZone(*chart->legendZone, "Source");
+  styleZone(*chart->legendZone, "Source", true);
   return chart;
 }
 
@@ -119,7 +121,7 @@ std::shared_ptr<UIChart> buildRowLegendChart() {
   chart->legendsInterpositions = ChartLegendsInterpositionRow;
   chart->legendZoneHorizontalLocation = ChartHorizontalLocationCenter;
   chart->legendZoneVerticalLocation = ChartVerticalLocationBottom;
-  styleZone(*chart->legendZone, "");
+  styleZone(*chart->legendZone, "", false);
   return chart;
 }
 

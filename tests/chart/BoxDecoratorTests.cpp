@@ -122,7 +122,7 @@ TEST_F(BoxDecorators, LegendZoneTitleSitsAboveBelowBesideOrOverTheZone) {
   }
 }
 
-TEST_F(BoxDecorators, LegendZoneKeepsItsEntriesUnderTheFillAndPlacesItsTitleOnEveryCall) {
+TEST_F(BoxDecorators, LegendZoneLaysItsFillUnderItsEntriesAndPlacesItsTitleOnEveryCall) {
   const auto zone = chart->legendZone;
   zone->setFrame(CGRectMake(0, 0, 80, 40));
   auto entry = std::make_shared<UIView>();
@@ -132,8 +132,8 @@ TEST_F(BoxDecorators, LegendZoneKeepsItsEntriesUnderTheFillAndPlacesItsTitleOnEv
   DrawLegendZone(*chart);
   EXPECT_EQ(zone->Title->frame(), CGRectMake(0, -10, 30, 10));
   ASSERT_EQ(zone->layer()->sublayers().size(), 3u);
-  EXPECT_EQ(zone->layer()->sublayers()[0], entry->layer());
-  EXPECT_NE(std::dynamic_pointer_cast<QnGradientLayer>(zone->layer()->sublayers()[1]), nullptr);
+  EXPECT_NE(std::dynamic_pointer_cast<QnGradientLayer>(zone->layer()->sublayers()[0]), nullptr);
+  EXPECT_EQ(zone->layer()->sublayers()[1], entry->layer());
   EXPECT_EQ(zone->layer()->sublayers()[2], zone->Title->layer());
 
   chart->legendZone = nullptr;

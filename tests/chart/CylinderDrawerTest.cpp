@@ -143,13 +143,16 @@ TEST_F(CylinderDrawerTest, StackedCylindersStartWhereTheEarlierOnesOfTheirIndexE
 TEST_F(CylinderDrawerTest, BodyCopiesRunFromTheFarEndAndOnlyAWholeDoubleLengthCastsTheShadow) {
   struct Case {
     CGFloat value, length;
-    std::size_t count;
+    std::size_t most, count;
     CGFloat first, last;
     bool shadow;
   };
-  for (const Case& c : {Case{1, 10.0, 20, 10.0, 0.5, true}, Case{1, 10.3, 20, 10.0, 0.5, false},
-                        Case{-1, -10.3, 21, 10.3, 0.3, false}, Case{0, 0, 0, 0, 0, false}}) {
-    const auto copies = cylinderBodyCopies(c.value, c.length);
+  // Past `most` copies the body keeps those nearest the top, without the shadow of the farthest.
+  for (const Case& c : {Case{1, 10.0, 99, 20, 10.0, 0.5, true}, Case{1, 10.3, 99, 20, 10.0, 0.5, false},
+                        Case{-1, -10.3, 99, 21, 10.3, 0.3, false}, Case{0, 0, 99, 0, 0, 0, false},
+                        Case{1, 10.0, 3, 3, 1.5, 0.5, false}, Case{-1, -10.3, 3, 3, 1.3, 0.3, false},
+                        Case{1, 1e300, 2, 2, 1.0, 0.5, false}}) {
+    const auto copies = cylinderBodyCopies(c.value, c.length, c.most);
     ASSERT_EQ(copies.size(), c.count) << "length " << c.length;
     if (copies.empty()) continue;
     EXPECT_NEAR(copies.front().offset, c.first, 1e-9) << "length " << c.length;
@@ -158,9 +161,11 @@ TEST_F(CylinderDrawerTest, BodyCopiesRunFromTheFarEndAndOnlyAWholeDoubleLengthCa
     EXPECT_TRUE(
         std::none_of(copies.begin() + 1, copies.end(), [](const auto& copy) { return copy.castsShadow; }));
   }
-  // A length the counter cannot hold has no body.
-  for (const CGFloat length : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e300})
-    EXPECT_TRUE(cylinderBodyCopies(1, length).empty()) << length;
+  // The whole body's count, however long; none for a length that is not a number.
+  EXPECT_EQ(cylinderBodyCopyCount(-1, -10.3), 21u);
+  EXPECT_EQ(cylinderBodyCopyCount(1, 1e300), std::size_t{1} << 53);
+  for (const CGFloat length : {std::nan(""), HUGE_VAL, -HUGE_VAL})
+    EXPECT_EQ(cylinderBodyCopyCount(1, length), 0u) << length;
 }
 
 TEST_F(CylinderDrawerTest, OnlyTheFarthestCopyOfAWholeBodyCastsTheTemplateShadow) {
@@ -199,7 +204,10 @@ TEST_F(CylinderDrawerTest, GradientOverlayIsClippedToTheOvalAndLeavesOneExtraOva
     const auto& inTop = cylinder.top->sublayers();
     ASSERT_EQ(inTop.size(), 1 + c.overlays) << "style " << c.layoutStyle;
     if (c.overlays) {
-      EXPECT_EQ(inTop[1]->mask, inTop[0]) << "the overlay is clipped by the top oval";
+      const auto* mask = dynamic_cast<const CAShapeLayer*>(inTop[1]->mask.get());
+      ASSERT_NE(mask, nullptr);
+      EXPECT_EQ(*mask->path, *std::dynamic_pointer_cast<CAShapeLayer>(inTop[0])->path)
+          << "the overlay is clipped by a copy of the top oval";
       EXPECT_EQ(inTop[1]->frame(), CGRectMake(0, 0, 300, 200)) << "over the whole plot";
     }
     ASSERT_EQ(cylinder.extraOvals.size(), c.extraOvals) << "style " << c.layoutStyle;

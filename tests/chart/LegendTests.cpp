@@ -242,10 +242,13 @@ TEST_F(Legends, NullEntriesAndBadMarginsLeaveTheOthersInPlace) {
   EXPECT_TRUE(CGRectIsFinite(chart->legendZone->frame()));
 }
 
-TEST_F(Legends, ACircleBulletShowsItsFillColourAtItsCentre) {
+TEST_F(Legends, ACircleBulletShowsItsFillColourAtItsCentreOverTheZonesFill) {
   chart->setBackgroundColor(UIColor::whiteColor());
-  chart->legendZone->layoutStyle = ChartLayoutStylePlain;
-  chart->legendZone->setBackgroundColor(UIColor::whiteColor());
+  // The zone keeps its gradient fill, all opaque white: it must lie beneath the entries, not over them.
+  const auto zone = chart->legendZone;
+  for (auto* color : {&zone->gradientColorTop, &zone->gradientColorTopExtra, &zone->gradientColorBottom,
+                      &zone->gradientColorBottomExtra})
+    *color = UIColor::whiteColor();
   chart->legendZone->setFrame(CGRectMake(100, 100, 80, 40));
   const auto entry = addEntry();
   entry->legendBulletWidth = 20;

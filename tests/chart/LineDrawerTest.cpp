@@ -254,11 +254,14 @@ TEST_F(LineDrawerTest, MarkerShapesAndTheirFills) {
   EXPECT_EQ(*triangle->path, open);
   EXPECT_EQ(triangle->fillColor, fill->CGColor());
 
-  // Hatch lines inside the marker, which keeps its default fill.
+  // Hatch lines in one layer over the marker box, confined to the marker, which keeps its default fill.
   const UIView& hatched = *itemOf(*chart, 0, 2).point;
-  ASSERT_EQ(hatched.layer()->sublayers().size(), 1u);
+  ASSERT_EQ(hatched.layer()->sublayers().size(), 2u);
   const auto hatchMarker = sublayerOf<CAShapeLayer>(hatched, 0);
-  EXPECT_EQ(hatchMarker->sublayers().size(), 4u);
+  const auto& lines = hatched.layer()->sublayers()[1];
+  EXPECT_EQ(lines->sublayers().size(), 4u);
+  EXPECT_EQ(lines->frame(), CGRectMake(0, 0, 10, 10));
+  EXPECT_EQ(lines->mask, hatchMarker);
   EXPECT_NE(hatchMarker->fillColor, fill->CGColor());
 
   // Inset: the gradient drawn linear over the marker box and a plain gradient over its middle three fifths,
@@ -340,7 +343,7 @@ TEST_F(LineDrawerTest, RebindLeavesOneSegmentPerPairAndOneMarkerPerPoint) {
   EXPECT_EQ(segmentsOf(*chart).size(), 4u);
   EXPECT_EQ(itemOf(*chart, 0, 0).point->layer()->sublayers().size(), 3u);
   EXPECT_EQ(itemOf(*chart, 0, 0).point->layer()->sublayers()[0], hostLayer);
-  EXPECT_EQ(hatched.point->layer()->sublayers().size(), 1u);
+  EXPECT_EQ(hatched.point->layer()->sublayers().size(), 2u);
 }
 
 TEST_F(LineDrawerTest, ChartsWithoutScaleOrSlotsKeepEveryFrameFinite) {
@@ -398,29 +401,47 @@ TEST_F(LineDrawerTest, SegmentsTakeTheSeriesTemplateWithAWhiteStrokeWhereItHasNo
   EXPECT_EQ(chart->series[1]->shape->strokeColor, nullptr) << "the template itself is left as it was";
 }
 
-TEST_F(LineDrawerTest, RenderedLineShowsItsStrokeBetweenItsPointsAndMarkersTheirFillInsideTheirShape) {
+TEST_F(LineDrawerTest, RenderedLineShowsItsStrokeBetweenItsPointsAndMarkersTheirFillInsideTheirOutline) {
   auto chart = lineChart(ChartTypeLine, {{10, 16}});
   chart->series[0]->shape->strokeColor = UIColor::colorWithRed(1, 0, 0, 1)->CGColor();
   chart->series[0]->shape->lineWidth = 4;
-  ChartItem& marked = itemOf(*chart, 0, 0);
-  marked.pointWidth = 20;
-  const auto blue = UIColor::colorWithRed(0, 0, 1, 1);
-  marked.gradientColorTop = blue;
-  marked.gradientColorTopExtra = blue;
-  marked.gradientColorBottom = nullptr;
-  marked.gradientLocations = {Value(0), Value(1)};
+  for (ChartItem* item : {&itemOf(*chart, 0, 0), &itemOf(*chart, 0, 1)}) {
+    item->pointWidth = 20;
+    item->pointStrokeLineWidth = 2;
+    item->pointStrokeLineColor = UIColor::colorWithRed(1, 0, 0, 1);
+  }
+  // A translucent gradient; hatch lines 10 apart, 2 wide.
+  ChartItem& shaded = itemOf(*chart, 0, 0);
+  const auto halfBlue = UIColor::colorWithRed(0, 0, 1, 0.5);
+  shaded.gradientColorTop = halfBlue;
+  shaded.gradientColorTopExtra = halfBlue;
+  shaded.gradientColorBottom = nullptr;
+  shaded.gradientLocations = {Value(0), Value(1)};
+  ChartItem& hatched = itemOf(*chart, 0, 1);
+  hatched.layoutStyle = ChartLayoutStyleHatch;
+  hatched.hatchLineStepHeight = 10;
+  hatched.hatchLineWidth = 2;
+  hatched.foregroundColor = UIColor::colorWithRed(0, 1, 0, 1);
   chart->DataBind();
   RenderOptions options;
   options.background = UIColor::whiteColor();
   const auto image = renderToImage(*chart, options);
   ASSERT_NE(image, nullptr);
 
+  const RGBA8 white{255, 255, 255, 255}, red{255, 0, 0, 255};
   // From (50, 50) to (150, 20) in the plot at (20, 30): halfway at (100, 35), beside it the page.
-  EXPECT_TRUE(testing::pixelNear(*image, 20 + 100, 30 + 35, {255, 0, 0, 255}));
-  EXPECT_TRUE(testing::pixelNear(*image, 20 + 100, 30 + 55, {255, 255, 255, 255}));
-  // The gradient marker at (50, 50): its colour at the centre, none in the corner of its box.
-  EXPECT_TRUE(testing::pixelNear(*image, 20 + 50 + 3, 30 + 50 + 3, {0, 0, 255, 255}));
-  EXPECT_TRUE(testing::pixelNear(*image, 20 + 50 - 9, 30 + 50 - 9, {255, 255, 255, 255}));
+  EXPECT_TRUE(testing::pixelNear(*image, 20 + 100, 30 + 35, red));
+  EXPECT_TRUE(testing::pixelNear(*image, 20 + 100, 30 + 55, white));
+  // The gradient marker centred at (70, 80) on the page: light over the white plot inside, its stroke on
+  // the circle of radius 10, nothing in the corner of its box.
+  EXPECT_TRUE(testing::pixelNear(*image, 70 + 3, 80 + 3, {127, 127, 255, 255}));
+  EXPECT_TRUE(testing::pixelNear(*image, 70 + 9, 80, red));
+  EXPECT_TRUE(testing::pixelNear(*image, 70 - 9, 80 - 9, white));
+  // The hatch marker's box at (160, 40): a line through its centre, the page between two lines inside the
+  // circle, and no line beyond the circle in the box's corner.
+  EXPECT_TRUE(testing::pixelNear(*image, 160 + 9, 40 + 10, {0, 255, 0, 255}, 40));
+  EXPECT_TRUE(testing::pixelNear(*image, 160 + 10, 40 + 4, white));
+  EXPECT_TRUE(testing::pixelNear(*image, 160 + 1, 40 + 18, white));
 }
 
 }  // namespace

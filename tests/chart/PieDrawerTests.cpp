@@ -10,6 +10,7 @@
 #include "platform/RenderingTestSupport.h"
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartMarkers.h"
+#include "tarnavel/chart/internal/LayerCopyBudget.h"
 #include "tarnavel/chart/internal/PieGeometry.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
 #include "tarnavel/platform/layers/CAShapeLayer.h"
@@ -147,18 +148,20 @@ TEST_F(PieDrawerTest, LaterSeriesAreRingsAroundSeriesZerosCentre) {
   EXPECT_NEAR(distance(ring, 1), 22.5 - 10, 1e-4);
 }
 
-TEST_F(PieDrawerTest, WallDepthFollowsTheHeightWithinItsLimits) {
+TEST_F(PieDrawerTest, WallDepthFollowsTheHeightWithinTheBindsAllowanceOfCopies) {
   struct Case {
     NSInteger height;
     std::size_t copies;
-    CGFloat deepest;
     bool shadow;
   };
+  // Each copy of the disc is three layers: the series layer and its two wedges.
+  const std::size_t allowed = kCopiedLayersPerBind / 3;
   const Case cases[] = {
-      {0, 2, 1.0, false},
-      {-4, 2, 1.0, false},
-      {1, 2, 1.0, true},
-      {1'000'000'000'000, 200, 100.0, true},  // no deeper than twice the plot's height
+      {0, 2, false},
+      {-4, 2, false},
+      {1, 2, true},
+      {300, 600, true},                 // deeper than the plot, which does not clip it
+      {1'000'000'000, allowed, false},  // the copies nearest the disc
   };
   for (const Case& c : cases) {
     auto chart = pieChart({{1, 2}}, true);
@@ -167,9 +170,15 @@ TEST_F(PieDrawerTest, WallDepthFollowsTheHeightWithinItsLimits) {
     chart->DataBind();
     const auto layers = plotLayers(*chart);
     ASSERT_EQ(layers.size(), c.copies + 1) << c.height;
-    EXPECT_DOUBLE_EQ(layers[0]->frame().origin.y, c.deepest);
+    EXPECT_DOUBLE_EQ(layers[0]->frame().origin.y, 0.5 * static_cast<CGFloat>(c.copies));
     EXPECT_DOUBLE_EQ(layers[c.copies - 1]->frame().origin.y, 0.5);
     EXPECT_EQ(layers[0]->shadowOpacity() > 0, c.shadow) << c.height;
+    // Stopping short is told, not thrown.
+    const auto& swallowed = chart->lastSwallowedException();
+    EXPECT_EQ(swallowed.has_value(), c.copies == allowed) << c.height;
+    if (swallowed) {
+      EXPECT_NE(swallowed->reason().find("stopped copying"), std::string::npos);
+    }
   }
 }
 
@@ -364,7 +373,12 @@ TEST_F(PieDrawerTest, AFillOverlayIsClippedToItsWedge) {
   chart->DataBind();
   const auto disc = plotLayers(*chart).back();
   ASSERT_EQ(disc->sublayers().size(), 3u) << "wedge, its overlay, wedge";
-  EXPECT_EQ(disc->sublayers()[1]->mask, disc->sublayers()[0]);
+  // A copy of the wedge is the mask, so that the wedge itself still draws its fill under the overlay.
+  const auto wedge = std::dynamic_pointer_cast<CAShapeLayer>(disc->sublayers()[0]);
+  const auto mask = std::dynamic_pointer_cast<CAShapeLayer>(disc->sublayers()[1]->mask);
+  ASSERT_TRUE(wedge && mask);
+  EXPECT_NE(mask, wedge);
+  EXPECT_EQ(*mask->path, *wedge->path);
   EXPECT_EQ(disc->sublayers()[1]->frame(), CGRectMake(0, 0, 200, 100));
 }
 

@@ -111,6 +111,30 @@ TEST_F(ValueScaleBind, ExtremeMagnitudesKeepAnAxis) {
   }
 }
 
+TEST_F(ValueScaleBind, ValuesNearTheLargestDoubleKeepTheirProportions) {
+  // Lengths and sweeps whose product would overflow divide first; the range stays finite.
+  const auto cylinders = makeChart(ChartTypeCylinder, {{1e306, 5e305}});
+  const auto pie = makeChart(ChartTypePie, {{1e306, 5e305}});
+  const auto line = makeChart(ChartTypeLine, {{1.6e308, 0.8e308}});
+  const auto highest = makeChart(ChartTypeLine, {{1.75e308, 0.8e308}});
+  for (const auto& chart : {cylinders, pie, line, highest}) {
+    chart->DataBind();
+    EXPECT_TRUE(std::isfinite(chart->maxValue));
+  }
+  const auto frameOf = [](const UIChart& chart, std::size_t k) { return chart.series[0]->Items[k]->frame(); };
+  EXPECT_GT(frameOf(*cylinders, 1).size.height, 0);
+  EXPECT_DOUBLE_EQ(frameOf(*cylinders, 0).size.height, 2 * frameOf(*cylinders, 1).size.height);
+  EXPECT_FLOAT_EQ(frameOf(*pie, 0).size.width, 240);
+  EXPECT_FLOAT_EQ(frameOf(*pie, 1).size.width, 120);
+  for (const auto& chart : {line, highest}) {
+    const CGFloat zeroLine = chart->plotArea->bounds().size.height;
+    EXPECT_LT(frameOf(*chart, 0).origin.y, frameOf(*chart, 1).origin.y);
+    EXPECT_LT(frameOf(*chart, 1).origin.y, zeroLine);
+    for (const std::string& text : valueLabelTexts(*chart))
+      EXPECT_EQ(text.find_first_not_of("0123456789."), std::string::npos) << text;
+  }
+}
+
 TEST_F(ValueScaleBind, BothSignsSplitOnTheRoundedLargerSide) {
   struct SplitCase {
     std::initializer_list<CGFloat> data;

@@ -235,10 +235,10 @@ TEST(RenderTree, MasksThatMaskEachOtherStillRender) {
   first->mask = nullptr;  // the two hold each other
 }
 
-TEST(RenderTree, ShadowIsTheOffsetSilhouetteInTheShadowColour) {
+TEST(RenderTree, ShadowIsTheOffsetSilhouetteInOpaqueBlackUntilColoured) {
+  // Only the opacity and offset are set: the colour a new layer starts with casts the shadow.
   auto page = whitePage();
   auto box = makeView(CGRectMake(20, 20, 40, 40), rgb(1, 0, 0));
-  box->layer()->setShadowColor(UIColor::blackColor()->CGColor());
   box->layer()->setShadowOpacity(0.5);
   box->layer()->setShadowOffset(CGSizeMake(10, 10));
   page->addSubview(box);

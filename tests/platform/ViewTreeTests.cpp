@@ -62,6 +62,24 @@ TEST(ViewTree, RemovingAViewTakesItsLayerOut) {
   parent->removeAllSubviews();
   EXPECT_TRUE(parent->subviews().empty());
   EXPECT_EQ(parent->layer()->sublayers().size(), 1u) << "plain layers stay";
+
+  // Many children at once: the others keep their order, and a view's layer leaves with its view.
+  const auto plain = parent->layer()->sublayers()[0];
+  auto a = std::make_shared<UIView>(), b = std::make_shared<UIView>(), c = std::make_shared<UIView>();
+  const auto lone = CALayer::layer();
+  for (const auto& view : {a, b, c})
+    parent->addSubview(view);
+  parent->layer()->addSublayer(lone);
+  parent->removeSubviews({a.get(), c.get(), child.get()});
+  EXPECT_EQ(parent->subviews(), (std::vector<std::shared_ptr<UIView>>{b}));
+  EXPECT_EQ(parent->layer()->sublayers(), (std::vector<std::shared_ptr<CALayer>>{plain, b->layer(), lone}));
+  EXPECT_EQ(a->superview(), nullptr);
+  EXPECT_EQ(c->layer()->superlayer(), nullptr);
+  parent->layer()->removeSublayers({plain.get(), b->layer().get()});
+  EXPECT_TRUE(parent->subviews().empty());
+  EXPECT_EQ(b->superview(), nullptr);
+  EXPECT_EQ(plain->superlayer(), nullptr);
+  EXPECT_EQ(parent->layer()->sublayers(), (std::vector<std::shared_ptr<CALayer>>{lone}));
 }
 
 TEST(ViewTree, NoCyclesAndNoDanglingParents) {

@@ -83,7 +83,10 @@ void DrawLegendZone(UIChart& chart) {
   if (!zone) return;
   runProtected([&] {
     ChartBindRecord& record = bindRecordOf(chart);
-    addFillOverlay(*zone, *zone, record);
+    // The zone's fill lies beneath the entries already in it, as every box's fill lies beneath its content.
+    const std::vector<std::shared_ptr<CALayer>> fill = addFillOverlay(*zone, *zone, record);
+    for (std::size_t i = 0; i < fill.size(); ++i)
+      zone->layer()->insertSublayer(fill[i], i);
     const std::shared_ptr<UILabel>& title = zone->Title;
     if (!title) return;
     title->setFrame(legendZoneTitleFrame(*zone, textSizeOf(title.get())));

@@ -22,8 +22,8 @@ void DrawItem(UIChart& chart, const std::shared_ptr<ChartItem>& item);
 /// locations while the title's frame is empty, and adds the title to the region.
 void DrawmarkedRegion(UIChart& chart, const std::shared_ptr<markedRegion>& region);
 
-/// The chart's legend zone: lays its fill overlay over the entries already in it, places its title around
-/// or over it by the title locations (on every call) and adds the title to the zone.
+/// The chart's legend zone: lays its fill overlay beneath the entries already in it, places its title around
+/// or over it by the title locations (on every call) and adds the title to the zone, above the fill.
 void DrawLegendZone(UIChart& chart);
 
 }  // namespace tarnavel

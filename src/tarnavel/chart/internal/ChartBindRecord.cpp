@@ -1,6 +1,7 @@
 #include "tarnavel/chart/internal/ChartBindRecord.h"
 
-#include <algorithm>
+#include <unordered_set>
+#include <vector>
 
 #include "tarnavel/chart/UIChart.h"
 
@@ -31,23 +32,42 @@ void ChartBindRecord::setContents(const std::shared_ptr<CALayer>& target, std::s
   target->contents = std::move(contents);
 }
 
+namespace {
+
+// Takes away every recorded child that still stands in the parent it was added to, each parent letting its
+// children go in one pass (`removeAll`): taken one at a time, every removal would search its parent's list,
+// and a rebind of many views would be quadratic. Every child is judged by where it stands before anything
+// leaves, so a view added twice in one bind leaves only the parent its last addition put it in. A child
+// stands in one parent only, so one set of leaving children serves every parent.
+template <class Node, class Additions, class ParentOf, class RemoveAll>
+void removeStillInPlace(const Additions& additions, ParentOf parentOf, RemoveAll removeAll) {
+  std::unordered_set<const Node*> leaving, seen;
+  std::vector<std::shared_ptr<Node>> parents;  // held while their children leave
+  for (const auto& added : additions) {
+    auto parent = added.parent.lock();
+    const auto child = added.child.lock();
+    if (!parent || !child || parentOf(*child) != parent.get()) continue;
+    leaving.insert(child.get());
+    if (seen.insert(parent.get()).second) parents.push_back(std::move(parent));
+  }
+  for (const auto& parent : parents)
+    removeAll(*parent, leaving);
+}
+
+}  // namespace
+
 void ChartBindRecord::undo() {
-  // Newest first, so a view added twice in one bind is judged by where its last addition put it.
   for (auto it = recognizers_.rbegin(); it != recognizers_.rend(); ++it) {
     const auto view = it->parent.lock();
     const auto recognizer = it->child.lock();
     if (view && recognizer && recognizer->view() == view.get()) view->removeGestureRecognizer(recognizer);
   }
-  for (auto it = views_.rbegin(); it != views_.rend(); ++it) {
-    const auto parent = it->parent.lock();
-    const auto view = it->child.lock();
-    if (parent && view && view->superview() == parent.get()) view->removeFromSuperview();
-  }
-  for (auto it = layers_.rbegin(); it != layers_.rend(); ++it) {
-    const auto target = it->parent.lock();
-    const auto layer = it->child.lock();
-    if (target && layer && layer->superlayer() == target.get()) layer->removeFromSuperlayer();
-  }
+  removeStillInPlace<UIView>(
+      views_, [](const UIView& view) { return view.superview(); },
+      [](UIView& parent, const auto& children) { parent.removeSubviews(children); });
+  removeStillInPlace<CALayer>(
+      layers_, [](const CALayer& layer) { return layer.superlayer(); },
+      [](CALayer& target, const auto& children) { target.removeSublayers(children); });
   for (auto it = contents_.rbegin(); it != contents_.rend(); ++it) {
     const auto target = it->target.lock();
     if (target && target->contents == it->after) target->contents = it->before;

@@ -32,9 +32,9 @@ class ChartBindRecord {
   /// Sets `target`'s contents, remembering what it held before.
   void setContents(const std::shared_ptr<CALayer>& target, std::shared_ptr<CGImage> contents);
 
-  /// Takes away, newest first, everything recorded that is still where the bind put it, and forgets it all.
-  /// Something the host has moved elsewhere since is left where it now is; contents the host has replaced
-  /// since stay.
+  /// Takes away everything recorded that is still where the bind put it (the views and layers of one parent
+  /// in one pass), and forgets it all. Something the host has moved elsewhere since is left where it now is;
+  /// contents the host has replaced since stay.
   void undo();
   bool empty() const {
     return layers_.empty() && views_.empty() && recognizers_.empty() && contents_.empty();

@@ -11,6 +11,7 @@
 #include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/internal/ChartElements.h"
 #include "tarnavel/chart/internal/CylinderGeometry.h"
+#include "tarnavel/chart/internal/LayerCopyBudget.h"
 #include "tarnavel/chart/internal/LayerHelpers.h"
 #include "tarnavel/chart/internal/PlotOverlay.h"
 
@@ -25,6 +26,7 @@ struct CylinderPass {
   bool stacked;
   CGFloat breadth;
   BarStackSums sums;
+  LayerCopyBudget copies;
 };
 
 std::shared_ptr<CAShapeLayer> makeTopOval(const CylinderPass& pass, ChartSeries& series, std::size_t j,
@@ -46,16 +48,18 @@ void addTopOverlay(CylinderPass& pass, const ChartItem& item, const std::shared_
   const std::shared_ptr<UIView>& plotArea = pass.chart.plotArea;
   if (!plotArea) return;
   ChartBindRecord& record = bindRecordOf(pass.chart);
-  if (auto overlay = makePlotOverlay(item, *plotArea, oval, record))
+  if (auto overlay = makePlotOverlay(item, *plotArea, *oval, record))
     container.addSublayer(std::move(overlay));
-  if (item.layoutStyle == ChartLayoutStyleGradient)
-    record.addSublayer(plotArea->layer(), archivedLayerCopy(*oval, 1).front());
+  if (item.layoutStyle != ChartLayoutStyleGradient) return;
+  for (auto& copy : archivedLayerCopy(*oval, 1, pass.copies))
+    record.addSublayer(plotArea->layer(), std::move(copy));
 }
 
 void addBody(CylinderPass& pass, const ChartSeries& series, const CALayer& container, CGFloat value,
              CGFloat length) {
-  const std::vector<CylinderBodyCopy> body = cylinderBodyCopies(value, length);
-  const std::vector<std::shared_ptr<CALayer>> copies = archivedLayerCopy(container, body.size());
+  const std::vector<std::shared_ptr<CALayer>> copies =
+      archivedLayerCopy(container, cylinderBodyCopyCount(value, length), pass.copies);
+  const std::vector<CylinderBodyCopy> body = cylinderBodyCopies(value, length, copies.size());
   const CGSize size = container.frame().size;
   const NSUInteger orientation = pass.plot.frame.orientation;
   for (std::size_t i = 0; i < body.size(); ++i) {
@@ -101,7 +105,7 @@ void drawChartType_cylinder(UIChart& chart, bool stacked) {
   if (geometry.hasSlots()) {
     const BarPlot plot{geometry, chart.itemBreadth, positiveAndNegative, negativeOnly};
     const CGFloat breadth = stacked ? stackedBarBreadth(plot) : groupedBarBreadth(plot, chart.series.size());
-    CylinderPass pass{chart, plot, stacked, breadth, {}};
+    CylinderPass pass{chart, plot, stacked, breadth, {}, {}};
     for (std::size_t j = 0; j < chart.series.size(); ++j) {
       ChartSeries& series = elementOf(chart.series[j]);
       for (std::size_t k = 0; k < series.Items.size(); ++k)

@@ -1,7 +1,7 @@
 #include "tarnavel/chart/internal/CylinderGeometry.h"
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "tarnavel/chart/ChartEnumerations.h"
 
@@ -16,18 +16,27 @@ std::optional<CGRect> cylinderTopOval(CGRect item, NSUInteger orientation, CGFlo
   return std::nullopt;
 }
 
-std::vector<CylinderBodyCopy> cylinderBodyCopies(CGFloat value, CGFloat length) {
+std::size_t cylinderBodyCopyCount(CGFloat value, CGFloat length) {
   const CGFloat twice = 2 * length;
-  // The counter is an int: a length it cannot hold has no body rather than an undefined count.
-  constexpr CGFloat kLongest = std::numeric_limits<int>::max() / 2;
-  if (!std::isfinite(twice) || std::fabs(twice) >= kLongest) return {};
+  if (!std::isfinite(twice)) return 0;
+  // A positive body counts half points down from (int)(2 x length) to 1; a negative one from 0 down to the
+  // last whole number above 2 x length.
+  const CGFloat count = value < 0.0 ? std::ceil(-twice) : std::floor(twice);
+  constexpr CGFloat kMostCounted = 0x1p53;
+  return count > 0 ? static_cast<std::size_t>(std::min(count, kMostCounted)) : 0;
+}
+
+std::vector<CylinderBodyCopy> cylinderBodyCopies(CGFloat value, CGFloat length, std::size_t most) {
+  const std::size_t count = cylinderBodyCopyCount(value, length);
+  const std::size_t kept = std::min(count, most);
   const bool negative = value < 0.0;
+  const CGFloat twice = 2 * length;
+  // The half-point counter of the first copy kept: the farthest count - kept are left out.
+  CGFloat i = negative ? -static_cast<CGFloat>(count - kept) : static_cast<CGFloat>(kept);
   std::vector<CylinderBodyCopy> copies;
-  const CGFloat limit = negative ? twice : 0.0;
-  for (int i = negative ? 0 : static_cast<int>(twice); static_cast<CGFloat>(i) > limit; --i) {
-    const CGFloat offset = i * 0.5 + (negative ? -length : 0.0);
-    copies.push_back({offset, static_cast<CGFloat>(i) == twice});
-  }
+  copies.reserve(kept);
+  for (std::size_t n = 0; n < kept; ++n, i -= 1)
+    copies.push_back({i * 0.5 + (negative ? -length : 0.0), i == twice});
   return copies;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -20,11 +21,16 @@ struct CylinderBodyCopy {
   bool castsShadow;
 };
 
-/// The body of a cylinder of `length` points (negative for a negative value), farthest copy first: copies
-/// half a point apart from the far end back towards the top. A positive body has (int)(2 x length) copies
-/// at length's whole half points, the first casting the shadow when twice the length is whole; a negative
-/// one has a copy at -length and then every half point towards the top, none casting the shadow. A length
-/// that is not finite or too long to count in an int has no body.
-std::vector<CylinderBodyCopy> cylinderBodyCopies(CGFloat value, CGFloat length);
+/// How many copies make the body of a cylinder of `length` points (negative for a negative value): one every
+/// half point, (int)(2 x length) for a positive body and one more than the whole half points of a negative
+/// one; none for a length that is not finite. Counted as far as a double holds whole numbers.
+std::size_t cylinderBodyCopyCount(CGFloat value, CGFloat length);
+
+/// The body of a cylinder of `length` points, farthest copy first: copies half a point apart from the far end
+/// back towards the top. A positive body has its copies at length's whole half points, the first casting the
+/// shadow when twice the length is whole; a negative one has a copy at -length and then every half point
+/// towards the top, none casting the shadow. Of a body longer than `most` copies only the `most` nearest the
+/// top are kept (and the shadow, which the farthest casts, with the rest).
+std::vector<CylinderBodyCopy> cylinderBodyCopies(CGFloat value, CGFloat length, std::size_t most);
 
 }  // namespace tarnavel

@@ -10,6 +10,7 @@ namespace tarnavel {
 
 class ChartItem;
 class ChartSeries;
+class LayerCopyBudget;
 
 /// The drawer whose own settings follow the copy of a series' template.
 enum class ShapeTemplateUse {
@@ -39,8 +40,10 @@ float automaticHue(std::size_t k, std::size_t n, std::size_t j);
 void automaticItemColor(ChartItem& item, CAShapeLayer& layer, std::size_t k, std::size_t n, std::size_t j);
 
 /// `count` independent deep copies of a finished layer tree (sublayers, their paths, colours, transforms and
-/// masks), as the tree stands now.
-std::vector<std::shared_ptr<CALayer>> archivedLayerCopy(const CALayer& layer, std::size_t count);
+/// masks), as the tree stands now; fewer (as many as it still holds) when the bind's allowance of copied
+/// layers runs out.
+std::vector<std::shared_ptr<CALayer>> archivedLayerCopy(const CALayer& layer, std::size_t count,
+                                                        LayerCopyBudget& budget);
 
 /// Hands the template's shadow (colour, opacity, offset, radius, path) to `target`, the one layer of a wall
 /// or body that casts it.

@@ -4,6 +4,7 @@
 
 namespace tarnavel {
 
+class LayerCopyBudget;
 class UIChart;
 
 /// The pie chart: every series a pie, later series rings inside series 0 around its centre. Each item is a
@@ -17,8 +18,9 @@ void drawChartType_pie(UIChart& chart);
 
 /// The value-axis title down the left edge and the category-axis title under the plot.
 void placePieAxisTitles(UIChart& chart);
-/// Series `s`'s wedges in a series layer on the plot area, with the wall (or the shadow) of series 0.
-void drawPieWedges(UIChart& chart, std::size_t s);
+/// Series `s`'s wedges in a series layer on the plot area, with the wall (or the shadow) of series 0, whose
+/// copies come out of `copies`.
+void drawPieWedges(UIChart& chart, std::size_t s, LayerCopyBudget& copies);
 /// Series `j`'s item titles in a container view over the plot area.
 void placePieTitles(UIChart& chart, std::size_t j);
 

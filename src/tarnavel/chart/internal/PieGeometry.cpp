@@ -6,6 +6,7 @@
 
 #include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/chart/ChartSeries.h"
+#include "tarnavel/chart/internal/ValueScale.h"
 #include "tarnavel/platform/geometry/UIBezierPath.h"
 
 namespace tarnavel {
@@ -27,7 +28,7 @@ float pieRadians(double degrees) {
 
 float wedgeSweep(CGFloat value, CGFloat total) {
   if (!(value > 0) || !(total > 0)) return 0;
-  const float sweep = static_cast<float>(value * 360.0 / total);
+  const float sweep = static_cast<float>(mulDiv(value, 360.0, total));
   return std::isfinite(sweep) ? sweep : 0;
 }
 
@@ -93,10 +94,10 @@ float pieTitleAngle(std::size_t verticalLocation, float startRad, float sweepDeg
   }
 }
 
-std::size_t pieWallCopyCount(long long pie3DHeight, CGFloat plotHeight) {
+std::size_t pieWallCopyCount(long long pie3DHeight) {
   if (pie3DHeight < 1) return 2;
-  const double deepest = std::isfinite(plotHeight) ? std::max(2.0, std::floor(2 * plotHeight)) : 2.0;
-  return static_cast<std::size_t>(std::min(2.0 * static_cast<double>(pie3DHeight), deepest));
+  constexpr double kMostCounted = 0x1p53;
+  return static_cast<std::size_t>(std::min(2.0 * static_cast<double>(pie3DHeight), kMostCounted));
 }
 
 }  // namespace tarnavel

@@ -41,8 +41,8 @@ CGFloat pieTitleRadius(std::size_t horizontalLocation, CGFloat outer, CGFloat in
 /// degrees before its end, anything else the middle of the wedge.
 float pieTitleAngle(std::size_t verticalLocation, float startRad, float sweepDegrees);
 
-/// How many copies make a 3D pie's wall: two per point of height, at least 2, and no more than two per
-/// point of the plot's height (a deeper wall cannot be seen).
-std::size_t pieWallCopyCount(long long pie3DHeight, CGFloat plotHeight);
+/// How many copies make a 3D pie's wall: two per point of height, at least 2 (counted as far as a double
+/// holds whole numbers; the bind's allowance of copied layers bounds what is made).
+std::size_t pieWallCopyCount(long long pie3DHeight);
 
 }  // namespace tarnavel

@@ -6,6 +6,7 @@
 #include "tarnavel/chart/UIChart.h"
 #include "tarnavel/chart/internal/ChartBindRecord.h"
 #include "tarnavel/chart/internal/ChartElements.h"
+#include "tarnavel/chart/internal/LayerCopyBudget.h"
 #include "tarnavel/chart/internal/LayerHelpers.h"
 #include "tarnavel/chart/internal/PieDrawer.h"
 #include "tarnavel/chart/internal/PieGeometry.h"
@@ -27,9 +28,9 @@ CGFloat positiveTotal(const ChartSeries& series) {
   return total;
 }
 
-// The item's fill overlay over the whole plot area, masked by the wedge, above the wedge. The wedge stays a
-// sublayer of the series layer too: it is drawn there and, as the mask, clips the overlay.
-void addWedgeOverlay(const ChartItem& item, const std::shared_ptr<CAShapeLayer>& wedge, CALayer& seriesLayer,
+// The item's fill overlay over the whole plot area, clipped to the wedge, above the wedge, which keeps its
+// fill under it.
+void addWedgeOverlay(const ChartItem& item, const CAShapeLayer& wedge, CALayer& seriesLayer,
                      const UIView& plot, ChartBindRecord& record) {
   if (auto overlay = makePlotOverlay(item, plot, wedge, record)) seriesLayer.addSublayer(std::move(overlay));
 }
@@ -49,31 +50,34 @@ void addWedge(UIChart& chart, ChartSeries& series, std::size_t s, std::size_t k,
   if (series.pie3D) wedge->setTransform(CATransform3DMakeScale(1.0, kPie3DSquash, 1.0));
   if (!seriesLayer) return;
   seriesLayer->addSublayer(wedge);
-  addWedgeOverlay(item, wedge, *seriesLayer, *chart.plotArea, bindRecordOf(chart));
+  addWedgeOverlay(item, *wedge, *seriesLayer, *chart.plotArea, bindRecordOf(chart));
 }
 
 // Series 0's wall: copies of the finished disc, half a point apart under it, the deepest casting the
-// template's shadow; a flat series 0 casts the shadow from its own layer.
-void addWallOrShadow(UIChart& chart, const ChartSeries& series, const std::shared_ptr<CAShapeLayer>& disc) {
+// template's shadow; a flat series 0 casts the shadow from its own layer. A wall beyond the bind's allowance
+// of copies keeps the copies nearest the disc, without the shadow.
+void addWallOrShadow(UIChart& chart, const ChartSeries& series, const std::shared_ptr<CAShapeLayer>& disc,
+                     LayerCopyBudget& budget) {
   if (!series.pie3D) {
     applyTemplateShadow(series, *disc);
     return;
   }
   const CGSize frame = chart.plotArea->frame().size;
-  const std::size_t count = pieWallCopyCount(series.pie3DHeight, frame.height);
-  const std::vector<std::shared_ptr<CALayer>> copies = archivedLayerCopy(*disc, count);
+  const std::size_t wanted = pieWallCopyCount(series.pie3DHeight);
+  const std::vector<std::shared_ptr<CALayer>> copies = archivedLayerCopy(*disc, wanted, budget);
+  const std::size_t count = copies.size();
   for (std::size_t i = count; i >= 1; --i) {
     const std::shared_ptr<CALayer>& copy = copies[count - i];
     copy->setFrame(CGRectMake(0, static_cast<CGFloat>(i) * 0.5, frame.width, frame.height));
     bindRecordOf(chart).addSublayer(chart.plotArea->layer(), copy);
   }
   // A height below 1 makes a wall of two copies that casts no shadow.
-  if (series.pie3DHeight >= 1) applyTemplateShadow(series, *copies.front());
+  if (series.pie3DHeight >= 1 && count == wanted) applyTemplateShadow(series, *copies.front());
 }
 
 }  // namespace
 
-void drawPieWedges(UIChart& chart, std::size_t s) {
+void drawPieWedges(UIChart& chart, std::size_t s, LayerCopyBudget& copies) {
   ChartSeries& series = elementOf(chart.series.at(s));
   const CGFloat total = positiveTotal(series);
   // Without a positive total no wedge has a share: the items get their colours and angles, nothing is drawn.
@@ -88,7 +92,7 @@ void drawPieWedges(UIChart& chart, std::size_t s) {
     start += sweep;
   }
   if (!disc) return;
-  if (s == 0) addWallOrShadow(chart, series, disc);
+  if (s == 0) addWallOrShadow(chart, series, disc, copies);
   bindRecordOf(chart).addSublayer(chart.plotArea->layer(), disc);
 }
 

@@ -26,7 +26,7 @@ PlotGeometry measurePlot(const UIChart& chart, const ValueScale& scale) {
   }
   // Without a usable step or maximum there is no spacing: the tick passes then draw nothing.
   if (scale.hasStep() && plot.hasValueScale())
-    plot.tickSpacing = scale.step * plot.valueExtent / plot.maxValue;
+    plot.tickSpacing = mulDiv(scale.step, plot.valueExtent, plot.maxValue);
   plot.titleBand = (chart.chartTitle ? chart.chartTitle->frame().size.height : 0) + 5.0;
   return plot;
 }

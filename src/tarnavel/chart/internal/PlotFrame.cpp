@@ -30,13 +30,13 @@ bool PlotGeometry::hasSlots() const {
 }
 
 CGFloat PlotGeometry::valueLength(CGFloat value) const {
-  const CGFloat length = valueExtent * value / maxValue;
+  const CGFloat length = mulDiv(value, valueExtent, maxValue);
   return isFinite(length) ? length : 0;
 }
 
 CGFloat PlotGeometry::regionLength(CGFloat span) const {
   if (!hasValueScale()) return 0;
-  return valueStep > 0 ? span * tickSpacing / valueStep : span * valueExtent / maxValue;
+  return valueStep > 0 ? mulDiv(span, tickSpacing, valueStep) : mulDiv(span, valueExtent, maxValue);
 }
 
 CGFloat PlotGeometry::slotCentre(std::size_t k) const {

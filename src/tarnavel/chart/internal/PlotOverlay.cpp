@@ -3,12 +3,13 @@
 #include "tarnavel/chart/ChartEnumerations.h"
 #include "tarnavel/chart/ChartStyle.h"
 #include "tarnavel/chart/internal/FillOverlay.h"
+#include "tarnavel/platform/layers/CALayerArchive.h"
 #include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {
 
 std::shared_ptr<CALayer> makePlotOverlay(const ChartStyle& style, const UIView& plotArea,
-                                         std::shared_ptr<CALayer> mask, ChartBindRecord& record) {
+                                         const CALayer& shape, ChartBindRecord& record) {
   if (style.layoutStyle != ChartLayoutStyleGradient && style.layoutStyle != ChartLayoutStyleHatch &&
       style.layoutStyle != ChartLayoutStyleImage) {
     return nullptr;
@@ -21,7 +22,7 @@ std::shared_ptr<CALayer> makePlotOverlay(const ChartStyle& style, const UIView& 
   // One layer holds every piece of the overlay (an inset gradient's two layers, each hatch line), so that
   // the one mask clips them all.
   addFillOverlay(style, FillOverlayGeometry{frame, bounds, frame, bounds.size}, overlay, record);
-  overlay->mask = std::move(mask);
+  overlay->mask = CALayerArchive(shape).decode();
   return overlay;
 }
 

@@ -26,14 +26,20 @@ void fillPointMarker(const ChartItem& item, const std::shared_ptr<CAShapeLayer>&
   switch (item.layoutStyle) {
     case ChartLayoutStyleGradient: {
       // The gradient lies over the whole marker box on the point view's layer; the marker's own shape (with
-      // the default fill it keeps) confines it.
+      // the default fill it keeps) confines it, and the marker draws only its stroke where it stands.
       for (const auto& layer : addFillOverlay(item, {box, box, box, box.size}, pointLayer, record))
         layer->mask = marker;
       break;
     }
-    case ChartLayoutStyleHatch:
-      addHatchLines(item, box.size, marker, record);
+    case ChartLayoutStyleHatch: {
+      // The lines lie in one layer over the marker box, confined by the marker as a gradient is.
+      auto lines = CALayer::layer();
+      lines->setFrame(box);
+      addHatchLines(item, box.size, lines, record);
+      lines->mask = marker;
+      record.addSublayer(pointLayer, std::move(lines));
       break;
+    }
     default:
       // An image marker depends on the point type alone, so the image style too falls back to the plain fill.
       marker->fillColor = item.pointFillColor ? item.pointFillColor->CGColor() : nullptr;

@@ -17,8 +17,8 @@ class UIChart;
 bool showsPointImage(const ChartItem& item);
 
 /// Fills a marker of the item's width by the item's layout style: the gradient (with its inset and rainbow
-/// variants) on `pointLayer`, masked by the marker; hatch lines inside the marker; otherwise the item's
-/// `pointFillColor` as the marker's own fill.
+/// variants), or a layer of hatch lines, on `pointLayer` over the marker box, masked by the marker (which
+/// then draws only its stroke over them); otherwise the item's `pointFillColor` as the marker's own fill.
 void fillPointMarker(const ChartItem& item, const std::shared_ptr<CAShapeLayer>& marker,
                      const std::shared_ptr<CALayer>& pointLayer, ChartBindRecord& record);
 

@@ -13,6 +13,7 @@ std::shared_ptr<const CAShapeLayer> makeZeroTemplate() {
   zero->setAnchorPoint({0, 0});
   zero->setTransform(CATransform3D{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
   zero->opacity = 0;
+  zero->setShadowColor(nullptr);
   zero->setShadowOffset({0, 0});
   zero->setShadowRadius(0);
   zero->fillColor = nullptr;

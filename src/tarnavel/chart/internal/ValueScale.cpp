@@ -7,9 +7,25 @@
 
 namespace tarnavel {
 
+namespace {
+
+constexpr CGFloat kLargest = std::numeric_limits<CGFloat>::max();
+
+// A bound that overflowed is the largest double of its sign: an axis needs finite ends.
+CGFloat finiteBound(CGFloat bound) {
+  return std::isinf(bound) ? std::copysign(kLargest, bound) : bound;
+}
+
+}  // namespace
+
+CGFloat mulDiv(CGFloat a, CGFloat b, CGFloat c) {
+  const CGFloat product = a * b;
+  return std::isinf(product) ? a / c * b : product / c;
+}
+
 CGFloat fittedMaxValue(CGFloat current, CGFloat largest) {
   if (largest == 0) return 0;
-  const CGFloat candidate = largest + largest / 20;
+  const CGFloat candidate = finiteBound(largest + largest / 20);
   // A host bound that is not a number cannot be kept: it counts as not set.
   if (current < 0 || !std::isfinite(current)) current = candidate;
   return current < candidate ? candidate : current;
@@ -17,7 +33,7 @@ CGFloat fittedMaxValue(CGFloat current, CGFloat largest) {
 
 CGFloat fittedMinValue(CGFloat current, CGFloat smallest) {
   if (smallest == 0) return 0;
-  const CGFloat candidate = smallest + smallest / 20;
+  const CGFloat candidate = finiteBound(smallest + smallest / 20);
   if (current > 0 || !std::isfinite(current)) current = candidate;
   return current > candidate ? candidate : current;
 }
@@ -29,7 +45,7 @@ ValueScale roundValueScale(CGFloat maximum, int unitsCount) {
   if (!(step > 0) || !std::isfinite(step)) return {maximum, 0};
 
   const CGFloat whole = std::trunc(maximum / step);
-  if (whole * step < maximum) return {(whole + 1) * step, step};
+  if (whole * step < maximum) return {finiteBound((whole + 1) * step), step};
   if (whole * step > maximum) return {(whole - 1) * step, step};
   return {maximum, step};
 }

@@ -17,16 +17,23 @@ struct ValueScale {
   bool hasStep() const { return step > 0; }
 };
 
+/// a x b / c, the product first as the chart has always worked it, so that ordinary values come out to the
+/// last bit as before; where that product would overflow (values near the largest double) the quotient a / c
+/// is taken first instead.
+CGFloat mulDiv(CGFloat a, CGFloat b, CGFloat c);
+
 /// The upper end of a value range for the largest positive value `largest` (0 when there is none): 0
 /// without a positive value; otherwise `current`, raised to `largest` plus a twentieth when below it (a
-/// negative `current`, the unset marker among them, and one that is not a number are replaced).
+/// negative `current`, the unset marker among them, and one that is not a number are replaced). A twentieth
+/// beyond the largest double is the largest double.
 CGFloat fittedMaxValue(CGFloat current, CGFloat largest);
 /// The lower end likewise for the most negative value `smallest` (0 when there is none): a positive or
 /// non-finite `current` is replaced, one below `smallest` plus a twentieth is kept.
 CGFloat fittedMinValue(CGFloat current, CGFloat smallest);
 
 /// Rounds `maximum` up to the nearest multiple of the step p / `unitsCount`, p being the power of ten at or
-/// below it, so that every `unitsCount`-th tick falls on a multiple of p.
+/// below it, so that every `unitsCount`-th tick falls on a multiple of p; to the largest double where that
+/// multiple lies beyond it.
 ValueScale roundValueScale(CGFloat maximum, int unitsCount);
 
 /// The ends of a value axis.

@@ -14,7 +14,7 @@ struct CALayerRareProperties {
   CGPoint boundsOrigin;
   CGPoint anchorPoint{0.5, 0.5};
   CATransform3D transform;
-  CGColorRef shadowColor;
+  CGColorRef shadowColor = UIColor::blackColor()->CGColor();
   CGSize shadowOffset{0, -3};
   float shadowOpacity = 0;
   CGFloat shadowRadius = 3;

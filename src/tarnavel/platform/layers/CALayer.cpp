@@ -7,6 +7,7 @@
 #include "tarnavel/platform/foundation/Format.h"
 #include "tarnavel/platform/foundation/NSException.h"
 #include "tarnavel/platform/internal/CALayerRareProperties.h"
+#include "tarnavel/platform/internal/ChildLists.h"
 #include "tarnavel/platform/internal/RareProperties.h"
 #include "tarnavel/platform/views/UIView.h"
 
@@ -158,6 +159,25 @@ void CALayer::detachSublayer(const CALayer* layer) {
   const std::shared_ptr<CALayer> keepAlive = *found;  // the caller may hold the last reference elsewhere
   keepAlive->superlayer_ = nullptr;
   sublayers_.erase(found);
+}
+
+void CALayer::detachSublayers(const std::function<bool(const CALayer&)>& which) {
+  // Held until the list is settled: this layer may hold the last reference to a removed one.
+  const auto removed = takeOutChildren(sublayers_, which);
+  for (const auto& sublayer : removed)
+    sublayer->superlayer_ = nullptr;
+}
+
+void CALayer::removeSublayers(const std::unordered_set<const CALayer*>& layers) {
+  std::unordered_set<const UIView*> views;
+  if (owningView_) {
+    for (const auto& sublayer : sublayers_) {
+      const UIView* view = sublayer->owningView_;
+      if (view && view->superview() == owningView_ && layers.contains(sublayer.get())) views.insert(view);
+    }
+  }
+  if (!views.empty()) owningView_->removeSubviews(views);
+  detachSublayers([&layers](const CALayer& sublayer) { return layers.contains(&sublayer); });
 }
 
 void CALayer::removeFromSuperlayer() {

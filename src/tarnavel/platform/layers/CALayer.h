@@ -1,10 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "tarnavel/platform/geometry/CGPath.h"
@@ -74,12 +76,13 @@ class CALayer {
   bool masksToBounds = false;
   std::shared_ptr<CGImage> contents;
   /// Masks this layer (and its sublayers) by the mask's alpha; drawn in this layer's coordinates. The mask
-  /// may also be a sublayer of another layer: it is then drawn in both places.
+  /// may also be a sublayer of a layer of the same tree: it is then drawn there as its outline only, over
+  /// its siblings (renderLayerTree in Renderer.h).
   std::shared_ptr<CALayer> mask;
 
   // The shadow, drawn under the layer when its opacity is above 0 and its colour is visible. Rarely set: it
   // lives in the block of rarely set properties below.
-  const CGColorRef& shadowColor() const;
+  const CGColorRef& shadowColor() const;  // opaque black until set
   void setShadowColor(CGColorRef color);
   CGSize shadowOffset() const;  // (0, -3) until set
   void setShadowOffset(CGSize offset);
@@ -178,6 +181,9 @@ class CALayer {
   /// Raises NSInvalidArgumentException, changing nothing, when `layer` is an ancestor of this layer.
   void insertSublayer(std::shared_ptr<CALayer> layer, std::size_t index);
   void removeFromSuperlayer();
+  /// Removes every sublayer that `layers` holds, in one pass over the sublayers (one removeFromSuperlayer
+  /// each would search the list each time). The layer of a subview leaves with its view.
+  void removeSublayers(const std::unordered_set<const CALayer*>& layers);
   /// The view whose layer this is, or null for a plain layer.
   UIView* owningView() const { return owningView_; }
 
@@ -218,6 +224,8 @@ class CALayer {
   friend class UIView;
   friend class LayerTreeCopier;
   void detachSublayer(const CALayer* layer);
+  /// Detaches every sublayer `which` picks, in one pass.
+  void detachSublayers(const std::function<bool(const CALayer&)>& which);
   const CALayerRareProperties& rare() const;
   CALayerRareProperties& rareForWrite();
 

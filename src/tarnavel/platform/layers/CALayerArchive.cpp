@@ -31,13 +31,18 @@ class LayerTreeCopier {
     ancestors_.erase(&layer);
     return copy;
   }
+  std::size_t copied() const { return copies_.size(); }
 
  private:
   std::unordered_map<const CALayer*, std::shared_ptr<CALayer>> copies_;
   std::unordered_set<const CALayer*> ancestors_;
 };
 
-CALayerArchive::CALayerArchive(const CALayer& root) : root_(LayerTreeCopier().copy(root, 0)) {}
+CALayerArchive::CALayerArchive(const CALayer& root) {
+  LayerTreeCopier copier;
+  root_ = copier.copy(root, 0);
+  layerCount_ = copier.copied();
+}
 
 std::shared_ptr<CALayer> CALayerArchive::decode() const {
   return LayerTreeCopier().copy(*root_, 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 
 #include "tarnavel/platform/layers/CALayer.h"
@@ -16,9 +17,12 @@ class CALayerArchive {
 
   /// A deep copy of the archived tree, sharing no layer with the source, the archive or other copies.
   std::shared_ptr<CALayer> decode() const;
+  /// How many layers each decoded tree holds.
+  std::size_t layerCount() const { return layerCount_; }
 
  private:
   std::shared_ptr<CALayer> root_;
+  std::size_t layerCount_ = 0;
 };
 
 }  // namespace tarnavel

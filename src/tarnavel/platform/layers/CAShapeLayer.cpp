@@ -26,7 +26,11 @@ std::shared_ptr<CALayer> CAShapeLayer::copyProperties() const {
 void CAShapeLayer::drawInContext(CGContext& context) const {
   if (!path || path->isEmpty()) return;
   if (fillColor) context.fillPath(*path, fillColor, fillRule == kCAFillRuleEvenOdd);
-  if (!strokeColor || !(lineWidth > 0) || !std::isfinite(lineWidth)) return;
+  drawStroke(context);
+}
+
+void CAShapeLayer::drawStroke(CGContext& context) const {
+  if (!path || path->isEmpty() || !strokeColor || !(lineWidth > 0) || !std::isfinite(lineWidth)) return;
 
   CGStrokeStyle style{strokeColor, lineWidth, lineCap, lineJoin, miterLimit, lineDashPattern, lineDashPhase};
   const CGFloat start = strokeFraction(strokeStart, 0), end = strokeFraction(strokeEnd, 1);

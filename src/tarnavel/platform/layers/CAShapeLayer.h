@@ -48,6 +48,9 @@ class CAShapeLayer : public CALayer {
   CGFloat strokeEnd = 1;
 
   void drawInContext(CGContext& context) const override;
+  /// The stroke alone, without the fill: how the renderer draws a shape that also serves as a mask where it
+  /// stands among its siblings (Renderer.h).
+  void drawStroke(CGContext& context) const;
 
  protected:
   CAShapeLayer(const CAShapeLayer&) = default;

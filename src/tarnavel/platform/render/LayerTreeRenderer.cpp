@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <typeinfo>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "tarnavel/platform/internal/RenderLimits.h"
@@ -52,9 +54,24 @@ CGPath borderPath(CGRect bounds, CGFloat width, CGFloat radius) {
   return path;
 }
 
+// The masks of `root` and of its sublayers at every depth the tree is drawn (not of the masks' own trees).
+std::unordered_set<const CALayer*> masksUnder(const CALayer& root) {
+  std::unordered_set<const CALayer*> masks;
+  std::vector<std::pair<const CALayer*, int>> pending{{&root, 0}};
+  while (!pending.empty()) {
+    const auto [layer, depth] = pending.back();
+    pending.pop_back();
+    if (depth > kDeepestDrawnLayer) continue;
+    if (layer->mask) masks.insert(layer->mask.get());
+    for (const auto& sublayer : layer->sublayers())
+      pending.emplace_back(sublayer.get(), depth + 1);
+  }
+  return masks;
+}
+
 class LayerTreePainter {
  public:
-  explicit LayerTreePainter(CGContext& context) : context_(context) {}
+  LayerTreePainter(CGContext& context, const CALayer& root) : context_(context), masks_(masksUnder(root)) {}
 
   void drawLayer(CALayer& layer, int depth) {
     if (layer.hidden || !(layer.opacity > 0) || depth > kDeepestDrawnLayer) return;
@@ -91,22 +108,39 @@ class LayerTreePainter {
     context_.restoreGState();
   }
 
+  // A mask drawn where it stands among its siblings, not as the mask it serves as (Renderer.h).
+  bool drawnAsOutline(const CALayer& layer) const {
+    return masks_.contains(&layer) && (masksInUse_.empty() || masksInUse_.back() != &layer);
+  }
+
   void drawBody(CALayer& layer, int depth) {
     const CGRect bounds = layer.bounds();
-    if (isVisible(layer.backgroundColor))
+    const bool outline = drawnAsOutline(layer);
+    if (!outline && isVisible(layer.backgroundColor))
       context_.fillPath(roundedPath(bounds, layer.cornerRadius), layer.backgroundColor);
     if (layer.masksToBounds) {
       context_.saveGState();
       context_.clipToPath(roundedPath(bounds, layer.cornerRadius));
     }
-    if (layer.contents) context_.drawImage(*layer.contents, bounds);
-    if (drawsOwnContent(layer)) drawOwnContent(layer, bounds);
+    if (outline) {
+      drawStrokeOnly(layer);
+    } else {
+      if (layer.contents) context_.drawImage(*layer.contents, bounds);
+      if (drawsOwnContent(layer)) drawOwnContent(layer, bounds);
+    }
     layer.markDisplayed();
-    // By index, holding each child: a layer's drawing may change the tree it is drawn from.
+    // By index, holding each child: a layer's drawing may change the tree it is drawn from. The outlines of
+    // masks come after their siblings, over what they confine.
+    std::vector<std::shared_ptr<CALayer>> outlines;
     for (std::size_t i = 0; i < layer.sublayers().size(); ++i) {
       const std::shared_ptr<CALayer> sublayer = layer.sublayers()[i];
-      drawSublayer(*sublayer, depth + 1);
+      if (drawnAsOutline(*sublayer))
+        outlines.push_back(sublayer);
+      else
+        drawSublayer(*sublayer, depth + 1);
     }
+    for (const auto& outline : outlines)
+      drawSublayer(*outline, depth + 1);
     if (layer.masksToBounds) context_.restoreGState();
     if (layer.borderWidth > 0 && std::isfinite(layer.borderWidth) && isVisible(layer.borderColor)) {
       context_.fillPath(borderPath(bounds, layer.borderWidth, layer.cornerRadius), layer.borderColor, true);
@@ -123,6 +157,14 @@ class LayerTreePainter {
       context_.clipToPath(clip);
     }
     layer.drawInContext(context_);
+    context_.restoreGState();
+  }
+
+  void drawStrokeOnly(const CALayer& layer) {
+    const auto* shape = dynamic_cast<const CAShapeLayer*>(&layer);
+    if (!shape) return;
+    context_.saveGState();
+    shape->drawStroke(context_);
     context_.restoreGState();
   }
 
@@ -148,6 +190,7 @@ class LayerTreePainter {
   }
 
   CGContext& context_;
+  const std::unordered_set<const CALayer*> masks_;
   std::vector<const CALayer*> masksInUse_;
 };
 
@@ -155,7 +198,7 @@ class LayerTreePainter {
 
 void renderLayerTree(const CALayer& layer, CGContext& context) {
   // Layers are made as mutable objects; drawing only clears the root's needs-display flag.
-  LayerTreePainter(context).drawLayer(const_cast<CALayer&>(layer), 0);
+  LayerTreePainter(context, layer).drawLayer(const_cast<CALayer&>(layer), 0);
 }
 
 }  // namespace tarnavel

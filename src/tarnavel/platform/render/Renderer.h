@@ -16,6 +16,10 @@ class UIView;
 /// three times as large. A page with no transparent pixel (one with a background) is written without alpha.
 enum class PngCompression { Fast, Smallest };
 
+/// The longest side of any page the renderer draws, in pixels for images and in points for SVG and PDF; a
+/// larger page is scaled down to fit.
+inline constexpr int kLargestRenderedSide = 16384;
+
 struct RenderOptions {
   /// Pixels per point of PNG output (2 for sharp images); vector formats ignore it.
   double scale = 1;
@@ -43,6 +47,13 @@ std::shared_ptr<CGImage> renderToImage(const UIView& view, const RenderOptions& 
 /// Draws a layer tree into a context, in the layer's bounds coordinates: background, contents, the layer's
 /// own drawing, sublayers in order (clipped when the layer masks to its bounds), then the border, with
 /// opacity, transforms and masks applied.
+///
+/// A sublayer (at any depth) that is also the mask of a layer of the tree plays both parts: as the mask it
+/// is drawn whole; among its siblings it is drawn as its outline only, after all of them: a shape layer's
+/// stroke, the border and the sublayers, without background, contents, fill or other drawing of its own. So
+/// a shape that both confines a fill (a gradient it masks) and outlines it shows that fill only inside its
+/// path, with its whole stroke around it, whatever its own fill colour: drawn whole where it stands, its
+/// fill would darken a translucent fill over it, and a fill drawn after it would cover its stroke.
 void renderLayerTree(const CALayer& layer, CGContext& context);
 
 }  // namespace tarnavel

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
+#include "tarnavel/platform/internal/ChildLists.h"
 #include "tarnavel/platform/internal/RenderLimits.h"
 #include "tarnavel/platform/internal/UIViewRareProperties.h"
 
@@ -82,10 +83,25 @@ void UIView::removeFromSuperview() {
   superview_ = nullptr;
 }
 
+void UIView::removeSubviews(const std::unordered_set<const UIView*>& views) {
+  // Held until both lists are settled: this view may hold the last reference to a removed one.
+  const auto removed =
+      takeOutChildren(subviews_, [&views](const UIView& child) { return views.contains(&child); });
+  if (removed.empty()) return;
+  for (const auto& child : removed)
+    child->superview_ = nullptr;
+  // A view's layer is in this layer only while the view is a subview here.
+  layer_->detachSublayers([&views](const CALayer& sublayer) {
+    const UIView* owner = sublayer.owningView();
+    return owner && !owner->superview_ && views.contains(owner);
+  });
+}
+
 void UIView::removeAllSubviews() {
-  const std::vector<std::shared_ptr<UIView>> children = subviews_;
-  for (const auto& child : children)
-    child->removeFromSuperview();
+  std::unordered_set<const UIView*> all;
+  for (const auto& child : subviews_)
+    all.insert(child.get());
+  removeSubviews(all);
 }
 
 bool UIView::isDescendantOfView(const UIView* view) const {

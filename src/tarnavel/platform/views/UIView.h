@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "tarnavel/platform/foundation/NSCoder.h"
@@ -104,6 +105,9 @@ class UIView : public std::enable_shared_from_this<UIView> {
   /// already a subview here, is moved.
   void addSubview(std::shared_ptr<UIView> view);
   void removeFromSuperview();
+  /// Removes every subview that `views` holds, in one pass over the children (one removeFromSuperview each
+  /// would search the list each time).
+  void removeSubviews(const std::unordered_set<const UIView*>& views);
   /// Removes every subview (what the controls do at the start of a bind).
   void removeAllSubviews();
   bool isDescendantOfView(const UIView* view) const;
