@@ -1,6 +1,8 @@
 // The Cairo drawing context, seen through the pixels of a layer that draws with it.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "RenderingTestSupport.h"
 
 namespace tarnavel {
@@ -126,6 +128,44 @@ TEST(DrawingContext, StrokeFollowsWidthCapAndDash) {
     EXPECT_TRUE(pixelNear(*image, 35, 50, kBlue));
     EXPECT_TRUE(pixelNear(*image, 5, 5, kRed));
   }
+}
+
+TEST(DrawingContext, AStrokeFarWiderThanThePageDrawsAsOneAsWideAsItsDiagonal) {
+  CGPath zigzag;
+  zigzag.moveTo({10, 50});
+  for (int step = 1; step <= 40; ++step)
+    zigzag.lineTo({10 + 2.0 * step, step % 2 ? 55.0 : 45.0});
+  CGStrokeStyle style;
+  style.color = rgb(0, 0, 1)->CGColor();
+  style.lineCap = CGLineCap::Round;
+  for (const CGLineJoin join : {CGLineJoin::Round, CGLineJoin::Miter}) {
+    style.lineJoin = join;
+    style.lineWidth = std::hypot(100, 100);
+    const auto diagonal = drawn([&](CGContext& context) { context.strokePath(zigzag, style); });
+    style.lineWidth = 1e12;
+    const auto wide = drawn([&](CGContext& context) { context.strokePath(zigzag, style); });
+    EXPECT_TRUE(pixelNear(*wide, 0, 0, kBlue));
+    EXPECT_EQ(wide->pixels(), diagonal->pixels());
+  }
+}
+
+TEST(DrawingContext, FarOffStepsAreCutToThePageOrLeftOutAndDrawingGoesOn) {
+  const CGImage dot(4, 4, std::vector<std::uint32_t>(16, 0xFFFF0000u));
+  CGPath disc;
+  disc.addEllipseInRect(CGRectMake(-1e9, -1e9, 2e9, 2e9));
+  const auto image = drawn([&](CGContext& context) {
+    // A background far larger than the page still covers it.
+    context.fillPath(rectPath(CGRectMake(-1e300, -1e300, 2e300, 2e300)), rgb(0, 1, 0)->CGColor());
+    context.drawImage(dot, CGRectMake(0, 0, 1e300, 1e300));
+    context.fillPath(disc, rgb(1, 0, 0)->CGColor());
+    context.saveGState();
+    context.concatCTM(CGAffineTransformMakeScale(1e200, 1e200));  // beyond what Cairo can invert
+    context.fillPath(rectPath(CGRectMake(0, 0, 1, 1)), rgb(1, 0, 0)->CGColor());
+    context.restoreGState();
+    context.fillPath(rectPath(CGRectMake(0, 0, 50, 50)), rgb(0, 0, 1)->CGColor());
+  });
+  EXPECT_TRUE(pixelNear(*image, 75, 75, kGreen));
+  EXPECT_TRUE(pixelNear(*image, 25, 25, kBlue));
 }
 
 TEST(DrawingContext, GroupsPaintWithAlphaAndMasks) {

@@ -2,12 +2,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "tarnavel/platform/internal/CairoPatterns.h"
 
 namespace tarnavel {
 
 namespace {
+
+// Cairo keeps device coordinates in 24.8 fixed point, which wraps around about 8 million pixels from the
+// page's origin; a step that reaches past half of that draws nothing.
+constexpr double kFarthestDrawnPixel = 1 << 22;
+// However far its path lies, a stroke is drawn at most this many page diagonals wide: Cairo's work grows
+// with the width, and no path so far away could be drawn exactly anyway.
+constexpr double kWidestStrokeInDiagonals = 128;
+
+using Elements = std::span<const CGPath::Element>;
 
 bool isFinite(CGPoint p) {
   return std::isfinite(p.x) && std::isfinite(p.y);
@@ -24,19 +34,45 @@ bool hasOnlyFinitePoints(const CGPath& path) {
   return true;
 }
 
-// The rectangle a path outlines when it is one upright rectangle (as CGPath::addRect makes it).
-std::optional<CGRect> asUprightRectangle(const CGPath& path) {
-  const auto& e = path.elements();
+// Whether five elements outline one upright rectangle with finite corners, as CGPath::addRect makes it.
+bool outlinesUprightRectangle(Elements e) {
   using Type = CGPath::ElementType;
   if (e.size() != 5 || e[0].type != Type::MoveTo || e[1].type != Type::LineTo || e[2].type != Type::LineTo ||
       e[3].type != Type::LineTo || e[4].type != Type::Close) {
-    return std::nullopt;
+    return false;
   }
   const CGPoint p0 = e[0].points[0], p1 = e[1].points[0], p2 = e[2].points[0], p3 = e[3].points[0];
   const bool acrossFirst = p0.y == p1.y && p1.x == p2.x && p2.y == p3.y && p3.x == p0.x;
   const bool downFirst = p0.x == p1.x && p1.y == p2.y && p2.x == p3.x && p3.y == p0.y;
-  if (!(acrossFirst || downFirst) || !isFinite(p0) || !isFinite(p2)) return std::nullopt;
+  return (acrossFirst || downFirst) && isFinite(p0) && isFinite(p2);
+}
+
+// The rectangle a path outlines when it is one upright rectangle.
+std::optional<CGRect> asUprightRectangle(const CGPath& path) {
+  const Elements e = path.elements();
+  if (!outlinesUprightRectangle(e)) return std::nullopt;
+  const CGPoint p0 = e[0].points[0], p2 = e[2].points[0];
   return CGRectStandardize(CGRectMake(p0.x, p0.y, p2.x - p0.x, p2.y - p0.y));
+}
+
+// The point of an element that the path passes through; a stroke covers it.
+std::optional<CGPoint> pointOnPath(const CGPath::Element& e) {
+  switch (e.type) {
+    case CGPath::ElementType::MoveTo:
+    case CGPath::ElementType::LineTo:
+      return e.points[0];
+    case CGPath::ElementType::CurveTo:
+      return e.points[2];
+    default:
+      return std::nullopt;
+  }
+}
+
+// The distance from `p` to the farthest corner of `box`.
+CGFloat farthestCornerDistance(CGPoint p, CGRect box) {
+  const CGFloat dx = std::max(std::abs(p.x - box.origin.x), std::abs(p.x - box.origin.x - box.size.width));
+  const CGFloat dy = std::max(std::abs(p.y - box.origin.y), std::abs(p.y - box.origin.y - box.size.height));
+  return std::hypot(dx, dy);
 }
 
 bool contains(CGRect outer, CGRect inner) {
@@ -52,15 +88,27 @@ CGRect intersection(CGRect a, CGRect b) {
   return CGRectMake(x0, y0, std::max(x1 - x0, 0.0), std::max(y1 - y0, 0.0));
 }
 
-// The farthest a stroke reaches beyond its path: half the width, times the miter limit at a sharp join.
-CGFloat strokeReach(const CGStrokeStyle& style) {
+// The farthest a stroke `width` wide reaches beyond its path: half the width, times the miter limit at a
+// sharp join.
+CGFloat strokeReach(const CGStrokeStyle& style, CGFloat width) {
   const CGFloat miter =
       style.lineJoin == CGLineJoin::Miter && std::isfinite(style.miterLimit) ? style.miterLimit : 1;
-  return style.lineWidth * std::max(miter, 1.5);
+  return width * std::max(miter, 1.5);
 }
 
+CGRect outset(CGRect box, CGFloat by) {
+  return CGRectMake(box.origin.x - by, box.origin.y - by, box.size.width + 2 * by, box.size.height + 2 * by);
+}
+
+// Whether Cairo takes the matrix: its determinant finite and not zero (what Cairo checks), and an inverse
+// of finite entries (what its drawing needs). Cairo's own inversion checks less for a scale.
 bool isInvertible(cairo_matrix_t m) {
-  return cairo_matrix_invert(&m) == CAIRO_STATUS_SUCCESS;
+  const double determinant = m.xx * m.yy - m.xy * m.yx;
+  if (!std::isfinite(determinant) || determinant == 0 || cairo_matrix_invert(&m) != CAIRO_STATUS_SUCCESS) {
+    return false;
+  }
+  return std::isfinite(m.xx) && std::isfinite(m.yx) && std::isfinite(m.xy) && std::isfinite(m.yy) &&
+         std::isfinite(m.x0) && std::isfinite(m.y0);
 }
 
 cairo_line_cap_t cairoCap(CGLineCap cap) {
@@ -104,6 +152,14 @@ void setDash(cairo_t* cr, const CGStrokeStyle& style) {
                  std::isfinite(style.dashPhase) ? style.dashPhase : 0);
 }
 
+// A surface over pixels that an image owns is finished before it is released: a vector surface that still
+// refers to the pixels takes its own copy then.
+void finishAndDestroy(cairo_surface_t* surface) {
+  cairo_surface_finish(surface);
+  cairo_surface_destroy(surface);
+}
+using BorrowedPixelsHandle = std::unique_ptr<cairo_surface_t, ReleasedBy<finishAndDestroy>>;
+
 }  // namespace
 
 CairoContext::CairoContext(cairo_t* cr) : cr_(cr) {}
@@ -116,6 +172,67 @@ CairoContext::~CairoContext() {
       restoreGState();
     }
   }
+}
+
+bool CairoContext::draws() const {
+  return !drawsNothing_ && cairo_status(cr_) == CAIRO_STATUS_SUCCESS;
+}
+
+CGRect CairoContext::clipBox() const {
+  double x1, y1, x2, y2;
+  cairo_clip_extents(cr_, &x1, &y1, &x2, &y2);
+  return CGRectMake(x1, y1, x2 - x1, y2 - y1);
+}
+
+bool CairoContext::withinReach(CGRect box) const {
+  if (!CGRectIsFinite(box)) return false;
+  const CGFloat xs[] = {box.origin.x, box.origin.x + box.size.width};
+  const CGFloat ys[] = {box.origin.y, box.origin.y + box.size.height};
+  for (CGFloat x : xs) {
+    for (CGFloat y : ys) {
+      double deviceX = x, deviceY = y;
+      cairo_user_to_device(cr_, &deviceX, &deviceY);
+      if (!(std::abs(deviceX) <= kFarthestDrawnPixel && std::abs(deviceY) <= kFarthestDrawnPixel))
+        return false;
+    }
+  }
+  return true;
+}
+
+// Inside the clip each rectangle cut to the clip's box covers what the whole rectangle covers, and it keeps
+// its direction, so the fill of the cut path shows the same pixels under either fill rule.
+std::optional<CGPath> CairoContext::cutToClip(const CGPath& path) const {
+  const Elements elements = path.elements();
+  if (elements.empty() || elements.size() % 5 != 0) return std::nullopt;
+  for (std::size_t i = 0; i < elements.size(); i += 5) {
+    if (!outlinesUprightRectangle(elements.subspan(i, 5))) return std::nullopt;
+  }
+  const CGRect box = clipBox();
+  const auto cut = [&box](CGPoint p) {
+    return CGPoint{std::clamp(p.x, box.origin.x, box.origin.x + box.size.width),
+                   std::clamp(p.y, box.origin.y, box.origin.y + box.size.height)};
+  };
+  CGPath cutPath;
+  for (std::size_t i = 0; i < elements.size(); i += 5) {
+    cutPath.moveTo(cut(elements[i].points[0]));
+    for (std::size_t k = 1; k < 4; ++k)
+      cutPath.lineTo(cut(elements[i + k].points[0]));
+    cutPath.closeSubpath();
+  }
+  return cutPath;
+}
+
+// A stroke covers what lies within half its width of the path, so a stroke twice as wide as the distance
+// from a point of the path to the page's farthest corner covers the whole page: a wider one draws nothing
+// more, while Cairo's work grows with the width.
+CGFloat CairoContext::usefulStrokeWidth(const CGPath& path, CGFloat width) const {
+  const CGRect page = clipBox();
+  CGFloat reach = kWidestStrokeInDiagonals / 2 * std::hypot(page.size.width, page.size.height);
+  for (const CGPath::Element& e : path.elements()) {
+    if (const std::optional<CGPoint> p = pointOnPath(e))
+      reach = std::min(reach, farthestCornerDistance(*p, page));
+  }
+  return std::min(width, 2 * reach);
 }
 
 void CairoContext::saveGState() {
@@ -132,7 +249,7 @@ void CairoContext::restoreGState() {
 }
 
 void CairoContext::concatCTM(const CGAffineTransform& t) {
-  if (drawsNothing_) return;
+  if (!draws()) return;
   cairo_matrix_t m;
   cairo_matrix_init(&m, t.a, t.b, t.c, t.d, t.tx, t.ty);
   cairo_matrix_t combined;
@@ -178,10 +295,11 @@ bool CairoContext::setSourceColor(const CGColorRef& color) {
 
 void CairoContext::applyPendingClip() {
   if (!pendingClip_) return;
-  const CGRect r = *pendingClip_;
+  CGPath rect;
+  rect.addRect(*pendingClip_);
+  const bool cut = !withinReach(*pendingClip_);
   pendingClip_.reset();
-  cairo_new_path(cr_);
-  cairo_rectangle(cr_, r.origin.x, r.origin.y, r.size.width, r.size.height);
+  setPath(cut ? cutToClip(rect).value_or(CGPath{}) : rect);
   cairo_clip(cr_);
 }
 
@@ -190,9 +308,13 @@ void CairoContext::clipUnlessInside(CGRect box) {
 }
 
 void CairoContext::clipToPath(const CGPath& path) {
-  if (drawsNothing_) return;
+  if (!draws()) return;
   if (const std::optional<CGRect> rect = asUprightRectangle(path)) {
     pendingClip_ = pendingClip_ ? intersection(*pendingClip_, *rect) : *rect;
+    return;
+  }
+  if (!withinReach(path.boundingBox())) {
+    drawsNothing_ = true;  // nothing inside a clip that Cairo cannot place can be shown where it belongs
     return;
   }
   applyPendingClip();
@@ -202,87 +324,93 @@ void CairoContext::clipToPath(const CGPath& path) {
 }
 
 void CairoContext::fillPath(const CGPath& path, const CGColorRef& color, bool evenOdd) {
-  if (drawsNothing_ || !setSourceColor(color)) return;
-  clipUnlessInside(path.boundingBox());
-  setPath(path);
+  if (!draws() || !setSourceColor(color)) return;
+  CGRect box = path.boundingBox();
+  std::optional<CGPath> cut;
+  if (!withinReach(box) && (cut = cutToClip(path))) box = cut->boundingBox();
+  if (!withinReach(box)) return;
+  clipUnlessInside(box);
+  setPath(cut ? *cut : path);
   cairo_set_fill_rule(cr_, evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
   cairo_fill(cr_);
 }
 
 void CairoContext::strokePath(const CGPath& path, const CGStrokeStyle& style) {
-  if (drawsNothing_ || !std::isfinite(style.lineWidth) || !(style.lineWidth > 0) ||
-      !setSourceColor(style.color)) {
+  if (!draws() || !std::isfinite(style.lineWidth) || !(style.lineWidth > 0) || !setSourceColor(style.color)) {
     return;
   }
-  cairo_set_line_width(cr_, style.lineWidth);
+  const CGFloat width = usefulStrokeWidth(path, style.lineWidth);
+  const CGRect reached = outset(path.boundingBox(), strokeReach(style, width));
+  if (!(width > 0) || !withinReach(reached)) return;
+  cairo_set_line_width(cr_, width);
   cairo_set_line_cap(cr_, cairoCap(style.lineCap));
   cairo_set_line_join(cr_, cairoJoin(style.lineJoin));
   cairo_set_miter_limit(cr_, std::isfinite(style.miterLimit) ? std::max(style.miterLimit, 1.0) : 10.0);
   setDash(cr_, style);
-  const CGRect box = path.boundingBox();
-  const CGFloat reach = strokeReach(style);
-  clipUnlessInside(CGRectMake(box.origin.x - reach, box.origin.y - reach, box.size.width + 2 * reach,
-                              box.size.height + 2 * reach));
+  clipUnlessInside(reached);
   setPath(path);
   cairo_stroke(cr_);
 }
 
 void CairoContext::drawImage(const CGImage& image, CGRect rect) {
   rect = CGRectStandardize(rect);
-  if (drawsNothing_ || image.width() <= 0 || image.height() <= 0 || CGRectIsEmpty(rect)) return;
+  if (!draws() || image.width() <= 0 || image.height() <= 0 || CGRectIsEmpty(rect) || !withinReach(rect))
+    return;
   const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, image.width());
   if (stride != image.width() * 4) return;
+  // From the image's pixels to the rect; an image scaled down to nothing cannot be placed.
+  cairo_matrix_t placement;
+  cairo_matrix_init(&placement, rect.size.width / image.width(), 0, 0, rect.size.height / image.height(),
+                    rect.origin.x, rect.origin.y);
+  cairo_matrix_t combined;
+  cairo_get_matrix(cr_, &combined);
+  cairo_matrix_multiply(&combined, &placement, &combined);
+  if (!isInvertible(placement) || !isInvertible(combined)) return;
   // Cairo only reads a source surface; the pixels stay the image's own.
   auto* data = reinterpret_cast<unsigned char*>(const_cast<std::uint32_t*>(image.pixels().data()));
-  cairo_surface_t* surface =
-      cairo_image_surface_create_for_data(data, CAIRO_FORMAT_ARGB32, image.width(), image.height(), stride);
-  if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
-    clipUnlessInside(rect);
-    cairo_save(cr_);
-    cairo_translate(cr_, rect.origin.x, rect.origin.y);
-    cairo_scale(cr_, rect.size.width / image.width(), rect.size.height / image.height());
-    cairo_set_source_surface(cr_, surface, 0, 0);
-    // Padding keeps the edges of a scaled image sharp instead of fading them into transparency.
-    cairo_pattern_set_extend(cairo_get_source(cr_), CAIRO_EXTEND_PAD);
-    cairo_rectangle(cr_, 0, 0, image.width(), image.height());
-    cairo_fill(cr_);
-    cairo_restore(cr_);
-  }
-  // A vector surface may still refer to the pixels; finishing makes it take its own copy first.
-  cairo_surface_finish(surface);
-  cairo_surface_destroy(surface);
+  const BorrowedPixelsHandle surface(
+      cairo_image_surface_create_for_data(data, CAIRO_FORMAT_ARGB32, image.width(), image.height(), stride));
+  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return;
+  clipUnlessInside(rect);
+  cairo_save(cr_);
+  cairo_transform(cr_, &placement);
+  cairo_set_source_surface(cr_, surface.get(), 0, 0);
+  // Padding keeps the edges of a scaled image sharp instead of fading them into transparency.
+  cairo_pattern_set_extend(cairo_get_source(cr_), CAIRO_EXTEND_PAD);
+  cairo_rectangle(cr_, 0, 0, image.width(), image.height());
+  cairo_fill(cr_);
+  cairo_restore(cr_);
 }
 
 void CairoContext::drawText(const CGTextRun& run) {
-  if (drawsNothing_) return;
+  if (!draws()) return;
   if (!run.color) {
     cairo_set_source_rgb(cr_, 0, 0, 0);  // text without a colour is black
   } else if (!setSourceColor(run.color)) {
     return;
   }
-  if (!text_.layOut(cr_, run)) return;
+  if (!text_.layOut(cr_, run) || !withinReach(text_.inkBox())) return;
   clipUnlessInside(text_.inkBox());
   text_.show(cr_);
 }
 
-void CairoContext::paintPattern(cairo_pattern_t* pattern) {
+void CairoContext::paintPattern(CairoPatternHandle pattern) {
   if (!pattern) return;
   applyPendingClip();
-  cairo_set_source(cr_, pattern);
+  cairo_set_source(cr_, pattern.get());
   cairo_paint(cr_);
-  cairo_pattern_destroy(pattern);
 }
 
 void CairoContext::drawLinearGradient(const CGGradient& gradient, CGPoint start, CGPoint end,
                                       CGGradientDrawingOptions options) {
-  if (drawsNothing_) return;
+  if (!draws()) return;
   paintPattern(createLinearGradientPattern(gradient, start, end, options));
 }
 
 void CairoContext::drawRadialGradient(const CGGradient& gradient, CGPoint startCenter, CGFloat startRadius,
                                       CGPoint endCenter, CGFloat endRadius,
                                       CGGradientDrawingOptions options) {
-  if (drawsNothing_) return;
+  if (!draws()) return;
   paintPattern(
       createRadialGradientPattern(gradient, startCenter, startRadius, endCenter, endRadius, options));
 }
@@ -293,38 +421,36 @@ void CairoContext::beginGroup() {
   cairo_push_group(cr_);
 }
 
-cairo_pattern_t* CairoContext::popGroup() {
+CairoPatternHandle CairoContext::popGroup() {
   while (!saved_.empty() && !saved_.back().opensGroup)
     restoreGState();
   if (saved_.empty()) return nullptr;
   drawsNothing_ = saved_.back().drawsNothing;
   pendingClip_ = saved_.back().pendingClip;
   saved_.pop_back();
-  return cairo_pop_group(cr_);
+  // A failed engine hands out a new error pattern for every group asked of it; it is not asked.
+  if (cairo_status(cr_) != CAIRO_STATUS_SUCCESS) return nullptr;
+  return CairoPatternHandle(cairo_pop_group(cr_));
 }
 
 void CairoContext::endGroup(CGFloat alpha) {
-  cairo_pattern_t* group = popGroup();
+  const CairoPatternHandle group = popGroup();
   if (!group) return;
-  cairo_set_source(cr_, group);
+  cairo_set_source(cr_, group.get());
   cairo_paint_with_alpha(cr_, std::isfinite(alpha) ? std::clamp(alpha, 0.0, 1.0) : 0.0);
-  cairo_pattern_destroy(group);
 }
 
 void CairoContext::endGroupWithMask() {
-  cairo_pattern_t* mask = popGroup();
+  const CairoPatternHandle mask = popGroup();
   if (!mask) return;
-  cairo_pattern_t* content = popGroup();
-  if (!content) {  // only one group was open: it has nothing to mask, so it is painted as it is
-    cairo_set_source(cr_, mask);
+  const CairoPatternHandle content = popGroup();
+  // With only one group open there is nothing to mask: that group is painted as it is.
+  cairo_set_source(cr_, content ? content.get() : mask.get());
+  if (content) {
+    cairo_mask(cr_, mask.get());
+  } else {
     cairo_paint(cr_);
-    cairo_pattern_destroy(mask);
-    return;
   }
-  cairo_set_source(cr_, content);
-  cairo_mask(cr_, mask);
-  cairo_pattern_destroy(content);
-  cairo_pattern_destroy(mask);
 }
 
 }  // namespace tarnavel

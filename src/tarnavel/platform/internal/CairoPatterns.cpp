@@ -35,23 +35,21 @@ void addStop(cairo_pattern_t* pattern, CGFloat offset, const std::array<CGFloat,
   cairo_pattern_add_color_stop_rgba(pattern, offset, rgba[0], rgba[1], rgba[2], rgba[3]);
 }
 
-// Returns the pattern, or destroys it and returns null when the gradient has no usable stop.
-cairo_pattern_t* withStops(cairo_pattern_t* pattern, const CGGradient& gradient,
-                           CGGradientDrawingOptions options) {
+// The pattern with the gradient's stops, or null when the gradient has no usable stop.
+CairoPatternHandle withStops(CairoPatternHandle pattern, const CGGradient& gradient,
+                             CGGradientDrawingOptions options) {
   const std::vector<Stop> stops = usableStops(gradient);
-  if (stops.empty() || cairo_pattern_status(pattern) != CAIRO_STATUS_SUCCESS) {
-    cairo_pattern_destroy(pattern);
-    return nullptr;
-  }
+  if (stops.empty() || cairo_pattern_status(pattern.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
   constexpr std::array<CGFloat, 4> kTransparent{0, 0, 0, 0};
   // Between an end and the nearest stop the gradient shows that stop's colour.
-  if (!(options & kCGGradientDrawsBeforeStartLocation)) addStop(pattern, 0, kTransparent);
-  if (stops.front().location > 0) addStop(pattern, 0, stops.front().rgba);
+  cairo_pattern_t* p = pattern.get();
+  if (!(options & kCGGradientDrawsBeforeStartLocation)) addStop(p, 0, kTransparent);
+  if (stops.front().location > 0) addStop(p, 0, stops.front().rgba);
   for (const Stop& stop : stops)
-    addStop(pattern, stop.location, stop.rgba);
-  if (stops.back().location < 1) addStop(pattern, 1, stops.back().rgba);
-  if (!(options & kCGGradientDrawsAfterEndLocation)) addStop(pattern, 1, kTransparent);
-  cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+    addStop(p, stop.location, stop.rgba);
+  if (stops.back().location < 1) addStop(p, 1, stops.back().rgba);
+  if (!(options & kCGGradientDrawsAfterEndLocation)) addStop(p, 1, kTransparent);
+  cairo_pattern_set_extend(p, CAIRO_EXTEND_PAD);
   return pattern;
 }
 
@@ -65,22 +63,23 @@ std::array<CGFloat, 4> unitRgba(const std::array<CGFloat, 4>& rgba) {
   return {unitClamped(rgba[0]), unitClamped(rgba[1]), unitClamped(rgba[2]), unitClamped(rgba[3])};
 }
 
-cairo_pattern_t* createLinearGradientPattern(const CGGradient& gradient, CGPoint start, CGPoint end,
-                                             CGGradientDrawingOptions options) {
+CairoPatternHandle createLinearGradientPattern(const CGGradient& gradient, CGPoint start, CGPoint end,
+                                               CGGradientDrawingOptions options) {
   if (!isFinite(start) || !isFinite(end) || start == end) return nullptr;
-  return withStops(cairo_pattern_create_linear(start.x, start.y, end.x, end.y), gradient, options);
+  return withStops(CairoPatternHandle(cairo_pattern_create_linear(start.x, start.y, end.x, end.y)), gradient,
+                   options);
 }
 
-cairo_pattern_t* createRadialGradientPattern(const CGGradient& gradient, CGPoint startCenter,
-                                             CGFloat startRadius, CGPoint endCenter, CGFloat endRadius,
-                                             CGGradientDrawingOptions options) {
+CairoPatternHandle createRadialGradientPattern(const CGGradient& gradient, CGPoint startCenter,
+                                               CGFloat startRadius, CGPoint endCenter, CGFloat endRadius,
+                                               CGGradientDrawingOptions options) {
   if (!isFinite(startCenter) || !isFinite(endCenter) || !std::isfinite(startRadius) ||
       !std::isfinite(endRadius) || startRadius < 0 || endRadius < 0 ||
       (startCenter == endCenter && startRadius == endRadius)) {
     return nullptr;
   }
-  return withStops(cairo_pattern_create_radial(startCenter.x, startCenter.y, startRadius, endCenter.x,
-                                               endCenter.y, endRadius),
+  return withStops(CairoPatternHandle(cairo_pattern_create_radial(startCenter.x, startCenter.y, startRadius,
+                                                                  endCenter.x, endCenter.y, endRadius)),
                    gradient, options);
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "tarnavel/platform/internal/EngineHandles.h"
 #include "tarnavel/platform/render/CGContext.h"
 
 namespace tarnavel {
@@ -14,13 +15,13 @@ namespace tarnavel {
 std::array<CGFloat, 4> unitRgba(const std::array<CGFloat, 4>& rgba);
 
 /// A linear gradient pattern along start-end, or null when there is nothing to draw (no usable stop, or
-/// start and end at the same point). The caller destroys it.
-cairo_pattern_t* createLinearGradientPattern(const CGGradient& gradient, CGPoint start, CGPoint end,
-                                             CGGradientDrawingOptions options);
+/// start and end at the same point).
+CairoPatternHandle createLinearGradientPattern(const CGGradient& gradient, CGPoint start, CGPoint end,
+                                               CGGradientDrawingOptions options);
 
 /// A radial gradient pattern between two circles, or null when there is nothing to draw.
-cairo_pattern_t* createRadialGradientPattern(const CGGradient& gradient, CGPoint startCenter,
-                                             CGFloat startRadius, CGPoint endCenter, CGFloat endRadius,
-                                             CGGradientDrawingOptions options);
+CairoPatternHandle createRadialGradientPattern(const CGGradient& gradient, CGPoint startCenter,
+                                               CGFloat startRadius, CGPoint endCenter, CGFloat endRadius,
+                                               CGGradientDrawingOptions options);
 
 }  // namespace tarnavel

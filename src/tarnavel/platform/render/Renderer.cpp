@@ -17,6 +17,7 @@
 #include "tarnavel/platform/internal/CairoContext.h"
 #include "tarnavel/platform/internal/CairoImage.h"
 #include "tarnavel/platform/internal/CairoPatterns.h"
+#include "tarnavel/platform/internal/EngineHandles.h"
 #include "tarnavel/platform/internal/PngWriter.h"
 #include "tarnavel/platform/internal/RenderLimits.h"
 #include "tarnavel/platform/views/UIView.h"
@@ -34,22 +35,10 @@ constexpr double kSmallestScale = 1e-9;
 
 enum class FileFormat { Png, Svg, Pdf };
 
-struct SurfaceDeleter {
-  void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
-};
-struct CairoDeleter {
-  void operator()(cairo_t* cr) const { cairo_destroy(cr); }
-};
-using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
-using Cairo = std::unique_ptr<cairo_t, CairoDeleter>;
-
-[[noreturn]] void raiseFailure(const std::string& what, cairo_status_t status) {
-  raiseException(NSInvalidArgumentException, what + ": " + cairo_status_to_string(status));
-}
-
-void checkSurface(cairo_surface_t* surface, const std::string& what) {
+// Raises `name` with the engine's message when the surface has failed.
+void checkSurface(cairo_surface_t* surface, const char* name, const std::string& what) {
   const cairo_status_t status = cairo_surface_status(surface);
-  if (status != CAIRO_STATUS_SUCCESS) raiseFailure(what, status);
+  if (status != CAIRO_STATUS_SUCCESS) raiseException(name, what + ": " + cairo_status_to_string(status));
 }
 
 FileFormat formatOf(const std::string& path) {
@@ -115,18 +104,21 @@ void drawView(cairo_t* cr, const UIView& view, const RenderOptions& options, dou
     renderLayerTree(*view.layer(), context);
   }
   const cairo_status_t status = cairo_status(cr);
-  if (status != CAIRO_STATUS_SUCCESS) raiseFailure("the view could not be drawn", status);
+  if (status != CAIRO_STATUS_SUCCESS) {
+    raiseException(NSGenericException,
+                   std::string("the view could not be drawn: ") + cairo_status_to_string(status));
+  }
 }
 
-Surface drawToImageSurface(const UIView& view, const RenderOptions& options) {
+CairoSurfaceHandle drawToImageSurface(const UIView& view, const RenderOptions& options) {
   const CGSize size = pageSize(view);
   const double scale = fittedScale(size, usableScale(options.scale), kLargestImageSide, kLargestImageArea);
   const int width = pixelsFor(size.width * scale);
   const int height =
       std::min(pixelsFor(size.height * scale), std::max(1, static_cast<int>(kLargestImageArea / width)));
-  Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
-  checkSurface(surface.get(), "no image for the view");
-  const Cairo cr(cairo_create(surface.get()));
+  CairoSurfaceHandle surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+  checkSurface(surface.get(), NSGenericException, "no image for the view");
+  const CairoHandle cr(cairo_create(surface.get()));
   drawView(cr.get(), view, options, scale);
   cairo_surface_flush(surface.get());
   return surface;
@@ -137,15 +129,16 @@ void renderVector(const UIView& view, const std::string& path, const RenderOptio
   const CGSize size = pageSize(view);
   const double scale = fittedScale(size, 1, kLargestPageSide, 0);
   const double width = pageSideFor(size.width * scale), height = pageSideFor(size.height * scale);
-  const Surface surface(format == FileFormat::Svg ? cairo_svg_surface_create(path.c_str(), width, height)
-                                                  : cairo_pdf_surface_create(path.c_str(), width, height));
-  checkSurface(surface.get(), "cannot write \"" + path + "\"");
+  const CairoSurfaceHandle surface(format == FileFormat::Svg
+                                       ? cairo_svg_surface_create(path.c_str(), width, height)
+                                       : cairo_pdf_surface_create(path.c_str(), width, height));
+  checkSurface(surface.get(), NSInvalidArgumentException, "cannot write \"" + path + "\"");
   {
-    const Cairo cr(cairo_create(surface.get()));
+    const CairoHandle cr(cairo_create(surface.get()));
     drawView(cr.get(), view, options, scale);
   }
   cairo_surface_finish(surface.get());
-  checkSurface(surface.get(), "cannot write \"" + path + "\"");
+  checkSurface(surface.get(), NSInvalidArgumentException, "cannot write \"" + path + "\"");
 }
 
 }  // namespace
@@ -156,12 +149,12 @@ void render(const UIView& view, const std::string& path, const RenderOptions& op
     renderVector(view, path, options, format);
     return;
   }
-  const Surface surface = drawToImageSurface(view, options);
+  const CairoSurfaceHandle surface = drawToImageSurface(view, options);
   writePng(surface.get(), path, options.pngCompression);
 }
 
 std::shared_ptr<CGImage> renderToImage(const UIView& view, const RenderOptions& options) {
-  const Surface surface = drawToImageSurface(view, options);
+  const CairoSurfaceHandle surface = drawToImageSurface(view, options);
   return imageFromSurface(surface.get());
 }
 

@@ -31,7 +31,15 @@ struct RenderOptions {
 
 /// Draws `view` and everything under it into a file: PNG, SVG or PDF by the extension of `path`. The view's
 /// bounds become the page; its own position and transform are not applied. Raises NSException
-/// (NSInvalidArgumentException) for another extension or a file that cannot be written.
+/// (NSInvalidArgumentException) for another extension or a file that cannot be written, and
+/// (NSGenericException, with the engine's message) when the drawing engine fails, as when it runs out of
+/// memory or its font engine fails.
+///
+/// A drawing step that cannot be shown draws nothing and the rest is drawn: a transform that cannot be
+/// inverted hides what is drawn under it, and a shape, image or text that reaches millions of pixels beyond
+/// the page is left out (a background or border of upright rectangles is cut to the page instead), and so is
+/// text whose glyphs would be under a hundredth of a pixel or over 32,768 pixels on the page. A stroke
+/// wider than it takes to cover the page draws as one just that wide.
 ///
 /// Limits. An image (PNG or pixels) is at most 16,384 pixels a side and 2^26 pixels in all; an SVG or PDF
 /// page at most 16,384 points a side. A page larger than that at the requested scale is drawn whole, scaled
