@@ -140,6 +140,24 @@ TEST(RenderTree, LabelInkStaysInsideItsFrame) {
   EXPECT_EQ(inkPixels(*image, 0, 41, 200, 60), 0);
 }
 
+TEST(RenderTree, TextUnderAStrongEnlargementDrawsAtItsSizeOnThePage) {
+  const auto inkOfH = [](CGFloat fontSize, CGFloat scale) {
+    auto page = whitePage(400, 400);
+    auto label = std::make_shared<UILabel>(CGRectMake(0, 0, 1.5 * fontSize, 1.5 * fontSize));
+    label->setText("H");
+    label->setFont(UIFont::fontWithName("Verdana", fontSize));
+    label->textAlignment = NSTextAlignment::Center;
+    label->setTransform(CGAffineTransformMakeScale(scale, scale));
+    label->setCenter(CGPointMake(200, 200));
+    page->addSubview(label);
+    return inkPixels(*pixelsOf(*page), 0, 0, 400, 400);
+  };
+  const int plain = inkOfH(300, 1);
+  const int enlarged = inkOfH(1, 300);
+  EXPECT_GT(plain, 10000);
+  EXPECT_NEAR(enlarged, plain, plain / 20);
+}
+
 TEST(RenderTree, LabelAlignmentPlacesTheText) {
   struct Case {
     NSTextAlignment alignment;

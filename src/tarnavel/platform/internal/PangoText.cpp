@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tarnavel/platform/graphics/TextMeasure.h"
+#include "tarnavel/platform/internal/EngineHandles.h"
 #include "tarnavel/platform/internal/FontResolution.h"
 
 namespace tarnavel {
@@ -25,27 +26,26 @@ struct FontEntry {
   bool bold;
   bool italic;
   CGFloat size;
-  PangoFontDescription* description;
+  PangoFontDescriptionHandle description;
 };
 
 class FontDescriptionCache {
  public:
-  ~FontDescriptionCache() { clear(); }
-
   const PangoFontDescription* find(const UIFont& font) {
-    const CGFloat size =
-        std::isfinite(font.pointSize()) ? std::clamp(font.pointSize(), 0.0, kLargestFontSize) : 0;
-    if (last_ < entries_.size() && matches(entries_[last_], font, size)) return entries_[last_].description;
+    const CGFloat size = usableFontSize(font);
+    if (last_ < entries_.size() && matches(entries_[last_], font, size)) {
+      return entries_[last_].description.get();
+    }
     for (std::size_t i = 0; i < entries_.size(); ++i) {
       if (matches(entries_[i], font, size)) {
         last_ = i;
-        return entries_[i].description;
+        return entries_[i].description.get();
       }
     }
     if (entries_.size() >= kCachedFontLimit) clear();
     entries_.push_back({font.familyName(), font.isBold(), font.isItalic(), size, describe(font, size)});
     last_ = entries_.size() - 1;
-    return entries_.back().description;
+    return entries_.back().description.get();
   }
 
  private:
@@ -54,19 +54,18 @@ class FontDescriptionCache {
            entry.family == font.familyName();
   }
 
-  static PangoFontDescription* describe(const UIFont& font, CGFloat size) {
-    PangoFontDescription* description = pango_font_description_new();
-    pango_font_description_set_family(description, font.familyName().c_str());
-    pango_font_description_set_weight(description, font.isBold() ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-    pango_font_description_set_style(description, font.isItalic() ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+  static PangoFontDescriptionHandle describe(const UIFont& font, CGFloat size) {
+    PangoFontDescriptionHandle description(pango_font_description_new());
+    PangoFontDescription* d = description.get();
+    pango_font_description_set_family(d, font.familyName().c_str());
+    pango_font_description_set_weight(d, font.isBold() ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    pango_font_description_set_style(d, font.isItalic() ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
     // Absolute size: one point of the font is one user unit of the drawing.
-    pango_font_description_set_absolute_size(description, size * PANGO_SCALE);
+    pango_font_description_set_absolute_size(d, size * PANGO_SCALE);
     return description;
   }
 
   void clear() {
-    for (FontEntry& entry : entries_)
-      pango_font_description_free(entry.description);
     entries_.clear();
     last_ = 0;
   }
@@ -80,23 +79,17 @@ class ThreadLayout {
  public:
   ThreadLayout()
       : context_(pango_font_map_create_context(pango_cairo_font_map_get_default())),
-        layout_(pango_layout_new(context_)) {
-    applyTextOptions(context_);
-    pango_layout_context_changed(layout_);
+        layout_(pango_layout_new(context_.get())) {
+    applyTextOptions(context_.get());
+    pango_layout_context_changed(layout_.get());
   }
-  ~ThreadLayout() {
-    g_object_unref(layout_);
-    g_object_unref(context_);
-  }
-  ThreadLayout(const ThreadLayout&) = delete;
-  ThreadLayout& operator=(const ThreadLayout&) = delete;
 
-  PangoContext* context() const { return context_; }
-  PangoLayout* layout() const { return layout_; }
+  PangoContext* context() const { return context_.get(); }
+  PangoLayout* layout() const { return layout_.get(); }
 
  private:
-  PangoContext* context_;
-  PangoLayout* layout_;
+  GObjectHandle<PangoContext> context_;
+  GObjectHandle<PangoLayout> layout_;
 };
 
 ThreadLayout& measuring() {
@@ -110,10 +103,13 @@ PangoLayout* measuringLayout() {
   return measuring().layout();
 }
 
-PangoLayout* drawingLayout(cairo_t* cr) {
+PangoLayout* drawingLayout() {
   thread_local ThreadLayout instance;
-  pango_cairo_update_layout(cr, instance.layout());
   return instance.layout();
+}
+
+CGFloat usableFontSize(const UIFont& font) {
+  return std::isfinite(font.pointSize()) ? std::clamp(font.pointSize(), 0.0, kLargestFontSize) : 0;
 }
 
 const PangoFontDescription* pangoFontDescription(const UIFont& font) {
@@ -122,10 +118,9 @@ const PangoFontDescription* pangoFontDescription(const UIFont& font) {
 }
 
 void applyTextOptions(PangoContext* context) {
-  cairo_font_options_t* options = cairo_font_options_create();
-  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-  pango_cairo_context_set_font_options(context, options);
-  cairo_font_options_destroy(options);
+  const CairoFontOptionsHandle options(cairo_font_options_create());
+  cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
+  pango_cairo_context_set_font_options(context, options.get());
   pango_context_set_round_glyph_positions(context, FALSE);
 }
 
@@ -140,24 +135,21 @@ void setLayoutText(PangoLayout* layout, std::string_view text) {
     pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
     return;
   }
-  gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
-  pango_layout_set_text(layout, valid, -1);
-  g_free(valid);
+  const GMemoryHandle valid(g_utf8_make_valid(text.data(), static_cast<gssize>(text.size())));
+  pango_layout_set_text(layout, valid.get(), -1);
 }
 
 ResolvedFontFace resolveFontFace(const UIFont& font) {
   PangoContext* context = measuring().context();
-  PangoFont* loaded =
-      pango_font_map_load_font(pango_context_get_font_map(context), context, pangoFontDescription(font));
+  const GObjectHandle<PangoFont> loaded(
+      pango_font_map_load_font(pango_context_get_font_map(context), context, pangoFontDescription(font)));
   if (!loaded) return {};
-  PangoFontDescription* description = pango_font_describe(loaded);
+  const PangoFontDescriptionHandle description(pango_font_describe(loaded.get()));
   ResolvedFontFace face;
-  const char* family = pango_font_description_get_family(description);
+  const char* family = pango_font_description_get_family(description.get());
   face.family = family ? family : "";
-  face.bold = pango_font_description_get_weight(description) >= PANGO_WEIGHT_BOLD;
-  face.italic = pango_font_description_get_style(description) != PANGO_STYLE_NORMAL;
-  pango_font_description_free(description);
-  g_object_unref(loaded);
+  face.bold = pango_font_description_get_weight(description.get()) >= PANGO_WEIGHT_BOLD;
+  face.italic = pango_font_description_get_style(description.get()) != PANGO_STYLE_NORMAL;
   return face;
 }
 
@@ -174,7 +166,16 @@ CGSize measureTextWithPango(std::string_view text, const UIFont& font) {
 
 }  // namespace tarnavel
 
+// GCC says it builds with AddressSanitizer by a macro, clang through __has_feature.
 #if defined(__SANITIZE_ADDRESS__)
+#define TARNAVEL_LEAK_CHECKED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TARNAVEL_LEAK_CHECKED 1
+#endif
+#endif
+
+#if defined(TARNAVEL_LEAK_CHECKED)
 // Fontconfig never frees what it matched for Pango's font map (a bare Pango program shows the same), so
 // leak checking would fail every program that lays out text; the leak is not ours to fix.
 extern "C" const char* __lsan_default_suppressions() {

@@ -12,6 +12,10 @@
 
 namespace tarnavel {
 
+/// The size text of `font` is laid out at: its point size, held below what overflows Pango's integer units
+/// (0 when it is not a number).
+CGFloat usableFontSize(const UIFont& font);
+
 /// The Pango description of a font (family, weight, style, absolute size in user units), cached per thread;
 /// owned by the cache.
 const PangoFontDescription* pangoFontDescription(const UIFont& font);
@@ -22,17 +26,22 @@ void applyTextOptions(PangoContext* context);
 
 /// The thread's layout for measuring, with the identity transform; reused for every measurement.
 PangoLayout* measuringLayout();
-/// The thread's layout for drawing, brought to the transform and target of `cr`; reused for every run.
-PangoLayout* drawingLayout(cairo_t* cr);
+/// The thread's layout for drawing; reused for every run.
+PangoLayout* drawingLayout();
 
 /// Sets a layout's text, replacing invalid UTF-8 so that Pango never sees it.
 void setLayoutText(PangoLayout* layout, std::string_view text);
 
 /// Lays out text runs and draws them onto a Cairo context, on the thread's drawing layout.
+///
+/// A run is laid out in user space, as it is measured, and drawn under the context's transform, which
+/// Cairo alone applies to the font. (A layout brought to the transform would have Pango scale the font by it
+/// and Cairo scale it again, so that text under a transform that enlarges it much asks the font engine for
+/// sizes it refuses; that failure leaks the font and stops the drawing.)
 class PangoTextPainter {
  public:
-  /// Lays out `run` for the context's current transform; false when it draws nothing (no text, no room, or
-  /// a single line that lies wholly outside the clip).
+  /// Lays out `run`; false when it draws nothing (no text, no room, a single line that lies wholly outside
+  /// the clip, or glyphs that the context's transform makes too small to see or larger than any page).
   bool layOut(cairo_t* cr, const CGTextRun& run);
   /// The box of the laid-out run's ink, in user space.
   CGRect inkBox() const { return inkBox_; }

@@ -12,6 +12,11 @@ namespace {
 
 // Wider layouts would overflow Pango's integer units; no page comes near this.
 constexpr CGFloat kWidestLayout = 1e6;
+// The sizes of glyphs that are drawn, by their em on the page in pixels: smaller ones cannot be seen, and
+// a larger one than twice the largest page shows at most a piece of itself, while the font engine refuses
+// sizes not far beyond (FreeType's are 16-bit).
+constexpr CGFloat kSmallestGlyph = 0.01;
+constexpr CGFloat kLargestGlyph = 32768;
 
 PangoAlignment pangoAlignment(NSTextAlignment alignment) {
   switch (alignment) {
@@ -47,15 +52,28 @@ bool isOutsideClip(cairo_t* cr, const CGTextRun& run, CGFloat fontSize) {
          r.origin.y - fontSize > y2 || r.origin.y + r.size.height + fontSize < y1;
 }
 
+// Whether glyphs of `fontSize` keep a visible size the font engine can make, under the context's transform
+// however it stretches them.
+bool drawsGlyphsOfSize(cairo_t* cr, CGFloat fontSize) {
+  cairo_matrix_t m;
+  cairo_get_matrix(cr, &m);
+  // The largest and smallest factors by which the transform stretches a length.
+  const double p = std::hypot(m.xx + m.yy, m.yx - m.xy), q = std::hypot(m.xx - m.yy, m.yx + m.xy);
+  const double largest = (p + q) / 2, smallest = std::abs(p - q) / 2;
+  return fontSize * smallest >= kSmallestGlyph && fontSize * largest <= kLargestGlyph;
+}
+
 }  // namespace
 
 bool PangoTextPainter::layOut(cairo_t* cr, const CGTextRun& run) {
+  layout_ = nullptr;
   const CGRect& rect = run.rect;
   if (run.text.empty() || !CGRectIsFinite(rect) || !(rect.size.width > 0)) return false;
   const std::shared_ptr<UIFont> font = run.font ? run.font : UIFont::systemFontOfSize(12);
-  if (!(font->pointSize() > 0) || isOutsideClip(cr, run, font->pointSize())) return false;
+  const CGFloat fontSize = usableFontSize(*font);
+  if (!drawsGlyphsOfSize(cr, fontSize) || isOutsideClip(cr, run, fontSize)) return false;
 
-  PangoLayout* layout = layout_ = drawingLayout(cr);
+  PangoLayout* layout = layout_ = drawingLayout();
   pango_layout_set_font_description(layout, pangoFontDescription(*font));
   const int maxLines = std::max(run.maxLines, 0);
   const std::size_t lineEnd = maxLines == 1 ? run.text.find_first_of("\r\n") : std::string::npos;
