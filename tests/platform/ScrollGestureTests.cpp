@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -82,6 +83,20 @@ TEST(ScrollDrag, OffsetsStayWithinTheContentWhateverTheGestureOrDelegate) {
   s.log->moveTarget = CGPointMake(0, 5000);
   s.scroll->drag({});
   EXPECT_EQ(s.scroll->contentOffset(), CGPointMake(0, 320));
+}
+
+TEST(ScrollDrag, HugeOrInfiniteContentAndInsetsKeepEveryOffsetFinite) {
+  constexpr CGFloat huge = std::numeric_limits<CGFloat>::max();
+  constexpr CGFloat infinite = std::numeric_limits<CGFloat>::infinity();
+  for (const CGFloat size : {huge, infinite}) {
+    const auto scroll = std::make_shared<UIScrollView>(CGRectMake(0, 0, 100, 100));
+    scroll->contentSize = CGSizeMake(size, size);
+    scroll->contentInset = UIEdgeInsetsMake(size, size, size, size);
+    scroll->drag({{0, -1.49e307}}, {huge, huge});
+    EXPECT_EQ(scroll->contentOffset(), CGPointMake(huge, huge));
+    scroll->drag({{huge, huge}, {huge, huge}});
+    EXPECT_EQ(scroll->contentOffset(), CGPointMake(-huge, -huge));
+  }
 }
 
 TEST(ScrollGestures, StatusBarTapAndAnimatedScroll) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,9 @@
 #include "tarnavel/platform/controls/UISwitch.h"
 #include "tarnavel/platform/controls/UITextField.h"
 #include "tarnavel/platform/controls/UITextView.h"
+#include "tarnavel/platform/foundation/SwallowedExceptions.h"
+#include "tarnavel/platform/input/UIGestureRecognizer.h"
+#include "tarnavel/platform/input/UserInput.h"
 
 namespace tarnavel {
 namespace {
@@ -172,6 +176,64 @@ TEST(PickerEntry, OnlyRowsTheDataSourceCountsCanBeChosen) {
     picker.pickRow(row, component);
   EXPECT_EQ(picker.selectedRowInComponent(0), 2);
   EXPECT_EQ(rows->picked, (Events{"2/0", "2/0"}));
+}
+
+/// Fails whatever a gesture tells it (a text view's delegate is a scroll view's delegate too).
+class FailingHost : public UITextViewDelegate, public UIPickerViewDataSource, public UIPickerViewDelegate {
+ public:
+  static void fail() { raiseException(NSGenericException, "the host failed"); }
+  void controlEvent(UIControl&) { fail(); }
+  void tapped(UIGestureRecognizer&) { fail(); }
+  void textViewDidChange(UITextView&) override { fail(); }
+  std::optional<NSInteger> numberOfComponentsInPickerView(UIPickerView&) override { return 1; }
+  std::optional<NSInteger> numberOfRowsInComponent(UIPickerView&, NSInteger) override { return 3; }
+  void didSelectRow(UIPickerView&, NSInteger, NSInteger) override { fail(); }
+  void scrollViewWillBeginDragging(UIScrollView&) override { fail(); }
+};
+
+TEST(UserEntry, APlatformExceptionFromWhatAGestureSetsOffEndsTheGestureAndIsKept) {
+  const auto host = std::make_shared<FailingHost>();
+  UISwitch toggle;
+  UISlider slider;
+  UIDatePicker datePicker;
+  UITextField field;
+  for (UIControl* control : std::initializer_list<UIControl*>{&toggle, &slider, &datePicker, &field})
+    control->addTarget(host, "controlEvent:", &FailingHost::controlEvent, UIControlEventAllEvents);
+  UITextView textView;
+  textView.setDelegate(host);
+  UIPickerView picker;
+  picker.setDataSource(host);
+  picker.setDelegate(host);
+  const auto scroll = std::make_shared<UIScrollView>(CGRectMake(0, 0, 10, 10));
+  scroll->setDelegate(host);
+  const auto tappable = std::make_shared<UIView>(CGRectMake(0, 0, 10, 10));
+  tappable->addGestureRecognizer(
+      std::make_shared<UITapGestureRecognizer>(host, "tapped:", &FailingHost::tapped));
+
+  const std::function<void()> gestures[] = {
+      [&] { toggle.tap(); },
+      [&] { slider.dragToValue(1); },
+      [&] { datePicker.spinToDate(NSDate::dateWithTimeIntervalSince1970(86400).value()); },
+      [&] { datePicker.beginEditing(); },
+      [&] { field.typeText("1"); },
+      [&] { textView.typeText("x"); },
+      [&] { picker.pickRow(1, 0); },
+      [&] {
+        scroll->drag({{0, -5}});
+      },
+      [&] {
+        tapAt(*tappable, {5, 5});
+      },
+  };
+  ExceptionRecord record;
+  const ExceptionRecordScope scope(record);
+  for (std::size_t i = 0; i < std::size(gestures); ++i) {
+    SCOPED_TRACE(i);
+    record.clear();
+    EXPECT_NO_THROW(gestures[i]());
+    ASSERT_TRUE(record.last());
+    EXPECT_EQ(record.last()->reason(), "the host failed");
+  }
 }
 
 }  // namespace

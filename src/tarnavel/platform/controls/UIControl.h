@@ -25,7 +25,9 @@ inline constexpr UIControlState UIControlStateDisabled = 1 << 1;
 inline constexpr UIControlState UIControlStateSelected = 1 << 2;
 
 /// A view that sends actions to targets for control events. Setting a value from code sends nothing; the
-/// user entry points of each control send exactly the events a person's action would.
+/// user entry points of each control send exactly the events a person's action would. A platform exception
+/// raised by what a user entry point sets off ends that gesture there and is kept as a swallowed exception
+/// (SwallowedExceptions.h); it never reaches the caller.
 class UIControl : public UIView {
  public:
   using UIView::UIView;

@@ -1,4 +1,5 @@
 #include "tarnavel/platform/controls/UISlider.h"
+#include "tarnavel/platform/foundation/NSException.h"
 
 #include <algorithm>
 #include <cmath>
@@ -44,11 +45,13 @@ void UISlider::setValue(float value) {
 }
 
 void UISlider::dragToValue(float target) {
-  if (!enabled || !userInteractionEnabled || std::isnan(target)) return;
-  const float before = value_;
-  setValue(target);
-  // One move then the lift: either way a single ValueChanged, sent at the moment the toolkit sends it.
-  if (value_ != before) sendActionsForControlEvents(UIControlEventValueChanged);
+  runProtected([&] {
+    if (!enabled || !userInteractionEnabled || std::isnan(target)) return;
+    const float before = value_;
+    setValue(target);
+    // One move then the lift: either way a single ValueChanged, sent at the moment the toolkit sends it.
+    if (value_ != before) sendActionsForControlEvents(UIControlEventValueChanged);
+  });
 }
 
 void UISlider::limitValue() {

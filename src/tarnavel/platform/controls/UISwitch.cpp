@@ -1,4 +1,5 @@
 #include "tarnavel/platform/controls/UISwitch.h"
+#include "tarnavel/platform/foundation/NSException.h"
 
 #include <algorithm>
 
@@ -23,9 +24,11 @@ UISwitch::UISwitch(const NSCoder& coder) : UIControl(coder) {
 }
 
 void UISwitch::tap() {
-  if (!enabled || !userInteractionEnabled) return;
-  on = !on;
-  sendActionsForControlEvents(UIControlEventValueChanged);
+  runProtected([&] {
+    if (!enabled || !userInteractionEnabled) return;
+    on = !on;
+    sendActionsForControlEvents(UIControlEventValueChanged);
+  });
 }
 
 void UISwitch::drawContent(CGContext& context) const {

@@ -1,4 +1,5 @@
 #include "tarnavel/platform/controls/UITextField.h"
+#include "tarnavel/platform/foundation/NSException.h"
 
 #include <algorithm>
 
@@ -46,26 +47,32 @@ bool UITextField::beginEditing() {
 }
 
 void UITextField::typeText(std::string_view typed) {
-  if (!beginEditing()) return;
-  forEachTypedCharacter(typed, [&](std::string_view character) {
-    text.append(character);
-    typingEntry_ = true;
-    sendActionsForControlEvents(UIControlEventEditingChanged);
+  runProtected([&] {
+    if (!beginEditing()) return;
+    forEachTypedCharacter(typed, [&](std::string_view character) {
+      text.append(character);
+      typingEntry_ = true;
+      sendActionsForControlEvents(UIControlEventEditingChanged);
+    });
   });
 }
 
 void UITextField::replaceAllText(std::string_view replacement) {
-  if (!beginEditing()) return;
-  text = replacement;
-  typingEntry_ = false;
-  sendActionsForControlEvents(UIControlEventEditingChanged);
+  runProtected([&] {
+    if (!beginEditing()) return;
+    text = replacement;
+    typingEntry_ = false;
+    sendActionsForControlEvents(UIControlEventEditingChanged);
+  });
 }
 
 void UITextField::endEditing() {
-  if (!editing_) return;
-  editing_ = false;
-  sendActionsForControlEvents(UIControlEventEditingDidEnd);
-  typingEntry_ = false;
+  runProtected([&] {
+    if (!editing_) return;
+    editing_ = false;
+    sendActionsForControlEvents(UIControlEventEditingDidEnd);
+    typingEntry_ = false;
+  });
 }
 
 void UITextField::drawContent(CGContext& context) const {

@@ -1,4 +1,5 @@
 #include "tarnavel/platform/controls/UITextView.h"
+#include "tarnavel/platform/foundation/NSException.h"
 
 #include "tarnavel/platform/internal/TypedCharacters.h"
 
@@ -42,22 +43,26 @@ bool UITextView::beginEditing() {
 }
 
 void UITextView::typeText(std::string_view typed) {
-  if (!beginEditing()) return;
-  forEachTypedCharacter(typed, [&](std::string_view character) {
-    text.append(character);
-    selectedTextRange = NSRange{textPositions(text), 0};
-    // The caret moves with the character, before the change is reported, as on the toolkit.
-    if (const auto listener = delegate()) listener->textViewDidChangeSelection(*this);
-    if (const auto listener = delegate()) listener->textViewDidChange(*this);
+  runProtected([&] {
+    if (!beginEditing()) return;
+    forEachTypedCharacter(typed, [&](std::string_view character) {
+      text.append(character);
+      selectedTextRange = NSRange{textPositions(text), 0};
+      // The caret moves with the character, before the change is reported, as on the toolkit.
+      if (const auto listener = delegate()) listener->textViewDidChangeSelection(*this);
+      if (const auto listener = delegate()) listener->textViewDidChange(*this);
+    });
   });
 }
 
 bool UITextView::endEditing() {
-  if (!editing_) return true;
-  if (const auto listener = delegate(); listener && !listener->textViewShouldEndEditing(*this)) return false;
-  editing_ = false;
-  if (const auto listener = delegate()) listener->textViewDidEndEditing(*this);
-  return true;
+  runProtected([&] {
+    if (!editing_) return;
+    if (const auto listener = delegate(); listener && !listener->textViewShouldEndEditing(*this)) return;
+    editing_ = false;
+    if (const auto listener = delegate()) listener->textViewDidEndEditing(*this);
+  });
+  return !editing_;
 }
 
 void UITextView::drawContent(CGContext& context) const {

@@ -36,7 +36,7 @@ void noteSwallowedException(const NSException& exception);
 
 /// Runs `step` as one protected region: an NSException raised inside ends the step silently at that point,
 /// keeping whatever it did before; any other exception passes on to the caller. The controls protect their
-/// binding, drawing and event steps with it.
+/// binding, drawing and event steps with it, and the platform each gesture of a user entry point.
 template <class Step>
 void runProtected(Step&& step) {
   try {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace tarnavel {
 
@@ -15,6 +16,11 @@ CGRect CGRectStandardize(CGRect rect) {
     rect.size.height = -rect.size.height;
   }
   return rect;
+}
+
+CGFloat saturatedLength(CGFloat length) {
+  constexpr CGFloat largest = std::numeric_limits<CGFloat>::max();
+  return std::isnan(length) ? length : std::clamp(length, -largest, largest);
 }
 
 bool CGRectIsFinite(CGRect rect) {
@@ -99,10 +105,15 @@ CGPoint CGPointApplyAffineTransform(CGPoint p, const CGAffineTransform& t) {
 CGRect CGRectApplyAffineTransform(CGRect rect, const CGAffineTransform& t) {
   rect = CGRectStandardize(rect);
   const CGFloat x0 = rect.origin.x, y0 = rect.origin.y;
-  const CGFloat x1 = x0 + rect.size.width, y1 = y0 + rect.size.height;
-  const CGPoint corners[] = {
-      CGPointApplyAffineTransform({x0, y0}, t), CGPointApplyAffineTransform({x1, y0}, t),
-      CGPointApplyAffineTransform({x0, y1}, t), CGPointApplyAffineTransform({x1, y1}, t)};
+  const CGFloat x1 = saturatedLength(x0 + rect.size.width), y1 = saturatedLength(y0 + rect.size.height);
+  // Each step saturates, so that no sum of overflowed terms becomes NaN.
+  const auto map = [](CGFloat a, CGFloat x, CGFloat c, CGFloat y, CGFloat offset) {
+    return saturatedLength(saturatedLength(saturatedLength(a * x) + saturatedLength(c * y)) + offset);
+  };
+  const auto corner = [&](CGFloat x, CGFloat y) {
+    return CGPoint{map(t.a, x, t.c, y, t.tx), map(t.b, x, t.d, y, t.ty)};
+  };
+  const CGPoint corners[] = {corner(x0, y0), corner(x1, y0), corner(x0, y1), corner(x1, y1)};
   CGFloat minX = corners[0].x, maxX = corners[0].x, minY = corners[0].y, maxY = corners[0].y;
   for (const CGPoint& p : corners) {
     minX = std::min(minX, p.x);
@@ -110,7 +121,7 @@ CGRect CGRectApplyAffineTransform(CGRect rect, const CGAffineTransform& t) {
     minY = std::min(minY, p.y);
     maxY = std::max(maxY, p.y);
   }
-  return CGRectMake(minX, minY, maxX - minX, maxY - minY);
+  return CGRectMake(minX, minY, saturatedLength(maxX - minX), saturatedLength(maxY - minY));
 }
 
 CATransform3D CATransform3DMakeScale(CGFloat sx, CGFloat sy, CGFloat sz) {

@@ -53,6 +53,10 @@ CGFloat CGRectGetMidY(CGRect rect);
 /// The smallest rectangle holding both; an empty-sized side still counts as a point.
 CGRect CGRectUnion(CGRect a, CGRect b);
 
+/// `length` with an infinity brought to the largest finite value of its sign (NaN stays NaN): positions and
+/// sizes summed from huge settings saturate there instead of overflowing into frames no layer accepts.
+CGFloat saturatedLength(CGFloat length);
+
 /// A 2D affine map: (x, y) -> (a x + c y + tx, b x + d y + ty).
 struct CGAffineTransform {
   CGFloat a = 1, b = 0, c = 0, d = 1, tx = 0, ty = 0;
@@ -69,7 +73,8 @@ CGAffineTransform CGAffineTransformConcat(const CGAffineTransform& first, const 
 CGAffineTransform CGAffineTransformInvert(const CGAffineTransform& t);
 bool CGAffineTransformIsIdentity(const CGAffineTransform& t);
 CGPoint CGPointApplyAffineTransform(CGPoint p, const CGAffineTransform& t);
-/// The bounding box of the rectangle's four mapped corners.
+/// The bounding box of the rectangle's four mapped corners; coordinates that overflow saturate
+/// (saturatedLength), so a finite rectangle under a finite transform has a finite box.
 CGRect CGRectApplyAffineTransform(CGRect rect, const CGAffineTransform& t);
 
 /// A 4x4 layer transform in row-vector convention, as layers use it.

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "tarnavel/platform/foundation/NSException.h"
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
 #include "tarnavel/platform/views/UIView.h"
 
@@ -22,16 +23,21 @@ std::vector<std::shared_ptr<UIGestureRecognizer>> matchingTapRecognizers(const U
 }  // namespace
 
 int tapAt(UIView& root, CGPoint point, unsigned taps) {
-  UIView* hit = root.hitTest(point);
-  for (UIView* view = hit; view; view = view == &root ? nullptr : view->superview()) {
-    // Held here, so that an action that rebuilds the tree cannot free a recognizer while it fires.
-    const auto recognizers = matchingTapRecognizers(*view, taps);
-    if (recognizers.empty()) continue;
-    for (const auto& recognizer : recognizers)
-      recognizer->fire();
-    return static_cast<int>(recognizers.size());
-  }
-  return 0;
+  int fired = 0;
+  runProtected([&] {
+    UIView* hit = root.hitTest(point);
+    for (UIView* view = hit; view; view = view == &root ? nullptr : view->superview()) {
+      // Held here, so that an action that rebuilds the tree cannot free a recognizer while it fires.
+      const auto recognizers = matchingTapRecognizers(*view, taps);
+      if (recognizers.empty()) continue;
+      for (const auto& recognizer : recognizers) {
+        ++fired;
+        recognizer->fire();
+      }
+      return;
+    }
+  });
+  return fired;
 }
 
 }  // namespace tarnavel

@@ -118,7 +118,9 @@ CGRect CALayer::frame() const {
   if (!rare_ || CATransform3DIsIdentity(rare_->transform)) {
     // Without a transform the frame is exact: the size is the bounds' size, not a difference of corners.
     const CGSize size = CGRectStandardize(bounds()).size;
-    return {{position_.x - anchor.x * size.width, position_.y - anchor.y * size.height}, size};
+    return {{saturatedLength(position_.x - anchor.x * size.width),
+             saturatedLength(position_.y - anchor.y * size.height)},
+            size};
   }
   return CGRectApplyAffineTransform(bounds(), transformToSuperlayer());
 }
@@ -128,7 +130,9 @@ void CALayer::setFrame(CGRect frame) {
   refuseNonFinite(CGRectIsFinite(frame), "frame", frame.origin, frame.size);
   const CGPoint anchor = anchorPoint();
   boundsSize_ = frame.size;
-  position_ = {frame.origin.x + anchor.x * frame.size.width, frame.origin.y + anchor.y * frame.size.height};
+  // A frame of huge but finite lengths keeps a finite position: the largest one, where the sum overflows.
+  position_ = {saturatedLength(frame.origin.x + anchor.x * frame.size.width),
+               saturatedLength(frame.origin.y + anchor.y * frame.size.height)};
 }
 
 void CALayer::addSublayer(std::shared_ptr<CALayer> layer) {

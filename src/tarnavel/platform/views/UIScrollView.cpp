@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tarnavel/platform/foundation/NSException.h"
+
 namespace tarnavel {
 
 namespace {
@@ -11,9 +13,33 @@ CGFloat finiteOrZero(CGFloat value) {
   return std::isfinite(value) ? value : 0;
 }
 
-CGPoint keptWithin(CGPoint point, CGRect range) {
-  return {std::clamp(point.x, range.origin.x, range.origin.x + range.size.width),
-          std::clamp(point.y, range.origin.y, range.origin.y + range.size.height)};
+// A content size, inset or offset as the scroll view computes with it: saturated, and 0 for NaN, so that
+// every offset it reaches stays finite however huge the settings.
+CGFloat usable(CGFloat length) {
+  return std::isnan(length) ? 0 : saturatedLength(length);
+}
+
+// The least and the most offset the content can be dragged to: from the top-left inset to the content's
+// far corner.
+struct OffsetLimits {
+  CGPoint least;
+  CGPoint most;
+};
+
+OffsetLimits offsetLimits(const UIScrollView& view) {
+  const CGSize visible = view.bounds().size;
+  const CGPoint least{-usable(view.contentInset.left), -usable(view.contentInset.top)};
+  const auto farEdge = [](CGFloat content, CGFloat inset, CGFloat window) {
+    return saturatedLength(saturatedLength(usable(content) + usable(inset)) - window);
+  };
+  return {least,
+          {std::max(least.x, farEdge(view.contentSize.width, view.contentInset.right, visible.width)),
+           std::max(least.y, farEdge(view.contentSize.height, view.contentInset.bottom, visible.height))}};
+}
+
+CGPoint keptWithin(CGPoint point, const OffsetLimits& limits) {
+  return {std::clamp(usable(point.x), limits.least.x, limits.most.x),
+          std::clamp(usable(point.y), limits.least.y, limits.most.y)};
 }
 
 }  // namespace
@@ -35,7 +61,7 @@ void UIScrollView::setContentOffset(CGPoint offset) {
 }
 
 void UIScrollView::setContentOffset(CGPoint offset, bool animated) {
-  const CGPoint target = keptWithin(offset, contentOffsetRange());
+  const CGPoint target = keptWithin(offset, offsetLimits(*this));
   if (target == contentOffset()) return;
   setContentOffset(target);
   if (!animated) return;
@@ -43,12 +69,8 @@ void UIScrollView::setContentOffset(CGPoint offset, bool animated) {
 }
 
 CGRect UIScrollView::contentOffsetRange() const {
-  const CGSize visible = bounds().size;
-  const CGFloat left = -contentInset.left;
-  const CGFloat top = -contentInset.top;
-  const CGFloat right = contentSize.width + contentInset.right - visible.width;
-  const CGFloat bottom = contentSize.height + contentInset.bottom - visible.height;
-  return CGRectMake(left, top, std::max(right - left, 0.0), std::max(bottom - top, 0.0));
+  const auto [least, most] = offsetLimits(*this);
+  return CGRectMake(least.x, least.y, saturatedLength(most.x - least.x), saturatedLength(most.y - least.y));
 }
 
 CGPoint UIScrollView::restingOffset(CGPoint velocity) const {
@@ -58,38 +80,42 @@ CGPoint UIScrollView::restingOffset(CGPoint velocity) const {
   const CGPoint offset = contentOffset();
   return keptWithin(
       {offset.x + finiteOrZero(velocity.x) * coast, offset.y + finiteOrZero(velocity.y) * coast},
-      contentOffsetRange());
+      offsetLimits(*this));
 }
 
 void UIScrollView::drag(const std::vector<CGPoint>& fingerMoves, CGPoint velocity) {
   if (!takesGestures()) return;
   // Held for the whole gesture: a callback may release the scroll view's last other owner.
   const auto self = shared_from_this();
-  if (auto listener = delegate()) listener->scrollViewWillBeginDragging(*this);
-  for (const CGPoint move : fingerMoves) {
-    const CGPoint offset = contentOffset();
-    setContentOffset(
-        keptWithin({offset.x - finiteOrZero(move.x), offset.y - finiteOrZero(move.y)}, contentOffsetRange()));
-  }
-  CGPoint target = restingOffset(velocity);
-  if (auto listener = delegate()) listener->scrollViewWillEndDragging(*this, velocity, &target);
-  target = keptWithin(target, contentOffsetRange());
-  const bool decelerates = target != contentOffset();
-  if (auto listener = delegate()) listener->scrollViewDidEndDragging(*this, decelerates);
-  if (!decelerates) return;
-  if (auto listener = delegate()) listener->scrollViewWillBeginDecelerating(*this);
-  setContentOffset(target);
-  if (auto listener = delegate()) listener->scrollViewDidEndDecelerating(*this);
+  runProtected([&] {
+    if (auto listener = delegate()) listener->scrollViewWillBeginDragging(*this);
+    for (const CGPoint move : fingerMoves) {
+      const CGPoint offset = contentOffset();
+      setContentOffset(keptWithin({offset.x - finiteOrZero(move.x), offset.y - finiteOrZero(move.y)},
+                                  offsetLimits(*this)));
+    }
+    CGPoint target = restingOffset(velocity);
+    if (auto listener = delegate()) listener->scrollViewWillEndDragging(*this, velocity, &target);
+    target = keptWithin(target, offsetLimits(*this));
+    const bool decelerates = target != contentOffset();
+    if (auto listener = delegate()) listener->scrollViewDidEndDragging(*this, decelerates);
+    if (!decelerates) return;
+    if (auto listener = delegate()) listener->scrollViewWillBeginDecelerating(*this);
+    setContentOffset(target);
+    if (auto listener = delegate()) listener->scrollViewDidEndDecelerating(*this);
+  });
 }
 
 void UIScrollView::tapStatusBar() {
   if (!takesGestures() || !scrollsToTop) return;
   const CGPoint offset = contentOffset();
-  const CGPoint top{offset.x, contentOffsetRange().origin.y};
+  const CGPoint top{offset.x, offsetLimits(*this).least.y};
   if (offset == top) return;
   const auto self = shared_from_this();
-  setContentOffset(top);
-  if (auto listener = delegate()) listener->scrollViewDidScrollToTop(*this);
+  runProtected([&] {
+    setContentOffset(top);
+    if (auto listener = delegate()) listener->scrollViewDidScrollToTop(*this);
+  });
 }
 
 void UIScrollView::pinch(CGFloat scale) {
@@ -98,6 +124,10 @@ void UIScrollView::pinch(CGFloat scale) {
     return;
   }
   const auto self = shared_from_this();
+  runProtected([&] { zoomBy(scale); });
+}
+
+void UIScrollView::zoomBy(CGFloat scale) {
   const auto listener = delegate();
   UIView* zoomed = listener ? listener->viewForZoomingInScrollView(*this) : nullptr;
   if (!zoomed) return;
@@ -105,10 +135,10 @@ void UIScrollView::pinch(CGFloat scale) {
   const auto heldZoomed = zoomed->weak_from_this().lock();
   listener->scrollViewWillBeginZooming(*this, zoomed);
   const CGFloat current = std::isfinite(zoomScale) && zoomScale > 0 ? zoomScale : 1;
-  zoomScale = std::clamp(current * scale, minimumZoomScale, maximumZoomScale);
+  zoomScale = saturatedLength(std::clamp(current * scale, minimumZoomScale, maximumZoomScale));
   zoomed->setTransform(CGAffineTransformMakeScale(zoomScale, zoomScale));
   contentSize = zoomed->frame().size;
-  setContentOffset(keptWithin(contentOffset(), contentOffsetRange()));
+  setContentOffset(keptWithin(contentOffset(), offsetLimits(*this)));
   listener->scrollViewDidZoom(*this);
   listener->scrollViewDidEndZooming(*this, zoomed, zoomScale);
 }

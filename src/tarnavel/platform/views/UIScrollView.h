@@ -49,7 +49,10 @@ class UIScrollView : public UIView {
   CGRect contentOffsetRange() const;
 
   // User entry points: each sends what the toolkit sends for the gesture, and does nothing while the view
-  // takes no touches; a drag and a status-bar tap also need scrolling turned on.
+  // takes no touches; a drag and a status-bar tap also need scrolling turned on. A platform exception raised
+  // on the way (by a delegate, say) ends the gesture there and is kept as a swallowed exception
+  // (SwallowedExceptions.h); it never reaches the caller. Offsets stay finite whatever the content size
+  // and insets: an infinite one counts as the largest finite length.
 
   /// A drag: the finger moves by each of `fingerMoves` in turn (the content follows it, so the offset moves
   /// the other way) and lifts with `velocity` (points per millisecond, in the direction the offset moves).
@@ -94,6 +97,7 @@ class UIScrollView : public UIView {
  private:
   bool takesGestures() const { return scrollEnabled && userInteractionEnabled; }
   CGPoint restingOffset(CGPoint velocity) const;
+  void zoomBy(CGFloat scale);
 
   std::weak_ptr<UIScrollViewDelegate> delegate_;
 };
