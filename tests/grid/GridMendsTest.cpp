@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -46,6 +48,24 @@ TEST(GridMends, AControlWithoutAWidthOrHeightStaysUnscaledInTheMiddleOfItsCell) 
   EXPECT_TRUE(CGAffineTransformIsIdentity(control.transform()));
   ASSERT_TRUE(cellAt<DataGridSwitchCell>(*after, 0)) << "the bind went on";
   EXPECT_TRUE(scrollViewOf(*grid));
+}
+
+TEST(GridMends, HugeSizesSaturateSoTheBindCompletesAndADragStaysFinite) {
+  constexpr CGFloat huge = std::numeric_limits<CGFloat>::max();
+  const auto grid = makeGrid();
+  grid->ColumnsWidth = 0;
+  grid->RowHeight = huge;
+  grid->HeaderScrollHide = true;
+  grid->Columns = {labelColumn("A", 0, huge), labelColumn("B", 0, huge)};
+  grid->DataSource = makeRecords({{"1"}, {"2"}});
+  grid->DataBind();
+  EXPECT_FALSE(grid->lastSwallowedException());
+  const auto scroll = scrollViewOf(*grid);
+  ASSERT_TRUE(scroll);
+  EXPECT_EQ(scroll->contentSize, CGSizeMake(huge, huge));
+  scroll->drag({{0, -1.49e307}}, {huge, huge});
+  EXPECT_TRUE(std::isfinite(scroll->contentOffset().x) && std::isfinite(scroll->contentOffset().y));
+  EXPECT_FALSE(grid->lastSwallowedException());
 }
 
 TEST(GridMends, RecordsThatAreNotArraysBindAsRecordsWithoutFields) {

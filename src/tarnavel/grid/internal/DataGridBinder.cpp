@@ -36,8 +36,7 @@ void DataGridBinder::releaseEarlierViews() {
   // would otherwise keep every cell of the bind before it.
   state_.scroll.reset();
   state_.cell.reset();
-  for (auto& list : state_.arrCells)
-    list.reset();
+  state_.arrCells.clear();
 }
 
 void DataGridBinder::makeScrollArea() {
@@ -55,8 +54,8 @@ void DataGridBinder::makeScrollArea() {
 
 void DataGridBinder::resetCellLists() {
   state_.ColumnsCount = grid_.Columns.size();
-  const std::size_t listed = std::min(state_.ColumnsCount, DataGridBindingState::kMaxColumns);
-  for (std::size_t k = 0; k < listed; ++k) {
+  state_.arrCells.resize(state_.ColumnsCount);
+  for (std::size_t k = 0; k < state_.ColumnsCount; ++k) {
     state_.arrCells[k] = std::make_shared<DataGridCellList>();
     // A shown column gets at most one cell per record; a hidden one gets none.
     if (const auto& column = grid_.Columns[k]; column && !column->isHidden())
@@ -65,8 +64,7 @@ void DataGridBinder::resetCellLists() {
 }
 
 void DataGridBinder::handOverCells() {
-  const std::size_t listed = std::min(state_.ColumnsCount, DataGridBindingState::kMaxColumns);
-  for (std::size_t c = 0; c < listed; ++c) {
+  for (std::size_t c = 0; c < state_.ColumnsCount; ++c) {
     if (const auto& column = grid_.Columns[c]) column->Cells = state_.arrCells[c];
   }
 }
@@ -74,11 +72,15 @@ void DataGridBinder::handOverCells() {
 void DataGridBinder::fitContent(CGFloat contentWidth) {
   const CGRect frame = grid_.frame();
   const CGFloat width = std::max(contentWidth, frame.size.width);
-  const CGFloat rowPitch = grid_.RowHeight + grid_.rowBorderHeight;
-  CGFloat height = static_cast<CGFloat>(state_.RowsCount) * rowPitch + kContentBottomMargin;
-  if (grid_.HeaderScrollHide) height += grid_.HeaderHeight;
+  CGFloat height =
+      saturatedLength(static_cast<CGFloat>(state_.RowsCount) * rowPitch() + kContentBottomMargin);
+  if (grid_.HeaderScrollHide) height = saturatedLength(height + grid_.HeaderHeight);
   state_.scroll->contentSize = CGSizeMake(width, height);
   grid_.setFrame(CGRectMake(frame.origin.x, frame.origin.y, width, frame.size.height));
+}
+
+CGFloat DataGridBinder::rowPitch() const {
+  return saturatedLength(grid_.RowHeight + grid_.rowBorderHeight);
 }
 
 std::optional<std::string> fieldText(const Value& value) {

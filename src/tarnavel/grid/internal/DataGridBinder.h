@@ -37,6 +37,9 @@ class DataGridBinder {
   void resetCellLists();
   void handOverCells();
   void fitContent(CGFloat contentWidth);
+  /// How far apart rows start: RowHeight plus rowBorderHeight, saturated (like every position and size a
+  /// bind sums, so that huge settings give the largest finite length rather than an infinite frame).
+  CGFloat rowPitch() const;
   /// A border strip: a plain view, coloured unless `color` is the unset marker.
   static std::shared_ptr<UIView> makeStrip(CGRect frame, const std::shared_ptr<UIColor>& color);
 

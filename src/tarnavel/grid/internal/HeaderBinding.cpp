@@ -50,11 +50,11 @@ CGFloat DataGridBinder::bindHeaderColumn(DataGridColumn& column, std::size_t ind
   if (isUnsetColor(column.textColor)) column.textColor = grid_.foregroundColor;
 
   bindTitleLabel(column, index, titleFont);
-  x += width;
+  x = saturatedLength(x + width);
   if (grid_.columnBorderWidth != 0) {
     state_.header->addSubview(
         makeStrip(CGRectMake(x, 0, grid_.columnBorderWidth, grid_.HeaderHeight), grid_.columnBorderColor));
-    x += grid_.columnBorderWidth;
+    x = saturatedLength(x + grid_.columnBorderWidth);
   }
   return x;
 }

@@ -1,6 +1,4 @@
 // The row pass: one cell per record and visible column, with the border strips under and beside it.
-#include <algorithm>
-
 #include "tarnavel/grid/internal/DataGridBinder.h"
 
 namespace tarnavel {
@@ -16,29 +14,28 @@ CGFloat DataGridBinder::bindRows() {
 CGFloat DataGridBinder::bindRecord(std::size_t row) {
   const Value record = grid_.DataSource.at(static_cast<long long>(row));
   state_.FieldsCount = fieldCountOf(record);
-  const CGFloat rowPitch = grid_.RowHeight + grid_.rowBorderHeight;
-  CGFloat y = static_cast<CGFloat>(row) * rowPitch;
-  if (grid_.HeaderScrollHide) y += grid_.HeaderHeight;  // the header strip sits above the rows
+  const CGFloat pitch = rowPitch();
+  CGFloat y = saturatedLength(static_cast<CGFloat>(row) * pitch);
+  if (grid_.HeaderScrollHide) y = saturatedLength(y + grid_.HeaderHeight);  // the header strip sits above
 
   CGFloat x = 0;
-  const std::size_t columns = std::min(state_.ColumnsCount, DataGridBindingState::kMaxColumns);
-  for (std::size_t c = 0; c < columns; ++c) {
+  for (std::size_t c = 0; c < state_.ColumnsCount; ++c) {
     DataGridColumn* column = grid_.Columns[c].get();
     if (!column || column->isHidden()) continue;
     const CellSlot slot{record, row, c, CGRectMake(x, y, column->Width, grid_.RowHeight)};
     // A record without the field, or a column of a kind with no cells, leaves its slot empty but keeps
     // its width, so that the later cells of the record stay under their titles.
     const bool made = recordHasField(column->dataFieldIndex, state_.FieldsCount) && bindCell(*column, slot);
-    x += column->Width;
+    x = saturatedLength(x + column->Width);
     if (made && grid_.rowBorderHeight != 0) {
-      state_.scroll->addSubview(
-          makeStrip(CGRectMake(x - column->Width, y + grid_.RowHeight, column->Width, grid_.rowBorderHeight),
-                    grid_.rowBorderColor));
+      state_.scroll->addSubview(makeStrip(CGRectMake(x - column->Width, saturatedLength(y + grid_.RowHeight),
+                                                     column->Width, grid_.rowBorderHeight),
+                                          grid_.rowBorderColor));
     }
     if (grid_.columnBorderWidth != 0) {
       state_.scroll->addSubview(
-          makeStrip(CGRectMake(x, y, grid_.columnBorderWidth, rowPitch), grid_.columnBorderColor));
-      x += grid_.columnBorderWidth;
+          makeStrip(CGRectMake(x, y, grid_.columnBorderWidth, pitch), grid_.columnBorderColor));
+      x = saturatedLength(x + grid_.columnBorderWidth);
     }
   }
   return x;
