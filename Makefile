@@ -36,9 +36,13 @@ consumer: build
 bench: build
 	@for b in build/bench/*_bench; do [ -x "$$b" ] && "$$b"; done
 
-fuzz: deps
-	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTARNAVEL_FUZZ=ON -DTARNAVEL_BENCH=OFF -DTARNAVEL_TESTS=OFF -DTARNAVEL_EXAMPLES=OFF >/dev/null
+# Builds the fuzz targets with clang, then fuzzes each in turn for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@scripts/install-deps --fuzz
+	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTARNAVEL_FUZZ=ON -DTARNAVEL_FUZZ_SECONDS=$(FUZZ_SECONDS) -DTARNAVEL_BENCH=OFF -DTARNAVEL_TESTS=OFF -DTARNAVEL_EXAMPLES=OFF >/dev/null
 	@cmake --build build-fuzz -j $(JOBS) --target fuzzers
+	@cmake --build build-fuzz --target fuzz_all
 
 format:
 	@find src tests examples bench fuzz -name '*.h' -o -name '*.cpp' | xargs clang-format -i

@@ -1,6 +1,7 @@
 // Runs a fuzz target once over each file named on the command line, as a plain program: the seed corpus,
 // hostile documents among them, is checked on every build without a fuzzing engine. Each input runs on a
-// thread with a 256 KiB stack, as a host's worker thread might have, so that deep recursion shows as a crash.
+// thread with the stack the target's code may meet (256 KiB unless the build says otherwise, as a host's
+// worker thread might have), so that deep recursion shows as a crash.
 #include <pthread.h>
 
 #include <cstdint>
@@ -13,7 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 namespace {
 
-constexpr std::size_t kStackBytes = 256 * 1024;
+#ifndef TARNAVEL_REPLAY_STACK_KIB
+#define TARNAVEL_REPLAY_STACK_KIB 256
+#endif
+constexpr std::size_t kStackBytes = std::size_t{TARNAVEL_REPLAY_STACK_KIB} * 1024;
 
 void* runInput(void* input) {
   const auto& bytes = *static_cast<const std::vector<std::uint8_t>*>(input);
