@@ -8,41 +8,43 @@
 #include "tarnavel/platform/graphics/UIColor.h"
 #include "tarnavel/platform/graphics/UIFont.h"
 #include "tarnavel/platform/graphics/UIImage.h"
+#include "tarnavel/platform/internal/FontResolution.h"
 
 namespace tarnavel {
 namespace {
 
-TEST(Color, NamedColoursAreSharedObjects) {
+TEST(Color, NamedColoursAreSharedAndComponentsKeepTheirSpace) {
   EXPECT_EQ(UIColor::clearColor(), UIColor::clearColor());
   const auto otherClear = UIColor::colorWithWhite(0, 0);
   EXPECT_NE(otherClear, UIColor::clearColor()) << "a clear colour made another way is another object";
   EXPECT_TRUE(CGColorEqualToColor(otherClear->CGColor(), UIColor::clearColor()->CGColor()));
   EXPECT_EQ(UIColor::blackColor()->CGColor(), UIColor::blackColor()->CGColor()) << "one handle per colour";
-}
-
-TEST(Color, ComponentsKeepTheirSpace) {
   EXPECT_EQ(CGColorGetNumberOfComponents(UIColor::clearColor()->CGColor()), 2u);
   const auto red = UIColor::colorWithRed(0.8, 0.18, 0.18, 0.2);
   ASSERT_EQ(CGColorGetNumberOfComponents(red->CGColor()), 4u);
   EXPECT_DOUBLE_EQ(CGColorGetComponents(red->CGColor())[1], 0.18);
   EXPECT_EQ(UIColor::whiteColor()->rgba(), (std::array<CGFloat, 4>{1, 1, 1, 1}));
   EXPECT_EQ(CGColorGetNumberOfComponents(nullptr), 0u);
+  EXPECT_EQ(UIColor::colorWithCGColor(nullptr), nullptr);
+  EXPECT_TRUE(CGColorEqualToColor(UIColor::colorWithCGColor(red->CGColor())->CGColor(), red->CGColor()));
 }
 
-TEST(Color, HueSaturationBrightness) {
-  const auto hue = [](CGFloat h) { return UIColor::colorWithHue(h, 1.0, 0.8, 0.8)->rgba(); };
-  EXPECT_EQ(hue(0.0), (std::array<CGFloat, 4>{0.8, 0, 0, 0.8}));
-  const auto green = hue(1.0 / 3.0);
-  EXPECT_NEAR(green[0], 0, 1e-12);
-  EXPECT_NEAR(green[1], 0.8, 1e-12);
-  EXPECT_NEAR(green[2], 0, 1e-12);
-  const auto violet = hue(0.9);
-  EXPECT_NEAR(violet[0], 0.8, 1e-12);
-  EXPECT_NEAR(violet[1], 0, 1e-12);
-  EXPECT_NEAR(violet[2], 0.48, 1e-12);
+TEST(Color, HueSaturationBrightnessWithTheHueClampedToTheUnitRange) {
+  struct Case {
+    CGFloat hue;
+    std::array<CGFloat, 4> rgba;
+  };
+  for (const Case& c :
+       {Case{0, {0.8, 0, 0, 0.8}}, Case{1.0 / 3, {0, 0.8, 0, 0.8}}, Case{0.9, {0.8, 0, 0.48, 0.8}},
+        Case{1, {0.8, 0, 0, 0.8}}, Case{1.2, {0.8, 0, 0, 0.8}}, Case{-0.3, {0.8, 0, 0, 0.8}}}) {
+    SCOPED_TRACE(c.hue);
+    const auto rgba = UIColor::colorWithHue(c.hue, 1.0, 0.8, 0.8)->rgba();
+    for (int i = 0; i < 4; ++i)
+      EXPECT_NEAR(rgba[i], c.rgba[i], 1e-12);
+  }
 }
 
-TEST(Font, OneSharedObjectPerNameAndSize) {
+TEST(Font, OneSharedObjectPerNameAndSizeBoldByItsName) {
   EXPECT_EQ(UIFont::fontWithName("Verdana", 1.0), UIFont::fontWithName("Verdana", 1.0));
   EXPECT_NE(UIFont::fontWithName("Verdana", 1.0), UIFont::fontWithName("Verdana", 6.0));
   EXPECT_EQ(UIFont::systemFontOfSize(5), UIFont::systemFontOfSize(5));
@@ -52,13 +54,50 @@ TEST(Font, OneSharedObjectPerNameAndSize) {
   EXPECT_FALSE(UIFont::fontWithName("Verdana", 6.0)->isBold());
   EXPECT_EQ(bold->pointSize(), 6.0);
   EXPECT_NE(UIFont::fontWithName("No Such Font", 3), nullptr);
+  // Verdana itself where it is installed; the DejaVu Sans face that stands in for it here otherwise.
+  const ResolvedFontFace regularFace = resolveFontFace(*UIFont::fontWithName("Verdana", 12));
+  const ResolvedFontFace boldFace = resolveFontFace(*UIFont::fontWithName("Verdana-Bold", 12));
+  EXPECT_TRUE(regularFace.family == "Verdana" || regularFace.family == "DejaVu Sans") << regularFace.family;
+  EXPECT_EQ(boldFace.family, regularFace.family);
+  EXPECT_FALSE(regularFace.bold);
+  EXPECT_TRUE(boldFace.bold);
+  EXPECT_FALSE(resolveFontFace(*UIFont::systemFontOfSize(12)).family.empty());
 }
 
-TEST(TextMeasure, FixedMetricsAreExactAndNullMeasuresZero) {
+TEST(TextMeasure, PangoMeasuresUnhintedLinesInUserUnitsAndFixedMetricsAreExact) {
+  const auto measure = [](const std::string& text, CGFloat size, const char* font = "Verdana") {
+    return measureTextWithPango(text, *UIFont::fontWithName(font, size));
+  };
+  const CGSize word = measure("Total", 12);
+  const CGSize words = measure("Total revenue", 12);
+  EXPECT_GT(words.width, word.width);
+  EXPECT_DOUBLE_EQ(words.height, word.height);
+  EXPECT_GT(measure("Total revenue", 12, "Verdana-Bold").width, words.width);
+  // One point of the font is one unit of the page: twice the size, twice the width; a line a little taller.
+  EXPECT_NEAR(measure("Total revenue", 24).width / words.width, 2.0, 0.02);
+  EXPECT_GE(word.height, 12.0);
+  EXPECT_LE(word.height, 18.0);
+  // Unhinted metrics: a text's width is the sum of its parts to within rounding of Pango's units.
+  const CGSize both = measure("iiiillll", 11);
+  EXPECT_NEAR(both.width, measure("iiii", 11).width + measure("llll", 11).width, 0.01);
+  EXPECT_NE(both.width, static_cast<long>(both.width)) << "a whole number suggests hinted, rounded metrics";
+  const CGSize lines = measure("short\nTotal revenue", 12);
+  EXPECT_DOUBLE_EQ(lines.width, words.width);
+  EXPECT_NEAR(lines.height, 2 * words.height, 0.01);
+  EXPECT_EQ(measure("", 12), (CGSize{0, 0}));
+  EXPECT_EQ(measure("text", 0), (CGSize{0, 0}));
+  EXPECT_GT(measure(std::string("ab\xff\xfe"
+                                "cd",
+                                6),
+                    12)
+                .width,
+            measure("abcd", 12).width)
+      << "invalid UTF-8";
+
   ScopedTextMeasurer fixed(fixedTextMeasurer(5, 12));
   const auto font = UIFont::fontWithName("Verdana", 6);
   EXPECT_EQ(sizeWithFont("abcd", font), CGSizeMake(20, 12));
-  EXPECT_EQ(sizeWithFont("héllo", font), CGSizeMake(25, 12)) << "characters, not bytes";
+  EXPECT_EQ(sizeWithFont("h\xC3\xA9llo", font), CGSizeMake(25, 12)) << "characters, not bytes";
   EXPECT_EQ(sizeWithFont(std::nullopt, font), CGSizeMake(0, 0));
   EXPECT_EQ(sizeWithFont("", font), CGSizeMake(0, 0));
 }

@@ -36,62 +36,56 @@ std::shared_ptr<UIView> labelledPage() {
   return page;
 }
 
-TEST(RenderOutput, WritesEachFormatByItsExtension) {
-  struct Case {
-    const char* name;
-    const char* start;
-  };
-  for (const Case& c : {Case{"page.png", "\x89PNG"}, Case{"page.svg", "<?xml"}, Case{"page.pdf", "%PDF"},
-                        Case{"PAGE.PDF", "%PDF"}}) {
-    SCOPED_TRACE(c.name);
-    const std::filesystem::path file = outputFolder() / c.name;
-    std::filesystem::remove(file);
-    render(*labelledPage(), file.string());
-    EXPECT_EQ(fileStart(file, 4), std::string(c.start).substr(0, 4));
-    EXPECT_GT(std::filesystem::file_size(file), 200u);
+void expectInvalidArgument(const std::function<void()>& render, const char* reason = nullptr) {
+  try {
+    render();
+    ADD_FAILURE() << "no exception";
+  } catch (const NSException& e) {
+    EXPECT_EQ(e.name(), NSInvalidArgumentException);
+    if (reason) EXPECT_EQ(e.reason(), reason);
   }
 }
 
-TEST(RenderOutput, PngHoldsThePixelsAtTheScale) {
+TEST(RenderOutput, WritesEachFormatByItsExtensionAndRaisesInvalidArgumentOtherwise) {
+  struct Case {
+    std::filesystem::path file;
+    const char* start;  // null: no such format, or nowhere to write
+  };
+  const auto folder = outputFolder();
+  for (const Case& c : {Case{folder / "page.png", "\x89PNG"}, Case{folder / "page.svg", "<?xm"},
+                        Case{folder / "page.pdf", "%PDF"}, Case{folder / "PAGE.PDF", "%PDF"},
+                        Case{folder / "page.bmp", nullptr}, Case{folder / "page", nullptr},
+                        Case{folder / "missing-folder" / "page.png", nullptr},
+                        Case{folder / "missing-folder" / "page.pdf", nullptr}}) {
+    SCOPED_TRACE(c.file);
+    std::filesystem::remove(c.file);
+    if (!c.start) {
+      expectInvalidArgument([&] { render(*labelledPage(), c.file.string()); });
+      continue;
+    }
+    render(*labelledPage(), c.file.string());
+    EXPECT_EQ(fileStart(c.file, 4), c.start);
+    EXPECT_GT(std::filesystem::file_size(c.file), 200u);
+  }
+}
+
+TEST(RenderOutput, PngHoldsThePixelsAtTheScaleOverTheBackgroundAsked) {
   const std::filesystem::path file = outputFolder() / "scaled.png";
   RenderOptions options;
   options.scale = 2;
-  options.background = rgb(0, 0, 1);
+  options.background = rgb(0, 1, 0);
   auto page = makeView(CGRectMake(0, 0, 30, 20));
   page->addSubview(makeView(CGRectMake(0, 0, 10, 10), rgb(1, 0, 0)));
   render(*page, file.string(), options);
   const auto image = UIImage::imageWithContentsOfFile(file.string());
   ASSERT_TRUE(image);
   EXPECT_EQ(image->size(), CGSizeMake(60, 40));
-  EXPECT_TRUE(pixelNear(*image->CGImage(), 19, 19, opaque(255, 0, 0)));
-  EXPECT_TRUE(pixelNear(*image->CGImage(), 21, 21, opaque(0, 0, 255)));
+  expectPixels(*image->CGImage(), {{19, 19, kRed}, {21, 21, kGreen}});
+  EXPECT_EQ(pixelsOf(*page)->pixelAt(25, 15).a, 0) << "no background unless asked";
 }
 
-TEST(RenderOutput, EitherPngCompressionReadsBackAsTheRenderedPixels) {
+TEST(RenderOutput, EitherPngCompressionReadsBackAsRenderedAndAnOpaquePageHasNoAlphaChannel) {
   // Opaque, translucent and transparent areas: the file holds straight colours, the renderer premultiplied.
-  auto page = makeView(CGRectMake(0, 0, 40, 20));
-  page->addSubview(makeView(CGRectMake(0, 0, 20, 20), rgb(0.2, 0.6, 0.9)));
-  page->addSubview(makeView(CGRectMake(20, 0, 10, 20), UIColor::colorWithRed(1, 0.5, 0, 0.4)));
-  const auto rendered = renderToImage(*page);
-  std::uintmax_t sizes[2] = {};
-  for (const PngCompression compression : {PngCompression::Fast, PngCompression::Smallest}) {
-    const bool fast = compression == PngCompression::Fast;
-    SCOPED_TRACE(fast ? "fast" : "smallest");
-    const std::filesystem::path file = outputFolder() / (fast ? "fast.png" : "smallest.png");
-    RenderOptions options;
-    options.pngCompression = compression;
-    render(*page, file.string(), options);
-    const auto image = UIImage::imageWithContentsOfFile(file.string());
-    ASSERT_TRUE(image);
-    for (const auto& [x, y] : {std::pair{5, 5}, std::pair{25, 5}, std::pair{35, 5}}) {
-      EXPECT_TRUE(pixelNear(*image->CGImage(), x, y, rendered->pixelAt(x, y), 1)) << x << ", " << y;
-    }
-    sizes[fast ? 0 : 1] = std::filesystem::file_size(file);
-  }
-  EXPECT_LE(sizes[1], sizes[0]) << "asking for the smallest file gives no larger one";
-}
-
-TEST(RenderOutput, AnOpaquePageIsWrittenWithoutAnAlphaChannel) {
   // The colour type in the header (byte 25): 2 for red-green-blue, 6 with alpha.
   auto page = makeView(CGRectMake(0, 0, 40, 20));
   page->addSubview(makeView(CGRectMake(0, 0, 20, 20), rgb(0.2, 0.6, 0.9)));
@@ -100,33 +94,21 @@ TEST(RenderOutput, AnOpaquePageIsWrittenWithoutAnAlphaChannel) {
     RenderOptions options;
     options.background = withBackground ? UIColor::whiteColor() : nullptr;
     const auto rendered = renderToImage(*page, options);
+    std::uintmax_t sizes[2] = {};
     for (const PngCompression compression : {PngCompression::Fast, PngCompression::Smallest}) {
-      SCOPED_TRACE(std::string(withBackground ? "opaque " : "translucent ") +
-                   (compression == PngCompression::Fast ? "fast" : "smallest"));
+      const bool fast = compression == PngCompression::Fast;
+      SCOPED_TRACE(std::string(withBackground ? "opaque " : "translucent ") + (fast ? "fast" : "smallest"));
       options.pngCompression = compression;
-      const std::filesystem::path file = outputFolder() / "opacity.png";
+      const std::filesystem::path file = outputFolder() / (fast ? "fast.png" : "smallest.png");
       render(*page, file.string(), options);
       EXPECT_EQ(fileStart(file, 26).back(), withBackground ? '\x02' : '\x06');
       const auto image = UIImage::imageWithContentsOfFile(file.string());
       ASSERT_TRUE(image);
-      for (const auto& [x, y] : {std::pair{5, 5}, std::pair{25, 5}, std::pair{35, 5}}) {
-        EXPECT_TRUE(pixelNear(*image->CGImage(), x, y, rendered->pixelAt(x, y), 1)) << x << ", " << y;
-      }
+      for (const int x : {5, 25, 35})
+        EXPECT_TRUE(pixelNear(*image->CGImage(), x, 5, rendered->pixelAt(x, 5), 1));
+      sizes[fast ? 0 : 1] = std::filesystem::file_size(file);
     }
-  }
-}
-
-TEST(RenderOutput, FailuresRaiseInvalidArgument) {
-  for (const std::string& path : {(outputFolder() / "page.bmp").string(), (outputFolder() / "page").string(),
-                                  (outputFolder() / "missing-folder" / "page.png").string(),
-                                  (outputFolder() / "missing-folder" / "page.pdf").string()}) {
-    SCOPED_TRACE(path);
-    try {
-      render(*labelledPage(), path);
-      ADD_FAILURE() << "no exception";
-    } catch (const NSException& e) {
-      EXPECT_EQ(e.name(), NSInvalidArgumentException);
-    }
+    EXPECT_LE(sizes[1], sizes[0]) << "asking for the smallest file gives no larger one";
   }
 }
 
@@ -159,22 +141,15 @@ TEST(RenderOutput, OverLargePagesAreDrawnWhole) {
     page->addSubview(makeView(CGRectMake(size.width * 0.9, 0, size.width * 0.1, size.height), rgb(0, 0, 1)));
     const auto image = pixelsOf(*page);
     ASSERT_EQ(image->width(), 16384);
-    EXPECT_TRUE(pixelNear(*image, 16380, image->height() / 2, opaque(0, 0, 255)));
-    EXPECT_TRUE(pixelNear(*image, 100, image->height() / 2, opaque(255, 255, 255)));
-
+    expectPixels(*image, {{16380, image->height() / 2, kBlue}, {100, image->height() / 2, kWhite}});
     const std::filesystem::path file = outputFolder() / "over-large.pdf";
     render(*page, file.string());
     EXPECT_GT(std::filesystem::file_size(file), 200u);
   }
   auto huge = makeView(CGRectMake(0, 0, 1e13, 10), rgb(1, 1, 1));
-  try {
-    pixelsOf(*huge);
-    ADD_FAILURE() << "no exception";
-  } catch (const NSException& e) {
-    EXPECT_EQ(e.name(), NSInvalidArgumentException);
-    EXPECT_EQ(e.reason(),
-              "cannot render a view of 10000000000000 x 10 points: a side may be at most 1000000000000");
-  }
+  expectInvalidArgument(
+      [&] { pixelsOf(*huge); },
+      "cannot render a view of 10000000000000 x 10 points: a side may be at most 1000000000000");
 }
 
 TEST(RenderOutput, ExtremeScalesAreDrawnWithinTheLimits) {
@@ -183,22 +158,13 @@ TEST(RenderOutput, ExtremeScalesAreDrawnWithinTheLimits) {
   page->addSubview(makeView(CGRectMake(60, 0, 60, 12), rgb(0, 0, 1)));
   const auto large = pixelsOf(*page, 1e300);
   EXPECT_EQ(large->width(), 16384);
-  EXPECT_TRUE(pixelNear(*large, 16000, 100, opaque(0, 0, 255)));
-  EXPECT_TRUE(pixelNear(*large, 100, 100, opaque(255, 255, 255)));
+  expectPixels(*large, {{16000, 100, kBlue}, {100, 100, kWhite}});
   for (const double scale : {1e-300, 1e-12}) {
     SCOPED_TRACE(scale);
     std::shared_ptr<CGImage> small;
     EXPECT_NO_THROW(small = pixelsOf(*labelledPage(), scale));
     EXPECT_EQ(small ? small->width() : 0, 1);
   }
-}
-
-TEST(RenderOutput, BackgroundIsOptional) {
-  auto page = makeView(CGRectMake(0, 0, 10, 10));
-  EXPECT_EQ(pixelsOf(*page)->pixelAt(5, 5).a, 0);
-  RenderOptions options;
-  options.background = rgb(0, 1, 0);
-  EXPECT_TRUE(pixelNear(*renderToImage(*page, options), 5, 5, opaque(0, 255, 0)));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <utility>
 
@@ -40,8 +41,20 @@ inline std::shared_ptr<UIView> makeView(CGRect frame, std::shared_ptr<UIColor> b
   return view;
 }
 
+inline std::shared_ptr<UIView> whitePage(CGFloat width = 100, CGFloat height = 100) {
+  return makeView(CGRectMake(0, 0, width, height), UIColor::whiteColor());
+}
+
 inline std::shared_ptr<UIColor> rgb(double r, double g, double b) {
   return UIColor::colorWithRed(r, g, b, 1);
+}
+
+inline std::shared_ptr<CALayer> makeLayer(CGRect frame,
+                                          const std::shared_ptr<UIColor>& background = nullptr) {
+  auto layer = CALayer::layer();
+  layer->setFrame(frame);
+  if (background) layer->backgroundColor = background->CGColor();
+  return layer;
 }
 
 inline CGPath rectPath(CGRect rect) {
@@ -65,6 +78,7 @@ inline const RGBA8 kWhite = opaque(255, 255, 255);
 inline const RGBA8 kRed = opaque(255, 0, 0);
 inline const RGBA8 kGreen = opaque(0, 255, 0);
 inline const RGBA8 kBlue = opaque(0, 0, 255);
+inline const RGBA8 kGrey = opaque(128, 128, 128);
 
 /// Every channel within `tolerance` of the expected one (compositing rounds by a unit or two).
 inline ::testing::AssertionResult pixelNear(const CGImage& image, int x, int y, RGBA8 expected,
@@ -78,6 +92,26 @@ inline ::testing::AssertionResult pixelNear(const CGImage& image, int x, int y, 
          << "pixel (" << x << ", " << y << ") is rgba(" << int(actual.r) << ", " << int(actual.g) << ", "
          << int(actual.b) << ", " << int(actual.a) << "), expected rgba(" << int(expected.r) << ", "
          << int(expected.g) << ", " << int(expected.b) << ", " << int(expected.a) << ")";
+}
+
+struct Probe {
+  int x;
+  int y;
+  RGBA8 colour;
+  int tolerance = 3;
+};
+
+/// Each probed pixel near its colour.
+inline void expectPixels(const CGImage& image, std::initializer_list<Probe> probes) {
+  for (const Probe& probe : probes)
+    EXPECT_TRUE(pixelNear(image, probe.x, probe.y, probe.colour, probe.tolerance));
+}
+
+/// A white page of 100 x 100 points with one layer over it that draws `draw`, in pixels.
+inline std::shared_ptr<CGImage> drawn(std::function<void(CGContext&)> draw) {
+  auto page = whitePage();
+  page->layer()->addSublayer(makeDrawingLayer(CGRectMake(0, 0, 100, 100), std::move(draw)));
+  return pixelsOf(*page);
 }
 
 /// The number of pixels in [x0, x1) x [y0, y1) that are visibly darker than white.

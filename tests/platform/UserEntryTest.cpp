@@ -1,7 +1,10 @@
+// Controls driven as a person would: the events each gesture sends, the limits it keeps, and platform
+// exceptions that a gesture sets off, swallowed and kept.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +15,7 @@
 #include "tarnavel/platform/controls/UISwitch.h"
 #include "tarnavel/platform/controls/UITextField.h"
 #include "tarnavel/platform/controls/UITextView.h"
+#include "tarnavel/platform/foundation/NSException.h"
 #include "tarnavel/platform/foundation/SwallowedExceptions.h"
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
 #include "tarnavel/platform/input/UserInput.h"
@@ -44,6 +48,7 @@ TEST(TextViewTyping, AsksTellsAndReportsEachKeystrokeAndHonoursANo) {
   UITextView view;
   const auto listener = std::make_shared<TextViewListener>();
   view.setDelegate(listener);
+  EXPECT_EQ(static_cast<UIScrollView&>(view).delegate(), listener) << "also the scroll view's delegate";
   view.text = "a";                    // from code: nobody hears
   view.typeText("\xF0\x9F\x99\x82");  // an emoji: two text positions
   view.typeText("c");                 // already editing: not asked again
@@ -67,6 +72,8 @@ TEST(TextViewTyping, AsksTellsAndReportsEachKeystrokeAndHonoursANo) {
             "a\xF0\x9F\x99\x82"
             "c");
   EXPECT_FALSE(view.isEditing());
+  view.UIScrollView::setDelegate(std::make_shared<UIScrollViewDelegate>());
+  EXPECT_EQ(view.delegate(), nullptr) << "a scroll delegate that is no text view delegate";
 }
 
 class ControlListener {
@@ -75,7 +82,10 @@ class ControlListener {
     const auto* field = dynamic_cast<UITextField*>(&sender);
     events.push_back(!field ? "changed" : field->text + (field->isTypingEntry() ? " typed" : " whole"));
   }
-  void began(UIControl&) { events.push_back("began"); }
+  void began(UIControl& sender) {
+    const auto* field = dynamic_cast<UITextField*>(&sender);
+    events.push_back(field ? "began:" + field->text : "began");
+  }
   void ended(UIControl& sender) {
     const auto* field = dynamic_cast<UITextField*>(&sender);
     events.push_back(field && field->isTypingEntry() ? "ended typed" : "ended");
@@ -92,17 +102,30 @@ class ControlListener {
   Events events;
 };
 
-TEST(TextFieldEntry, AnEntryIsTypedUntilEditingEndsOrTheWholeTextIsReplaced) {
+TEST(TextFieldEntry, AnEntryIsTypedCharacterByCharacterUntilEditingEndsOrTheWholeTextIsReplaced) {
   UITextField field;
   const auto listener = ControlListener::on(field);
-  field.typeText("12");
+  field.text = "a";  // from code: silent
+  field.typeText("b\xC3\xA9");
   field.replaceAllText("3.5");
   field.endEditing();
+  field.endEditing();  // not editing any more
   field.typeText("7");
   field.endEditing();
   EXPECT_FALSE(field.isTypingEntry());
-  EXPECT_EQ(listener->events, (Events{"began", "1 typed", "12 typed", "3.5 whole", "ended", "began",
-                                      "3.57 typed", "ended typed"}));
+  EXPECT_EQ(listener->events, (Events{"began:a", "ab typed", "ab\xC3\xA9 typed", "3.5 whole", "ended",
+                                      "began:3.5", "3.57 typed", "ended typed"}));
+
+  UITextField clearing;
+  clearing.text = "old";
+  clearing.clearsOnBeginEditing = true;
+  clearing.typeText("n");
+  UITextField disabled;
+  const auto silent = ControlListener::on(disabled);
+  disabled.enabled = false;
+  disabled.typeText("x");
+  EXPECT_EQ(clearing.text + disabled.text, "n");
+  EXPECT_TRUE(silent->events.empty());
 }
 
 TEST(SliderAndSwitch, AGestureChangesTheValueWithinItsLimitsAndTellsOfIt) {
@@ -120,6 +143,11 @@ TEST(SliderAndSwitch, AGestureChangesTheValueWithinItsLimitsAndTellsOfIt) {
   slider.enabled = false;
   slider.dragToValue(50);
   EXPECT_EQ(slid->events, (Events{"changed", "changed"}));
+  slider.setMinimumValue(120);  // above the maximum: both move, and the value with them
+  EXPECT_EQ(slider.maximumValue(), 120);
+  EXPECT_EQ(slider.value(), 120);
+  slider.setValue(std::numeric_limits<float>::quiet_NaN());
+  EXPECT_EQ(slider.value(), 120);
 
   UISwitch toggle;
   const auto flipped = ControlListener::on(toggle);
@@ -176,6 +204,12 @@ TEST(PickerEntry, OnlyRowsTheDataSourceCountsCanBeChosen) {
     picker.pickRow(row, component);
   EXPECT_EQ(picker.selectedRowInComponent(0), 2);
   EXPECT_EQ(rows->picked, (Events{"2/0", "2/0"}));
+  picker.selectRow(4, 1, true);  // rows are kept per component
+  EXPECT_EQ(picker.selectedRowInComponent(1), 4);
+  EXPECT_EQ(picker.selectedRowInComponent(3), 0);
+  EXPECT_THROW(picker.selectRow(-1, 0, false), NSException);
+  EXPECT_THROW(picker.selectRow(0, -1, false), NSException);
+  EXPECT_EQ(picker.selectedRowInComponent(0), 2);
 }
 
 /// Fails whatever a gesture tells it (a text view's delegate is a scroll view's delegate too).
@@ -218,12 +252,8 @@ TEST(UserEntry, APlatformExceptionFromWhatAGestureSetsOffEndsTheGestureAndIsKept
       [&] { field.typeText("1"); },
       [&] { textView.typeText("x"); },
       [&] { picker.pickRow(1, 0); },
-      [&] {
-        scroll->drag({{0, -5}});
-      },
-      [&] {
-        tapAt(*tappable, {5, 5});
-      },
+      [&] { scroll->drag({CGPointMake(0, -5)}); },
+      [&] { tapAt(*tappable, CGPointMake(5, 5)); },
   };
   ExceptionRecord record;
   const ExceptionRecordScope scope(record);
@@ -234,6 +264,39 @@ TEST(UserEntry, APlatformExceptionFromWhatAGestureSetsOffEndsTheGestureAndIsKept
     ASSERT_TRUE(record.last());
     EXPECT_EQ(record.last()->reason(), "the host failed");
   }
+}
+
+void failingStep() {
+  raiseException(NSRangeException, "index 3 beyond bounds [0 .. 1]");
+}
+
+TEST(SwallowedExceptions, TheInnermostScopeKeepsTheLastOneTheHandlerHearsEachAndOtherExceptionsPassOn) {
+  ExceptionRecord outer;
+  ExceptionRecord inner;
+  std::vector<std::string> heard;
+  runProtected(failingStep);  // outside any scope: nowhere to keep it, and nothing breaks
+  setSwallowedExceptionHandler([&](const NSException& e) { heard.push_back(e.reason()); });
+  {
+    const ExceptionRecordScope outerScope(outer);
+    {
+      const ExceptionRecordScope innerScope(inner);
+      runProtected(failingStep);
+      runProtected([] { raiseException(NSGenericException, "second"); });
+    }
+    EXPECT_FALSE(outer.last()) << "the inner scope took it";
+    runProtected(failingStep);
+    EXPECT_THROW(runProtected([] { throw std::runtime_error("not ours"); }), std::runtime_error);
+  }
+  setSwallowedExceptionHandler(nullptr);
+  runProtected(failingStep);
+  ASSERT_TRUE(inner.last());
+  EXPECT_EQ(inner.last()->reason(), "second") << "the last one is kept";
+  ASSERT_TRUE(outer.last());
+  EXPECT_EQ(outer.last()->name(), NSRangeException);
+  runProtected([] {});
+  EXPECT_TRUE(outer.last()) << "a step that succeeds does not clear the record";
+  EXPECT_EQ(heard, (std::vector<std::string>{"index 3 beyond bounds [0 .. 1]", "second",
+                                             "index 3 beyond bounds [0 .. 1]"}));
 }
 
 }  // namespace

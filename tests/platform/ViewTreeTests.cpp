@@ -1,19 +1,28 @@
+// The view and layer tree: one child order, removal, cycles refused, geometry kept finite, archived copies
+// and the blocks of rarely set properties.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
+#include <string>
+#include <vector>
 
+#include "RenderingTestSupport.h"
 #include "tarnavel/platform/foundation/NSException.h"
-#include "tarnavel/platform/input/UIGestureRecognizer.h"
-#include "tarnavel/platform/layers/CALayer.h"
-#include "tarnavel/platform/views/UIImageView.h"
+#include "tarnavel/platform/geometry/UIBezierPath.h"
+#include "tarnavel/platform/layers/CAGradientLayer.h"
+#include "tarnavel/platform/layers/CALayerArchive.h"
+#include "tarnavel/platform/layers/CAShapeLayer.h"
 #include "tarnavel/platform/views/UILabel.h"
-#include "tarnavel/platform/views/UIScrollView.h"
-#include "tarnavel/platform/views/UIView.h"
 
 namespace tarnavel {
 namespace {
 
-TEST(ViewTree, ViewsAndLayersShareOneChildOrder) {
+using namespace tarnavel::testing;
+using Views = std::vector<std::shared_ptr<UIView>>;
+using Layers = std::vector<std::shared_ptr<CALayer>>;
+
+TEST(ViewTree, ViewsAndLayersShareOneChildOrderAndAViewHasOneParent) {
   auto parent = std::make_shared<UIView>(CGRectMake(0, 0, 100, 100));
   auto first = std::make_shared<UIView>();
   auto plain = CALayer::layer();
@@ -21,31 +30,20 @@ TEST(ViewTree, ViewsAndLayersShareOneChildOrder) {
   parent->addSubview(first);
   parent->layer()->addSublayer(plain);
   parent->addSubview(second);
-
-  const auto& children = parent->layer()->sublayers();
-  ASSERT_EQ(children.size(), 3u);
-  EXPECT_EQ(children[0], first->layer());
-  EXPECT_EQ(children[1], plain);
-  EXPECT_EQ(children[2], second->layer());
-  EXPECT_EQ(parent->subviews().size(), 2u);
+  EXPECT_EQ(parent->layer()->sublayers(), (Layers{first->layer(), plain, second->layer()}));
+  EXPECT_EQ(parent->subviews(), (Views{first, second}));
 
   // Adding a view that is already a child moves it to the top of every child.
   parent->addSubview(first);
-  EXPECT_EQ(parent->layer()->sublayers().back(), first->layer());
-  EXPECT_EQ(parent->subviews().back(), first);
-  EXPECT_EQ(parent->subviews().size(), 2u);
-}
+  EXPECT_EQ(parent->layer()->sublayers(), (Layers{plain, second->layer(), first->layer()}));
+  EXPECT_EQ(parent->subviews(), (Views{second, first}));
 
-TEST(ViewTree, AddSubviewMovesAViewFromItsOldParent) {
-  auto a = std::make_shared<UIView>();
-  auto b = std::make_shared<UIView>();
-  auto child = std::make_shared<UIView>();
-  a->addSubview(child);
-  b->addSubview(child);
-  EXPECT_TRUE(a->subviews().empty());
-  EXPECT_TRUE(a->layer()->sublayers().empty());
-  EXPECT_EQ(child->superview(), b.get());
-  EXPECT_EQ(child->layer()->superlayer(), b->layer().get());
+  auto other = std::make_shared<UIView>();
+  other->addSubview(first);
+  EXPECT_EQ(parent->subviews(), (Views{second}));
+  EXPECT_EQ(parent->layer()->sublayers(), (Layers{plain, second->layer()}));
+  EXPECT_EQ(first->superview(), other.get());
+  EXPECT_EQ(first->layer()->superlayer(), other->layer().get());
 }
 
 TEST(ViewTree, RemovingAViewTakesItsLayerOut) {
@@ -71,15 +69,15 @@ TEST(ViewTree, RemovingAViewTakesItsLayerOut) {
     parent->addSubview(view);
   parent->layer()->addSublayer(lone);
   parent->removeSubviews({a.get(), c.get(), child.get()});
-  EXPECT_EQ(parent->subviews(), (std::vector<std::shared_ptr<UIView>>{b}));
-  EXPECT_EQ(parent->layer()->sublayers(), (std::vector<std::shared_ptr<CALayer>>{plain, b->layer(), lone}));
+  EXPECT_EQ(parent->subviews(), (Views{b}));
+  EXPECT_EQ(parent->layer()->sublayers(), (Layers{plain, b->layer(), lone}));
   EXPECT_EQ(a->superview(), nullptr);
   EXPECT_EQ(c->layer()->superlayer(), nullptr);
   parent->layer()->removeSublayers({plain.get(), b->layer().get()});
   EXPECT_TRUE(parent->subviews().empty());
   EXPECT_EQ(b->superview(), nullptr);
   EXPECT_EQ(plain->superlayer(), nullptr);
-  EXPECT_EQ(parent->layer()->sublayers(), (std::vector<std::shared_ptr<CALayer>>{lone}));
+  EXPECT_EQ(parent->layer()->sublayers(), (Layers{lone}));
 }
 
 TEST(ViewTree, NoCyclesAndNoDanglingParents) {
@@ -87,7 +85,6 @@ TEST(ViewTree, NoCyclesAndNoDanglingParents) {
   auto child = std::make_shared<UIView>();
   root->addSubview(child);
   child->addSubview(root);  // an ancestor cannot become a descendant
-  EXPECT_EQ(root->superview(), nullptr);
   root->addSubview(root);
   EXPECT_EQ(root->superview(), nullptr);
 
@@ -100,26 +97,39 @@ TEST(ViewTree, NoCyclesAndNoDanglingParents) {
   EXPECT_EQ(orphan->layer()->superlayer(), nullptr);
 }
 
-TEST(LayerTree, NonFiniteTransformsAndCyclesAreRefusedLeavingTheLayerAsItWas) {
+void expectRaised(const std::function<void()>& step, const std::string& name) {
+  try {
+    step();
+    ADD_FAILURE() << "no exception";
+  } catch (const NSException& e) {
+    EXPECT_EQ(e.name(), name);
+  }
+}
+
+TEST(LayerTree, NonFiniteGeometryAndCyclesAreRefusedLeavingTheTreeAsItWas) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
-  auto layer = std::make_shared<CALayer>();
-  layer->setFrame(CGRectMake(0, 0, 10, 10));
+  auto view = std::make_shared<UIView>(CGRectMake(0, 0, 10, 10));
+  const auto layer = view->layer();
   layer->setAffineTransform(CGAffineTransformMakeScale(2, 2));
   CATransform3D perspective = CATransform3DIdentity;
   perspective.m34 = nan;
-  for (const CATransform3D& bad :
-       {CATransform3DMakeAffineTransform(CGAffineTransformMakeScale(nan, 1)),
-        CATransform3DMakeAffineTransform(CGAffineTransformMakeTranslation(inf, 0)), perspective}) {
-    try {
-      layer->setTransform(bad);
-      ADD_FAILURE() << "no exception";
-    } catch (const NSException& e) {
-      EXPECT_EQ(e.name(), CALayerInvalidGeometry);
-    }
-  }
+  const std::function<void()> refused[] = {
+      [&] { layer->setTransform(CATransform3DMakeAffineTransform(CGAffineTransformMakeScale(nan, 1))); },
+      [&] {
+        layer->setTransform(CATransform3DMakeAffineTransform(CGAffineTransformMakeTranslation(inf, 0)));
+      },
+      [&] { layer->setTransform(perspective); },
+      [&] { view->setFrame(CGRectMake(nan, 0, 10, 10)); },
+      [&] { view->setFrame(CGRectMake(0, 0, inf, 10)); },
+      [&] { view->setBounds(CGRectMake(0, 0, 10, nan)); },
+      [&] { view->setCenter(CGPointMake(nan, 1)); },
+      [&] { layer->setPosition(CGPointMake(1, -inf)); },
+  };
+  for (const auto& step : refused)
+    expectRaised(step, CALayerInvalidGeometry);
   EXPECT_EQ(layer->affineTransform(), CGAffineTransformMakeScale(2, 2));
-  EXPECT_EQ(layer->frame(), CGRectMake(-5, -5, 20, 20));
+  EXPECT_EQ(view->frame(), CGRectMake(-5, -5, 20, 20));
 
   // A layer made a sublayer of its own descendant would form a cycle, drawn to the depth limit and leaked.
   auto root = std::make_shared<CALayer>();
@@ -127,15 +137,9 @@ TEST(LayerTree, NonFiniteTransformsAndCyclesAreRefusedLeavingTheLayerAsItWas) {
   auto leaf = std::make_shared<CALayer>();
   root->addSublayer(middle);
   middle->addSublayer(leaf);
-  for (const auto& descendant : {middle, leaf}) {
-    try {
-      descendant->insertSublayer(root, 0);
-      ADD_FAILURE() << "no exception";
-    } catch (const NSException& e) {
-      EXPECT_EQ(e.name(), NSInvalidArgumentException);
-    }
-  }
-  EXPECT_THROW(leaf->addSublayer(middle), NSException);
+  expectRaised([&] { middle->insertSublayer(root, 0); }, NSInvalidArgumentException);
+  expectRaised([&] { leaf->insertSublayer(root, 0); }, NSInvalidArgumentException);
+  expectRaised([&] { leaf->addSublayer(middle); }, NSInvalidArgumentException);
   EXPECT_EQ(root->superlayer(), nullptr);
   EXPECT_EQ(middle->superlayer(), root.get());
   EXPECT_EQ(leaf->superlayer(), middle.get());
@@ -153,64 +157,100 @@ TEST(LayerTree, NonFiniteTransformsAndCyclesAreRefusedLeavingTheLayerAsItWas) {
   top.reset();
 }
 
-TEST(ViewTree, RecognizersMoveBetweenViews) {
-  auto a = std::make_shared<UIView>();
-  auto b = std::make_shared<UIView>();
-  auto tap = std::make_shared<UITapGestureRecognizer>();
-  a->addGestureRecognizer(tap);
-  a->addGestureRecognizer(tap);
-  EXPECT_EQ(a->gestureRecognizers().size(), 1u);
-  b->addGestureRecognizer(tap);
-  EXPECT_TRUE(a->gestureRecognizers().empty());
-  EXPECT_EQ(tap->view(), b.get());
+TEST(Geometry, AffineInverseRoundTrips) {
+  const CGAffineTransform t =
+      CGAffineTransformConcat(CGAffineTransformMakeRotation(0.3), CGAffineTransformMakeTranslation(5, -7));
+  const CGPoint p = CGPointApplyAffineTransform(CGPointMake(3, 4), t);
+  const CGPoint back = CGPointApplyAffineTransform(p, CGAffineTransformInvert(t));
+  EXPECT_NEAR(back.x, 3, 1e-12);
+  EXPECT_NEAR(back.y, 4, 1e-12);
+  EXPECT_EQ(CGAffineTransformInvert(CGAffineTransformMakeScale(0, 1)), CGAffineTransformIdentity);
 }
 
-TEST(ViewTree, DefaultsOfTheViewKinds) {
-  UIView view;
-  UILabel label;
-  UIImageView image;
-  UIScrollView scroll;
-  EXPECT_TRUE(view.userInteractionEnabled);
-  EXPECT_FALSE(label.userInteractionEnabled);
-  EXPECT_FALSE(image.userInteractionEnabled);
-  EXPECT_TRUE(scroll.clipsToBounds());
-  EXPECT_FALSE(label.text().has_value()) << "a new label's text is null, not empty";
-  EXPECT_EQ(label.font(), UIFont::systemFontOfSize(17));
-  EXPECT_EQ(label.textColor(), UIColor::blackColor());
-  label.setFont(UIFont::fontWithName("Verdana", 6));
-  label.setFont(nullptr);
-  EXPECT_EQ(label.font(), UIFont::systemFontOfSize(17));
-  EXPECT_EQ(view.backgroundColor(), nullptr);
-  EXPECT_EQ(view.layer()->borderColor, nullptr);
+TEST(LayerArchive, DecodedTreesShareNoLayerKeepEveryLevelAndLeaveOutAnAncestorMask) {
+  auto root = CAShapeLayer::layer();
+  root->setSpeed(2);
+  auto wedge = CAShapeLayer::layer();
+  wedge->path = UIBezierPath::bezierPathWithRect(CGRectMake(0, 0, 5, 5))->CGPath();
+  wedge->fillColor = rgb(1, 0, 0)->CGColor();
+  wedge->setTransform(CATransform3DMakeScale(1, 0.75, 1));
+  auto overlay = CAGradientLayer::layer();
+  overlay->colors = {rgb(0, 0, 1)->CGColor()};
+  overlay->mask = wedge;  // also a sublayer: one layer in the copy too
+  root->addSublayer(wedge);
+  root->addSublayer(overlay);
+  wedge->mask = root;  // an ancestor: left out, or the copies would hold each other
+
+  const CALayerArchive archive(*root);
+  root->setSpeed(3);
+  wedge->fillColor = nullptr;
+  const auto first = archive.decode();
+  const auto second = archive.decode();
+  for (const auto& copy : {first, second}) {
+    EXPECT_EQ(copy->speed(), 2.0f) << "the tree as archived";
+    ASSERT_EQ(copy->sublayers().size(), 2u);
+    const auto* copiedWedge = dynamic_cast<CAShapeLayer*>(copy->sublayers()[0].get());
+    const auto* copiedOverlay = dynamic_cast<CAGradientLayer*>(copy->sublayers()[1].get());
+    ASSERT_TRUE(copiedWedge && copiedOverlay && copiedWedge != wedge.get());
+    EXPECT_EQ(copiedOverlay->mask.get(), copiedWedge);
+    EXPECT_EQ(copiedWedge->mask, nullptr);
+    EXPECT_EQ(*copiedWedge->path, *wedge->path);
+    EXPECT_TRUE(CGColorEqualToColor(copiedWedge->fillColor, rgb(1, 0, 0)->CGColor()));
+    EXPECT_EQ(copiedWedge->transform(), CATransform3DMakeScale(1, 0.75, 1));
+    EXPECT_EQ(copiedOverlay->colors.size(), 1u);
+    EXPECT_EQ(copiedWedge->superlayer(), copy.get());
+  }
+  EXPECT_NE(first->sublayers()[0], second->sublayers()[0]);
+  EXPECT_EQ(wedge->superlayer(), root.get()) << "the source tree is untouched";
+  EXPECT_EQ(root->sublayers().size(), 2u);
+  wedge->mask = nullptr;
 }
 
-TEST(ViewTree, CoderSettingsApplyBeforeTheClassDefaults) {
-  NSCoder coder;
-  coder.frame = CGRectMake(1, 2, 30, 40);
-  coder.backgroundColor = UIColor::whiteColor();
-  coder.tag = 7;
-  UILabel label(coder);
-  EXPECT_EQ(label.frame(), CGRectMake(1, 2, 30, 40));
-  EXPECT_EQ(label.backgroundColor(), UIColor::whiteColor());
-  EXPECT_EQ(label.tag, 7);
-  EXPECT_FALSE(label.userInteractionEnabled);
-}
+// Views, labels and layers keep the properties that few of them set in blocks made on the first write of a
+// value other than the initial one, so that the many plain views of a grid stay small.
+struct BlockCase {
+  std::string what;
+  std::function<void(UILabel&)> writeInitial;
+  std::function<void(UILabel&)> writeOther;
+  std::function<bool(const UILabel&)> hasBlock;
+  std::function<bool(const UILabel&)> readsOther;
+};
 
-TEST(ViewTree, ScrollOffsetMovesTheBoundsAndTellsTheDelegate) {
-  struct Listener : UIScrollViewDelegate {
-    int scrolled = 0;
-    void scrollViewDidScroll(UIScrollView&) override { ++scrolled; }
+TEST(RarePropertyBlocks, NoBlockUntilAValueOtherThanTheInitialOneIsWritten) {
+  const auto layerBlock = [](const UILabel& l) { return l.layer()->hasRareProperties(); };
+  const auto viewBlock = [](const UILabel& l) { return l.hasRareProperties(); };
+  const auto red = rgb(1, 0, 0);
+  const std::vector<BlockCase> cases = {
+      {"layer shadow", [](UILabel& l) { l.layer()->setShadowOpacity(0); },
+       [](UILabel& l) { l.layer()->setShadowOpacity(0.5f); }, layerBlock,
+       [](const UILabel& l) { return l.layer()->shadowOpacity() == 0.5f; }},
+      {"layer anchor point", [](UILabel& l) { l.layer()->setAnchorPoint(CGPointMake(0.5, 0.5)); },
+       [](UILabel& l) { l.layer()->setAnchorPoint(CGPointMake(0, 0)); }, layerBlock,
+       [](const UILabel& l) { return l.frame() == CGRectMake(5, 5, 10, 10); }},
+      {"view tint", [](UILabel& l) { l.setTintColor(nullptr); }, [&](UILabel& l) { l.setTintColor(red); },
+       viewBlock, [&](const UILabel& l) { return l.tintColor() == red; }},
+      {"view accessibility hint", [](UILabel& l) { l.setAccessibilityHint(std::nullopt); },
+       [](UILabel& l) { l.setAccessibilityHint("3"); },
+       [](const UILabel& l) { return l.hasAccessibilityTexts(); },
+       [](const UILabel& l) { return l.accessibilityHint() == "3" && !l.hasRareProperties(); }},
+      {"label shadow offset", [](UILabel& l) { l.setShadowOffset(CGSizeMake(0, -1)); },
+       [](UILabel& l) { l.setShadowOffset(CGSizeMake(2, 2)); },
+       [](const UILabel& l) { return l.hasRareLabelProperties(); },
+       [](const UILabel& l) { return l.shadowOffset() == CGSizeMake(2, 2); }},
   };
-  auto listener = std::make_shared<Listener>();
-  auto scroll = std::make_shared<UIScrollView>(CGRectMake(0, 10, 100, 50));
-  scroll->setDelegate(listener);
-  scroll->setContentOffset(CGPointMake(0, 30));
-  EXPECT_EQ(scroll->bounds(), CGRectMake(0, 30, 100, 50));
-  EXPECT_EQ(scroll->frame(), CGRectMake(0, 10, 100, 50));
-  EXPECT_EQ(listener->scrolled, 1);
-  listener.reset();
-  scroll->setContentOffset(CGPointMake(0, 0));  // a released delegate is not called
-  EXPECT_EQ(scroll->delegate(), nullptr);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    UILabel label(CGRectMake(0, 0, 10, 10));
+    EXPECT_FALSE(c.hasBlock(label));
+    c.writeInitial(label);
+    EXPECT_FALSE(c.hasBlock(label)) << "the initial value needs no block";
+    c.writeOther(label);
+    EXPECT_TRUE(c.hasBlock(label));
+    EXPECT_TRUE(c.readsOther(label));
+    const UILabel untouched(CGRectMake(0, 0, 10, 10));
+    EXPECT_FALSE(c.readsOther(untouched)) << "one object's write reaches no other";
+  }
+  EXPECT_LE(sizeof(CALayer), 640u) << "grids make many layers: a bare one stays small";
 }
 
 }  // namespace
