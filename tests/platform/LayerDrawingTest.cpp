@@ -97,7 +97,6 @@ TEST(CAShapeLayer, FillsBlackUntilToldAndStrokesWithItsStyleOnlyWithAColourAndAW
   EXPECT_EQ(stroke.stroke.lineWidth, 3);
   EXPECT_EQ(stroke.stroke.lineCap, CGLineCap::Round);
   EXPECT_EQ(stroke.stroke.lineJoin, CGLineJoin::Bevel);
-  EXPECT_EQ(stroke.stroke.miterLimit, 10);
   EXPECT_EQ(stroke.stroke.dashPattern, (std::vector<CGFloat>{2, 1}));
   EXPECT_EQ(stroke.stroke.dashPhase, 0.5);
 

@@ -1,8 +1,10 @@
-// Pixels of rendered view and layer trees: what is drawn where, in which order, clipped, masked and blended.
+// Pixels of rendered view and layer trees (what is drawn where, in which order, clipped, masked and
+// blended) and of the Cairo drawing context that draws them.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
+#include <string>
 
 #include "RenderingTestSupport.h"
 #include "tarnavel/platform/geometry/UIBezierPath.h"
@@ -138,25 +140,23 @@ TEST(RenderTree, TextUnderAStrongEnlargementDrawsAtItsSizeOnThePage) {
 }
 
 TEST(RenderTree, LabelAlignmentPlacesTheText) {
-  struct Case {
-    NSTextAlignment alignment;
-    bool inkOnLeft;
-    bool inkOnRight;
-  };
-  for (const Case& c :
-       {Case{NSTextAlignment::Left, true, false}, Case{NSTextAlignment::Natural, true, false},
-        Case{NSTextAlignment::Right, false, true}, Case{NSTextAlignment::Center, false, false}}) {
-    SCOPED_TRACE(static_cast<int>(c.alignment));
+  // Which fifths of a 200-point label hold the ink of "Ok": the first, the middle, the last.
+  const auto inkIn = [](NSTextAlignment alignment) {
     auto page = whitePage(200, 30);
     auto label = std::make_shared<UILabel>(CGRectMake(0, 0, 200, 30));
     label->setText("Ok");
-    label->textAlignment = c.alignment;
+    label->textAlignment = alignment;
     page->addSubview(label);
     const auto image = pixelsOf(*page);
-    EXPECT_EQ(inkPixels(*image, 0, 0, 40, 30) > 0, c.inkOnLeft);
-    EXPECT_EQ(inkPixels(*image, 160, 0, 200, 30) > 0, c.inkOnRight);
-    EXPECT_GT(inkPixels(*image, 0, 0, 200, 30), 0);
-  }
+    std::string fifths;
+    for (const int x : {0, 80, 160})
+      fifths += inkPixels(*image, x, 0, x + 40, 30) > 0 ? "x" : "-";
+    return fifths;
+  };
+  EXPECT_EQ(inkIn(NSTextAlignment::Left), "x--");
+  EXPECT_EQ(inkIn(NSTextAlignment::Natural), "x--");
+  EXPECT_EQ(inkIn(NSTextAlignment::Center), "-x-");
+  EXPECT_EQ(inkIn(NSTextAlignment::Right), "--x");
 }
 
 TEST(RenderTree, WrappingLabelUsesSeveralLines) {
@@ -267,6 +267,148 @@ TEST(RenderTree, OwnDrawingIsClippedToTheBoundsButAShapePathIsNot) {
   segment->lineWidth = 6;
   page->layer()->addSublayer(segment);
   expectPixels(*pixelsOf(*page), {{30, 30, kRed}, {50, 50, kWhite}, {50, 70, kBlue}, {50, 60, kWhite}});
+}
+
+CGGradient redToBlue() {
+  return {{{0, {1, 0, 0, 1}}, {1, {0, 0, 1, 1}}}};
+}
+
+TEST(DrawingContext, GradientOptionsExtendOnlyTheSidesAskedFor) {
+  struct Case {
+    CGGradientDrawingOptions options;
+    RGBA8 before;
+    RGBA8 after;
+  };
+  for (const Case& c :
+       {Case{0, kWhite, kWhite}, Case{kCGGradientDrawsBeforeStartLocation, kRed, kWhite},
+        Case{kCGGradientDrawsAfterEndLocation, kWhite, kBlue},
+        Case{kCGGradientDrawsBeforeStartLocation | kCGGradientDrawsAfterEndLocation, kRed, kBlue}}) {
+    SCOPED_TRACE(c.options);
+    const auto linear = drawn([&](CGContext& context) {
+      context.drawLinearGradient(redToBlue(), {30, 0}, {70, 0}, c.options);
+    });
+    // Inside the range the gradient is painted.
+    expectPixels(*linear, {{10, 50, c.before}, {90, 50, c.after}, {31, 50, kRed, 12}});
+    // Between circles of radius 20 and 40: inside the first is before the start, outside the second after
+    // the end.
+    const auto radial = drawn([&](CGContext& context) {
+      context.drawRadialGradient(redToBlue(), {50, 50}, 20, {50, 50}, 40, c.options);
+    });
+    expectPixels(*radial, {{50, 50, c.before}, {95, 50, c.after}, {50, 89, kBlue, 12}});
+  }
+}
+
+TEST(DrawingContext, DegenerateGradientsDrawNothing) {
+  const auto image = drawn([](CGContext& context) {
+    context.drawLinearGradient(redToBlue(), {50, 50}, {50, 50}, 3);
+    context.drawLinearGradient(CGGradient{}, {0, 0}, {100, 0}, 3);
+    context.drawRadialGradient(redToBlue(), {50, 50}, 10, {50, 50}, 10, 3);
+    context.drawRadialGradient(redToBlue(), {50, 50}, -5, {50, 50}, 10, 3);
+  });
+  EXPECT_TRUE(pixelNear(*image, 50, 50, kWhite));
+}
+
+TEST(DrawingContext, StrokeFollowsWidthCapAndDash) {
+  CGPath line;
+  line.moveTo({20, 50});
+  line.lineTo({80, 50});
+  CGStrokeStyle style;
+  style.color = rgb(0, 0, 1)->CGColor();
+  style.lineWidth = 10;
+  style.lineCap = CGLineCap::Square;
+  // A square cap reaches half the width past the end.
+  const auto solid = drawn([&](CGContext& context) { context.strokePath(line, style); });
+  expectPixels(*solid, {{50, 46, kBlue}, {50, 40, kWhite}, {17, 50, kBlue}});
+
+  style.lineCap = CGLineCap::Butt;
+  style.dashPattern = {10, 10};
+  const auto dashed = drawn([&](CGContext& context) { context.strokePath(line, style); });
+  expectPixels(*dashed, {{25, 50, kBlue}, {35, 50, kWhite}, {17, 50, kWhite}});
+
+  // A dash that cannot be drawn strokes solid rather than breaking the context.
+  for (const std::vector<CGFloat>& unusable : {std::vector<CGFloat>{0, 0}, std::vector<CGFloat>{5, -1}}) {
+    style.dashPattern = unusable;
+    const auto image = drawn([&](CGContext& context) {
+      context.strokePath(line, style);
+      context.fillPath(rectPath(CGRectMake(0, 0, 10, 10)), rgb(1, 0, 0)->CGColor());
+    });
+    expectPixels(*image, {{35, 50, kBlue}, {5, 5, kRed}});
+  }
+}
+
+TEST(DrawingContext, AStrokeFarWiderThanThePageDrawsAsOneAsWideAsItsDiagonal) {
+  CGPath zigzag;
+  zigzag.moveTo({10, 50});
+  for (int step = 1; step <= 40; ++step)
+    zigzag.lineTo({10 + 2.0 * step, step % 2 ? 55.0 : 45.0});
+  CGStrokeStyle style;
+  style.color = rgb(0, 0, 1)->CGColor();
+  style.lineCap = CGLineCap::Round;
+  for (const CGLineJoin join : {CGLineJoin::Round, CGLineJoin::Miter}) {
+    style.lineJoin = join;
+    style.lineWidth = std::hypot(100, 100);
+    const auto diagonal = drawn([&](CGContext& context) { context.strokePath(zigzag, style); });
+    style.lineWidth = 1e12;
+    const auto wide = drawn([&](CGContext& context) { context.strokePath(zigzag, style); });
+    EXPECT_TRUE(pixelNear(*wide, 0, 0, kBlue));
+    EXPECT_EQ(wide->pixels(), diagonal->pixels());
+  }
+}
+
+TEST(DrawingContext, FarOffStepsAreCutToThePageOrLeftOutAndDrawingGoesOn) {
+  const CGImage dot(4, 4, std::vector<std::uint32_t>(16, 0xFFFF0000u));
+  CGPath disc;
+  disc.addEllipseInRect(CGRectMake(-1e9, -1e9, 2e9, 2e9));
+  const auto image = drawn([&](CGContext& context) {
+    // A background far larger than the page still covers it.
+    context.fillPath(rectPath(CGRectMake(-1e300, -1e300, 2e300, 2e300)), rgb(0, 1, 0)->CGColor());
+    context.drawImage(dot, CGRectMake(0, 0, 1e300, 1e300));
+    context.fillPath(disc, rgb(1, 0, 0)->CGColor());
+    context.saveGState();
+    context.concatCTM(CGAffineTransformMakeScale(1e200, 1e200));  // beyond what Cairo can invert
+    context.fillPath(rectPath(CGRectMake(0, 0, 1, 1)), rgb(1, 0, 0)->CGColor());
+    context.restoreGState();
+    context.fillPath(rectPath(CGRectMake(0, 0, 50, 50)), rgb(0, 0, 1)->CGColor());
+  });
+  expectPixels(*image, {{75, 75, kGreen}, {25, 25, kBlue}});
+}
+
+TEST(DrawingContext, UnbalancedCallsAreAbsorbed) {
+  // Each of these would put a Cairo context into a lasting error state; drawing after them still shows.
+  const auto image = drawn([](CGContext& context) {
+    context.restoreGState();
+    context.endGroup(1);
+    context.endGroupWithMask();
+    context.beginGroup();
+    context.saveGState();
+    context.fillPath(rectPath(CGRectMake(0, 0, 50, 50)), rgb(1, 0, 0)->CGColor());
+    context.endGroupWithMask();  // one group open: painted as it is, the open save closed with it
+    context.restoreGState();
+    context.saveGState();
+    context.beginGroup();
+    context.fillPath(rectPath(CGRectMake(50, 50, 50, 50)), rgb(0, 0, 1)->CGColor());
+    // the group and the save are left open: the context paints and closes them when it ends
+  });
+  expectPixels(*image, {{25, 25, kRed}, {75, 75, kBlue}});
+}
+
+TEST(DrawingContext, CollapsingTransformOrNonFiniteInputHidesDrawingUntilRestored) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const auto image = drawn([&](CGContext& context) {
+    context.saveGState();
+    context.concatCTM(CGAffineTransformMakeScale(1, 0));
+    context.fillPath(rectPath(CGRectMake(0, 0, 100, 100)), rgb(0, 0, 1)->CGColor());
+    context.restoreGState();
+    context.fillPath(rectPath(CGRectMake(0, 0, 50, 50)), rgb(1, 0, 0)->CGColor());
+    CGPath path;
+    path.moveTo({0, 0});
+    path.lineTo({nan, 100});
+    path.lineTo({100, 100});
+    context.fillPath(path, rgb(0, 0, 1)->CGColor());
+    context.concatCTM(CGAffineTransformMakeTranslation(nan, 0));
+    context.fillPath(rectPath(CGRectMake(0, 0, 100, 100)), rgb(0, 0, 1)->CGColor());
+  });
+  expectPixels(*image, {{25, 25, kRed}, {75, 75, kWhite}, {50, 90, kWhite}});
 }
 
 }  // namespace
