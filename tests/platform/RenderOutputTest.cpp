@@ -42,7 +42,7 @@ void expectInvalidArgument(const std::function<void()>& render, const char* reas
     ADD_FAILURE() << "no exception";
   } catch (const NSException& e) {
     EXPECT_EQ(e.name(), NSInvalidArgumentException);
-    if (reason) EXPECT_EQ(e.reason(), reason);
+    EXPECT_EQ(e.reason(), reason ? reason : e.reason());
   }
 }
 
