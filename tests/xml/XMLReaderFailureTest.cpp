@@ -3,10 +3,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <string>
 
-#include "SmallStack.h"
 #include "XMLTestSupport.h"
 #include "tarnavel/xml/XMLReader.h"
 
@@ -46,12 +44,6 @@ TEST(XMLReaderFailure, BadInputGivesNullAndAPositionedMessage) {
   EXPECT_TRUE(XMLReader::dataToDictionary(std::span<const std::uint8_t>()).isNull());
 }
 
-TEST(XMLReaderFailure, ErrorSlotUntouchedOnSuccess) {
-  std::string error = "earlier";
-  EXPECT_TRUE(XMLReader::XMLtoDictionary("<a/>", &error).isDictionary());
-  EXPECT_EQ(error, "earlier");
-}
-
 std::string laughs(const std::string& use) {
   std::string xml = "<?xml version=\"1.0\"?>\n<!DOCTYPE lolz [\n<!ENTITY lol0 \"lol\">\n";
   for (int level = 1; level <= 9; ++level) {
@@ -78,17 +70,16 @@ TEST(XMLReaderFailure, EntityAmplificationIsRefused) {
   EXPECT_EQ(small, dict({{"lolz", dict({{"text", hundred}})}}));
 }
 
-// Entities e0 to e`last`, each but the first referring to the one before, declared in order or in reverse.
-std::string entityChain(int last, bool reversed, const std::string& use) {
+// Entities e0 to e`last`, each but the first referring to the one before, declared in order or in reverse,
+// then `extra` declarations, and `body` as the document element.
+std::string entityChain(int last, bool reversed, const std::string& body, const std::string& extra = "") {
   std::string declarations;
   for (int i = 0; i <= last; ++i) {
     const int n = reversed ? last - i : i;
-    const std::string declaration = "<!ENTITY e" + std::to_string(n) + " \"" +
-                                    (n == 0 ? std::string("x") : "&e" + std::to_string(n - 1) + ";") +
-                                    "\">\n";
-    declarations += declaration;
+    declarations += "<!ENTITY e" + std::to_string(n) + " \"" +
+                    (n == 0 ? std::string("x") : "&e" + std::to_string(n - 1) + ";") + "\">\n";
   }
-  return "<!DOCTYPE a [\n" + declarations + use + "]>\n<a/>";
+  return "<!DOCTYPE a [\n" + declarations + extra + "]>\n" + body;
 }
 
 TEST(XMLReaderFailure, EntityChainsStopBeforeExpandingOnASmallStack) {
@@ -98,15 +89,13 @@ TEST(XMLReaderFailure, EntityChainsStopBeforeExpandingOnASmallStack) {
     std::string xml;
     const char* error;
   } cases[] = {
-      {"used in text", std::regex_replace(entityChain(2000, false, ""), std::regex("<a/>"), "<a>&e2000;</a>"),
+      {"used in text", entityChain(2000, false, "<a>&e2000;</a>"),
        "line 34, column 14: entity references nested deeper than 32"},
-      {"used in an attribute",
-       std::regex_replace(entityChain(2000, false, ""), std::regex("<a/>"), "<a x=\"&e2000;\"/>"),
+      {"used in an attribute", entityChain(2000, false, "<a x=\"&e2000;\"/>"),
        "line 34, column 14: entity references nested deeper than 32"},
-      {"used in an attribute default", entityChain(2000, false, "<!ATTLIST a x CDATA \"&e2000;\">"),
+      {"used in an attribute default", entityChain(2000, false, "<a/>", "<!ATTLIST a x CDATA \"&e2000;\">"),
        "line 34, column 14: entity references nested deeper than 32"},
-      {"declared in reverse",
-       std::regex_replace(entityChain(2000, true, ""), std::regex("<a/>"), "<a>&e2000;</a>"),
+      {"declared in reverse", entityChain(2000, true, "<a>&e2000;</a>"),
        "line 34, column 16: entity references nested deeper than 32"},
       {"referring in a cycle", "<!DOCTYPE a [<!ENTITY p \"&q;\"><!ENTITY q \"&p;\">]><a/>",
        "line 1, column 42: entity references nested deeper than 32"},
@@ -122,8 +111,7 @@ TEST(XMLReaderFailure, EntityChainsStopBeforeExpandingOnASmallStack) {
 
   // Chains up to the bound expand, and many unrelated entities are fine up to the declaration limit.
   std::string error;
-  const std::string deepest =
-      std::regex_replace(entityChain(31, true, ""), std::regex("<a/>"), "<a n=\"&e31;\">&e31;</a>");
+  const std::string deepest = entityChain(31, true, "<a n=\"&e31;\">&e31;</a>");
   EXPECT_EQ(XMLReader::XMLtoDictionary(deepest, &error), dict({{"a", dict({{"n", "x"}, {"text", "x"}})}}))
       << error;
   auto declaring = [](int count) {
