@@ -27,6 +27,9 @@ TEST(Color, NamedColoursAreSharedAndComponentsKeepTheirSpace) {
   EXPECT_EQ(CGColorGetNumberOfComponents(nullptr), 0u);
   EXPECT_EQ(UIColor::colorWithCGColor(nullptr), nullptr);
   EXPECT_TRUE(CGColorEqualToColor(UIColor::colorWithCGColor(red->CGColor())->CGColor(), red->CGColor()));
+  EXPECT_TRUE(CGColorEqualToColor(nullptr, nullptr));
+  EXPECT_FALSE(CGColorEqualToColor(nullptr, red->CGColor()));  // an unset colour is no colour at all
+  EXPECT_FALSE(CGColorEqualToColor(red->CGColor(), nullptr));
 }
 
 TEST(Color, HueSaturationBrightnessWithTheHueClampedToTheUnitRange) {
@@ -101,6 +104,7 @@ TEST(Image, ImagesByNameAreFoundCachedAndConfined) {
   UIImage::registerImage("dot", std::make_shared<UIImage>(pixels));
   EXPECT_EQ(UIImage::imageNamed("dot")->size(), CGSizeMake(3, 2));
   EXPECT_EQ(UIImage::imageNamed("dot")->CGImage()->pixelAt(2, 1), (RGBA8{0, 255, 0, 255}));
+  EXPECT_EQ(UIImage::imageNamed("dot")->CGImage()->pixelAt(2, 2), RGBA8{}) << "below the last row";
   EXPECT_EQ(UIImage::imageNamed("missing.png"), nullptr);
   EXPECT_EQ(UIImage::imageNamed(""), nullptr);
   EXPECT_EQ(UIImage::imageNamed("../etc/passwd"), nullptr);

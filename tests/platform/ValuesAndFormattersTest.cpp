@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <limits>
 #include <string>
 #include <type_traits>
@@ -46,14 +47,15 @@ TEST(Value, StringReadersTakeTheLeadingNumberOrZero) {
     bool asBool;
   };
   const Case cases[] = {
-      {"42", 42, 42, true},      {"  -17abc", -17, -17, true},
-      {"3.75", 3, 3.75, true},   {"+8", 8, 8, true},
-      {"abc", 0, 0, false},      {"", 0, 0, false},
-      {"1e3", 1, 1000, true},    {".5", 0, 0.5, false},
-      {"\t\n 12", 12, 12, true}, {"YES", 0, 0, true},
-      {"true", 0, 0, true},      {"no", 0, 0, false},
-      {"0009", 9, 9, true},      {"-0", 0, 0, false},
-      {"1.", 1, 1, true},        {"99999999999", 2147483647, 99999999999.0, true},
+      {"42", 42, 42, true},         {"  -17abc", -17, -17, true},
+      {"3.75", 3, 3.75, true},      {"+8", 8, 8, true},
+      {"abc", 0, 0, false},         {"", 0, 0, false},
+      {"1e3", 1, 1000, true},       {".5", 0, 0.5, false},
+      {"\t\n 12", 12, 12, true},    {"YES", 0, 0, true},
+      {"true", 0, 0, true},         {"no", 0, 0, false},
+      {"0009", 9, 9, true},         {"-0", 0, 0, false},
+      {"1.", 1, 1, true},           {"99999999999", 2147483647, 99999999999.0, true},
+      {"1e400", 1, HUGE_VAL, true}, {"1e-400", 1, 0, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
