@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,12 +9,22 @@
 
 namespace tarnavel::testing {
 
-/// Writes down the cell events it hears as "<event> <row>,<column>[ <detail>]"; it can answer no to the
-/// text view's questions, and raise the platform exception from every method after writing it down.
+using Events = std::vector<std::string>;
+
+/// Writes down what the grid tells its delegate as "<event> <row>,<column>[ <detail>]" ("title <column>
+/// <title>" for titles, "<event>" for the scroll view's, with " from a stranger" unless the grid and scroll
+/// view are `grid` and `scroll`). It can answer no to the text view's questions, move a drag's target, and
+/// raise the platform exception from every method after writing it down.
 class EventRecorder : public DataGridDelegate {
  public:
   void datagridCellTapped(UIDataGrid&, int r, int c, const Value& value) override {
     note("tap", r, c, value.description());
+  }
+  void datagridColumnTitleTapped(UIDataGrid&, int c, const Value& title) override {
+    add("title " + std::to_string(c) + " " + title.description());
+  }
+  void datagridTextFieldColumnCellEditingBegin(UIDataGrid&, int r, int c, UITextField&) override {
+    note("field-begin", r, c);
   }
   void datagridTextFieldColumnCellEditingChanged(UIDataGrid&, int r, int c, UITextField& f) override {
     note("field-changed", r, c, f.text);
@@ -58,16 +69,45 @@ class EventRecorder : public DataGridDelegate {
                                            UIPickerView&) override {
     note("picked", r, c, std::to_string(row) + "/" + std::to_string(component));
   }
+  void datagridScrollViewDidScroll(UIDataGrid& g, UIScrollView& s) override { heard("did-scroll", g, s); }
+  void datagridScrollViewWillBeginDragging(UIDataGrid& g, UIScrollView& s) override {
+    heard("begin-drag", g, s);
+  }
+  void datagridScrollViewWillEndDragging(UIDataGrid& g, UIScrollView& s, CGPoint v,
+                                         CGPoint* target) override {
+    if (retarget) *target = *retarget;
+    heard("end-drag " + Value(v.y).description(), g, s);
+  }
+  void datagridScrollViewDidEndDragging(UIDataGrid& g, UIScrollView& s, bool decelerates) override {
+    heard(decelerates ? "ended-drag coasting" : "ended-drag", g, s);
+  }
+  void datagridScrollViewWillBeginDecelerating(UIDataGrid& g, UIScrollView& s) override {
+    heard("begin-coast", g, s);
+  }
+  void datagridScrollViewDidEndDecelerating(UIDataGrid& g, UIScrollView& s) override {
+    heard("end-coast", g, s);
+  }
+  void datagridScrollViewDidEndScrollingAnimation(UIDataGrid& g, UIScrollView& s) override {
+    heard("end-animation", g, s);
+  }
 
   bool allowBegin = true;
   bool allowEnd = true;
   bool raises = false;
-  std::vector<std::string> events;
+  std::optional<CGPoint> retarget;
+  const UIDataGrid* grid = nullptr;
+  const UIScrollView* scroll = nullptr;
+  Events events;
 
  private:
   void note(const std::string& event, int row, int col, const std::string& detail = "") {
-    events.push_back(event + " " + std::to_string(row) + "," + std::to_string(col) +
-                     (detail.empty() ? "" : " " + detail));
+    add(event + " " + std::to_string(row) + "," + std::to_string(col) + (detail.empty() ? "" : " " + detail));
+  }
+  void heard(const std::string& event, const UIDataGrid& g, const UIScrollView& s) {
+    add(&g == grid && &s == scroll ? event : event + " from a stranger");
+  }
+  void add(std::string event) {
+    events.push_back(std::move(event));
     if (raises) raiseException(NSGenericException, "the host failed");
   }
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -7,8 +8,11 @@
 
 #include "tarnavel/grid/UIDataGrid.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
+#include "tarnavel/platform/graphics/UIImage.h"
 
 namespace tarnavel::testing {
+
+using Columns = std::vector<std::shared_ptr<DataGridColumn>>;
 
 /// Records as the host gives them: an array of arrays of texts.
 inline Value makeRecords(std::initializer_list<std::vector<std::string>> rows) {
@@ -22,18 +26,32 @@ inline Value makeRecords(std::initializer_list<std::vector<std::string>> rows) {
   return records;
 }
 
-/// A label column showing field `field` under `title`, `width` wide.
-inline std::shared_ptr<DataGridLabelColumn> labelColumn(const std::string& title, NSInteger field,
-                                                        CGFloat width = 70) {
-  auto column = std::make_shared<DataGridLabelColumn>();
-  column->Title = title;
+/// A column of kind `Column` showing field `field`, `width` wide.
+template <class Column>
+std::shared_ptr<Column> columnOf(NSInteger field, CGFloat width = 70) {
+  auto column = std::make_shared<Column>();
   column->dataFieldIndex = field;
   column->Width = width;
   return column;
 }
 
+/// A label column showing field `field` under `title`, `width` wide.
+inline std::shared_ptr<DataGridLabelColumn> labelColumn(const std::string& title, NSInteger field,
+                                                        CGFloat width = 70) {
+  auto column = columnOf<DataGridLabelColumn>(field, width);
+  column->Title = title;
+  return column;
+}
+
 inline std::shared_ptr<UIDataGrid> makeGrid(CGFloat width = 300, CGFloat height = 200) {
   return std::make_shared<UIDataGrid>(CGRectMake(0, 0, width, height));
+}
+
+/// Gives the grid its columns and records and binds it.
+inline void bind(UIDataGrid& grid, Columns columns, Value records) {
+  grid.Columns = std::move(columns);
+  grid.DataSource = std::move(records);
+  grid.DataBind();
 }
 
 template <class View>
@@ -51,7 +69,7 @@ inline std::shared_ptr<UIScrollView> scrollViewOf(const UIDataGrid& grid) {
   return scrolls.empty() ? nullptr : scrolls.front();
 }
 
-/// The header strip: the view that holds the first visible column's title label.
+/// The header strip: the view that holds the column's title label.
 inline UIView* headerStripOf(const DataGridColumn& column) {
   return column.header->superview();
 }
@@ -73,24 +91,19 @@ inline std::vector<CGRect> stripFramesIn(const UIScrollView& scroll) {
   return frames;
 }
 
-/// Records the title and cell taps it hears.
-class TapRecorder : public DataGridDelegate {
- public:
-  struct Tap {
-    int row;
-    int column;
-    Value value;
-  };
+/// An image of one colour, `width` x `height` pixels.
+inline std::shared_ptr<UIImage> solidImage(int width, int height) {
+  return std::make_shared<UIImage>(std::make_shared<CGImage>(
+      width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width * height), 0xff336699u)));
+}
 
-  void datagridCellTapped(UIDataGrid&, int rowIndex, int colIndex, const Value& value) override {
-    cellTaps.push_back({rowIndex, colIndex, value});
+/// Host images registered by name for as long as it lives.
+struct HostImages {
+  explicit HostImages(std::initializer_list<std::pair<std::string, CGSize>> images) {
+    for (const auto& [name, size] : images)
+      UIImage::registerImage(name, solidImage(int(size.width), int(size.height)));
   }
-  void datagridColumnTitleTapped(UIDataGrid&, int colIndex, const Value& title) override {
-    titleTaps.push_back({-1, colIndex, title});
-  }
-
-  std::vector<Tap> cellTaps;
-  std::vector<Tap> titleTaps;
+  ~HostImages() { UIImage::resetImageRegistry(); }
 };
 
 /// Fixed text metrics for exact layout numbers: 5 points a character, 12 points a line.

@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "EventRecorder.h"
 #include "GridTestSupport.h"
 #include "platform/RenderingTestSupport.h"
-#include "tarnavel/platform/foundation/NSException.h"
 
 namespace tarnavel {
 namespace {
+
+using testing::Events;
 
 Value entries(std::initializer_list<Value> texts) {
   return Value::newArray(texts);
@@ -18,17 +20,12 @@ Value entries(std::initializer_list<Value> texts) {
 /// A grid bound with one picker column over two records; `picker` is the second record's picker.
 struct PickerGrid {
   std::shared_ptr<UIDataGrid> grid = testing::makeGrid(400, 600);
-  std::shared_ptr<DataGridPickerColumn> column = std::make_shared<DataGridPickerColumn>();
+  std::shared_ptr<DataGridPickerColumn> column = testing::columnOf<DataGridPickerColumn>(0);
   std::shared_ptr<UIPickerView> picker;
 
-  explicit PickerGrid(Value list = entries({"red", "green", "blue"})) {
-    column->dataFieldIndex = 0;
-    column->pickerDataSource = list;
-    grid->Columns = {column};
-    grid->DataSource = testing::makeRecords({{"red"}, {"blue"}});
-  }
-  PickerGrid& bind() {
-    grid->DataBind();
+  explicit PickerGrid(Value list = entries({"red", "green", "blue"})) { column->pickerDataSource = list; }
+  PickerGrid& bind(Value records = testing::makeRecords({{"red"}, {"blue"}})) {
+    testing::bind(*grid, {column}, records);
     const auto cell = testing::cellAt<DataGridPickerCell>(*column, 1);
     picker = cell ? cell->picker : nullptr;
     return *this;
@@ -58,8 +55,7 @@ TEST(GridPickerRows, RowCountAndHeightReadTheColumnAfreshWithFallbacks) {
   }
   // Columns replaced since the bind: no picker column where the picker says.
   g.column->pickerDataSource = entries({"a", "b"});
-  for (const auto& replaced :
-       {std::vector<std::shared_ptr<DataGridColumn>>{}, {testing::labelColumn("L", 0)}}) {
+  for (const auto& replaced : {testing::Columns{}, {testing::labelColumn("L", 0)}}) {
     g.grid->Columns = replaced;
     EXPECT_EQ(g.grid->numberOfRowsInComponent(*g.picker, 0), 1);
     EXPECT_EQ(g.grid->rowHeightForComponent(*g.picker, 0), 15);
@@ -148,12 +144,11 @@ TEST(GridPickerRows, HostViewsReplaceTheLabelOnlyWhereGiven) {
 TEST(GridPickerRows, BoundPickerShowsTheSelectedEntryInItsMiddleRow) {
   // Short entries around a long one: only the selected entry's ink reaches far from the wheel's left side.
   PickerGrid g(entries({"i", "WWWWWWWWWW", "i"}));
-  g.grid->DataSource = testing::makeRecords({{"i"}, {"WWWWWWWWWW"}});
   g.grid->ColumnsWidth = 0;
   g.column->Width = 320;
   g.column->font = UIFont::fontWithName("Verdana", 20);
   g.grid->RowHeight = 216;  // the picker's natural size: drawn unscaled, in rows of 108
-  g.bind();
+  g.bind(testing::makeRecords({{"i"}, {"WWWWWWWWWW"}}));
   const auto image = testing::pixelsOf(*g.grid);
   const CGPoint at = g.picker->convertPointToView({0, 0}, g.grid.get());
   const auto inkIn = [&](int top, int bottom) {
@@ -162,6 +157,61 @@ TEST(GridPickerRows, BoundPickerShowsTheSelectedEntryInItsMiddleRow) {
   EXPECT_GT(inkIn(60, 156), 50);  // the middle row spans 54..162
   EXPECT_EQ(inkIn(4, 50), 0);
   EXPECT_EQ(inkIn(166, 212), 0);
+}
+
+/// A bound grid of 20 rows 20 points high under a 10-point header, odd rows red, in a 200-point window, and
+/// a recorder that expects to hear from its grid and scroll view.
+struct ScrolledGrid {
+  std::shared_ptr<UIDataGrid> grid = testing::makeGrid(100, 210);
+  std::shared_ptr<UIScrollView> scroll;
+  std::shared_ptr<testing::EventRecorder> host = std::make_shared<testing::EventRecorder>();
+
+  ScrolledGrid() {
+    grid->RowHeight = 20;
+    grid->HeaderHeight = 10;
+    grid->alternatingBackgroundColor = UIColor::colorWithRed(1, 0, 0, 1);
+    Value records = Value::newArray();
+    for (int i = 0; i < 20; ++i)
+      records.append(Value::newArray({Value(std::to_string(i))}));
+    testing::bind(*grid, {testing::labelColumn("N", 0)}, records);
+    scroll = testing::scrollViewOf(*grid);
+    host->grid = grid.get();
+    host->scroll = scroll.get();
+    grid->setDelegate(host);
+  }
+};
+
+// A host that fails misses no later call: its failure ends only the call it failed in.
+TEST(ScrollForward, UserDragReachesTheHostInOrderWithTheGridFirst) {
+  for (const bool raises : {false, true}) {
+    ScrolledGrid g;
+    ASSERT_TRUE(g.scroll);
+    g.host->raises = raises;
+    g.host->retarget = CGPointMake(0, 100);
+    g.scroll->drag({{0, -15}, {0, -15}}, {0, 0.25});
+    g.scroll->setContentOffset(CGPointMake(0, 0), true);
+    EXPECT_EQ(g.host->events,
+              (Events{"begin-drag", "did-scroll", "did-scroll", "end-drag 0.25", "ended-drag coasting",
+                      "begin-coast", "did-scroll", "end-coast", "did-scroll", "end-animation"}))
+        << raises;
+    EXPECT_EQ(bool(g.grid->lastSwallowedException()), raises);
+    // A host with no scroll methods hears nothing and stops nothing.
+    g.grid->setDelegate(std::make_shared<DataGridDelegate>());
+    g.scroll->drag({{0, -15}}, {0, 0.05});
+    EXPECT_EQ(g.host->events.size(), 10u);
+  }
+}
+
+TEST(ScrollForward, DrawnGridShowsTheScrolledRows) {
+  ScrolledGrid g;
+  RenderOptions options;
+  options.background = UIColor::whiteColor();
+  // Under the header the first row shown is row 0 (plain) until a drag of one row brings up row 1 (red).
+  EXPECT_EQ(renderToImage(*g.grid, options)->pixelAt(60, 20), (RGBA8{255, 255, 255, 255}));
+  g.scroll->drag({{0, -20}});
+  const auto after = renderToImage(*g.grid, options);
+  EXPECT_EQ(after->pixelAt(60, 20), (RGBA8{255, 0, 0, 255}));
+  EXPECT_EQ(after->pixelAt(60, 40), (RGBA8{255, 255, 255, 255}));
 }
 
 }  // namespace
