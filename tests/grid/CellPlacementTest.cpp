@@ -27,6 +27,8 @@ TEST(CellPlacement, EveryAnchorPlacesTheControlInItsCellUnlessOffsetsAreGiven) {
   }
   column.cellLayoutPositionX = 3;
   EXPECT_EQ(grid->cellLayoutFrame(column, CGRectMake(0, 0, 70, 20)), CGRectMake(3, 0, 40, 10));
+  column.cellLayoutPositionY = 2;
+  EXPECT_EQ(grid->cellLayoutFrame(column, CGRectMake(100, 50, 70, 20)), CGRectMake(103, 52, 40, 10));
 }
 
 // Once an anchor gave offsets other than (0, 0), a later cell or anchor changes nothing; an anchor outside
@@ -51,17 +53,39 @@ TEST(CellPlacement, StoredOffsetsComeFromTheFirstCellOnly) {
   }
 }
 
+// In a 70 x 40 cell, a label takes the frame of its column's size and place; a switch keeps its natural size
+// and is scaled into the same place. A size with a side of 0 leaves both filling their cell.
 TEST(CellPlacement, BoundControlsTakeTheCellSizeOnlyWhenBothSidesAreSet) {
-  for (const auto& [cellSize, controlFrame] : {std::pair{CGSizeMake(40, 10), CGRectMake(15, 5, 40, 10)},
-                                               {CGSizeMake(40, 0), CGRectMake(0, 0, 70, 20)},
-                                               {CGSizeMake(0, 30), CGRectMake(0, 0, 70, 20)}}) {
+  struct Case {
+    CGSize cellSize;
+    CGPoint offsets;
+    NSUInteger anchor;
+    CGRect frame;
+  };
+  const Case cases[] = {
+      {{40, 0}, {0, 0}, 0, CGRectMake(0, 0, 70, 40)},   {{0, 30}, {0, 0}, 0, CGRectMake(0, 0, 70, 40)},
+      {{40, 30}, {0, 0}, 0, CGRectMake(15, 5, 40, 30)}, {{40, 30}, {6, 2}, 0, CGRectMake(6, 2, 40, 30)},
+      {{40, 30}, {0, 0}, 9, CGRectMake(15, 5, 40, 30)}, {{40, 30}, {0, 0}, 7, CGRectMake(30, 10, 40, 30)},
+  };
+  for (const Case& c : cases) {
+    const auto label = testing::labelColumn("L", 0);
+    const auto toggle = testing::columnOf<DataGridSwitchColumn>(0);
+    for (const auto& column : testing::Columns{label, toggle}) {
+      column->cellSize = c.cellSize;
+      column->cellLayoutPosition = static_cast<DataGridCellLayoutPosition>(c.anchor);
+      column->cellLayoutPositionX = c.offsets.x;
+      column->cellLayoutPositionY = c.offsets.y;
+    }
     const auto grid = testing::makeGrid();
-    grid->RowHeight = 20;
-    const auto column = testing::labelColumn("A", 0);
-    column->cellSize = cellSize;
-    testing::bind(*grid, {column}, testing::makeRecords({{"x"}, {"y"}}));
-    EXPECT_EQ(cellAt<DataGridLabelCell>(*column, 1)->label->frame(), controlFrame);
-    EXPECT_EQ(column->cellLayoutPositionX, 0);  // the text kinds store nothing
+    grid->RowHeight = 40;
+    testing::bind(*grid, {label, toggle}, testing::makeRecords({{"1"}, {"1"}}));
+    const std::string where = std::to_string(c.cellSize.width) + " x " + std::to_string(c.cellSize.height) +
+                              " at " + std::to_string(c.anchor);
+    EXPECT_EQ(cellAt<DataGridLabelCell>(*label, 1)->label->frame(), c.frame) << where;
+    EXPECT_EQ(label->cellLayoutPositionX, c.offsets.x) << "the label-like kinds store nothing";
+    const UISwitch& control = *cellAt<DataGridSwitchCell>(*toggle, 1)->Switch;
+    EXPECT_EQ(control.frame(), c.frame) << where;
+    EXPECT_EQ(control.bounds().size, UISwitch::kNaturalSize);
   }
 }
 

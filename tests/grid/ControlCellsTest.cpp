@@ -8,7 +8,6 @@
 #include "EventRecorder.h"
 #include "GridTestSupport.h"
 #include "platform/RenderingTestSupport.h"
-#include "tarnavel/platform/foundation/NSDateFormatter.h"
 #include "tarnavel/platform/input/UserInput.h"
 
 namespace tarnavel {
@@ -68,49 +67,6 @@ TEST(PickerCells, SelectTheFirstEntryEqualToTheFieldElseRowZero) {
     EXPECT_EQ(cellAt<DataGridPickerCell>(*column, 0)->picker->selectedRowInComponent(0), c.row) << c.name;
     EXPECT_TRUE(cellAt<DataGridSwitchCell>(*after, 0))
         << c.name << ": a list that cannot be searched ends the search, not the bind";
-  }
-}
-
-TEST(DatePickerCells, ShowTheDateTheFieldSpellsInTheColumnFormat) {
-  const auto column = columnOf<DataGridDatePickerColumn>(0);
-  const NSDate before;
-  boundGrid({column}, makeRecords({{"12/25/2024"}, {"2024-12-25"}}));
-  const NSDate after;
-  NSDateFormatter formatter;
-  formatter.setDateFormat("MM/dd/yyyy");
-  EXPECT_EQ(cellAt<DataGridDatePickerCell>(*column, 0)->picker->date(),
-            *formatter.dateFromString("12/25/2024"));
-  // A field in another format leaves the date the picker was made with.
-  const NSDate kept = cellAt<DataGridDatePickerCell>(*column, 1)->picker->date();
-  EXPECT_LE(before, kept);
-  EXPECT_LE(kept, after);
-}
-
-// The switch keeps its natural size and is scaled into place, at the stored offsets or else at its anchor;
-// an anchor outside the enumeration centres it.
-TEST(ControlCells, ScaleToFillTheCellUnlessBothSidesOfCellSizeAreSet) {
-  struct Case {
-    CGSize cellSize;
-    CGPoint offsets;
-    NSUInteger anchor;
-    CGRect frame;
-  };
-  const Case cases[] = {
-      {{40, 0}, {0, 0}, 0, CGRectMake(0, 0, 70, 40)},   {{0, 30}, {0, 0}, 0, CGRectMake(0, 0, 70, 40)},
-      {{40, 30}, {0, 0}, 0, CGRectMake(15, 5, 40, 30)}, {{40, 30}, {6, 2}, 0, CGRectMake(6, 2, 40, 30)},
-      {{40, 30}, {0, 0}, 9, CGRectMake(15, 5, 40, 30)}, {{40, 30}, {0, 0}, 7, CGRectMake(30, 10, 40, 30)},
-  };
-  for (const Case& c : cases) {
-    const auto column = columnOf<DataGridSwitchColumn>(0);
-    column->cellSize = c.cellSize;
-    column->cellLayoutPosition = static_cast<DataGridCellLayoutPosition>(c.anchor);
-    column->cellLayoutPositionX = c.offsets.x;
-    column->cellLayoutPositionY = c.offsets.y;
-    boundGrid({column}, makeRecords({{"1"}}), 40);
-    const UISwitch& control = *cellAt<DataGridSwitchCell>(*column, 0)->Switch;
-    EXPECT_EQ(control.frame(), c.frame)
-        << c.cellSize.width << " x " << c.cellSize.height << " at " << c.anchor;
-    EXPECT_EQ(control.bounds().size, UISwitch::kNaturalSize);
   }
 }
 
@@ -193,31 +149,35 @@ TEST(ControlCells, ColoursComeFromTheAlternatingRowTheColumnThenTheTemplate) {
   EXPECT_EQ(overridden.backgroundColor(), green);
 }
 
-TEST(ControlCells, BorderWidthsFollowEachKindsUnsetValue) {
-  auto switchAtMarker = columnOf<DataGridSwitchColumn>(0);
-  switchAtMarker->borderWidth = kDataGridUnsetSliderBorderWidth;
-  auto sliderAtZero = columnOf<DataGridSliderColumn>(0);
-  sliderAtZero->borderWidth = 0;
-  auto pickerOwn = columnOf<DataGridPickerColumn>(0);
-  pickerOwn->borderWidth = 0.5;
-  const std::vector<std::tuple<const char*, std::shared_ptr<DataGridColumn>, CGFloat>> cases = {
-      {"slider by default", columnOf<DataGridSliderColumn>(0), 2},
-      {"switch by default", columnOf<DataGridSwitchColumn>(0), 0},
-      {"switch at the slider marker", switchAtMarker, 2},
-      {"slider at 0", sliderAtZero, 0},
-      {"date picker by default", columnOf<DataGridDatePickerColumn>(0), 2},
-      {"picker by default", columnOf<DataGridPickerColumn>(0), 2},
-      {"picker of its own", pickerOwn, 0.5},
-  };
-  for (const auto& [name, column, expected] : cases) {
+// Where the column's border is unset, the grid's (gray, 2) applies: a width of 0 is unset for most kinds, the
+// slider marker for the slider and switch kinds, so a switch column left at 0 gets no border.
+TEST(CellBorders, FallBackFromTheColumnToTheGridByEachKindsUnsetValue) {
+  const auto unset = kDataGridUnsetColor();
+  const auto blue = rgb(0, 0, 1);
+  const CGFloat marker = kDataGridUnsetSliderBorderWidth;
+  const std::tuple<const char*, std::shared_ptr<DataGridColumn>, std::shared_ptr<UIColor>, CGFloat, CGFloat>
+      cases[] = {
+          {"label by default", testing::labelColumn("L", 0), unset, 0, 2},
+          {"image by default", columnOf<DataGridImageColumn>(0), unset, 0, 2},
+          {"text field of its own", columnOf<DataGridTextFieldColumn>(0), blue, 0.5, 0.5},
+          {"date picker by default", columnOf<DataGridDatePickerColumn>(0), unset, 0, 2},
+          {"picker of its own", columnOf<DataGridPickerColumn>(0), blue, 0.5, 0.5},
+          {"slider by default", columnOf<DataGridSliderColumn>(0), unset, marker, 2},
+          {"slider at 0", columnOf<DataGridSliderColumn>(0), unset, 0, 0},
+          {"switch by default", columnOf<DataGridSwitchColumn>(0), unset, 0, 0},
+          {"switch at the slider marker", columnOf<DataGridSwitchColumn>(0), blue, marker, 2},
+      };
+  for (const auto& [name, column, color, width, expectedWidth] : cases) {
+    column->borderColor = color;
+    column->borderWidth = width;
     const auto grid = testing::makeGrid();
     grid->cellBorderWidth = 2;
     grid->cellBorderColor = UIColor::grayColor();
     testing::bind(*grid, {column}, makeRecords({{"1"}}));
     ASSERT_EQ(column->Cells->size(), 1u) << name;
     const CALayer& layer = *(*column->Cells)[0]->layer();
-    EXPECT_EQ(layer.borderWidth, expected) << name;
-    EXPECT_EQ(layer.borderColor, UIColor::grayColor()->CGColor()) << name;
+    EXPECT_EQ(layer.borderWidth, expectedWidth) << name;
+    EXPECT_EQ(layer.borderColor, (color == unset ? UIColor::grayColor() : color)->CGColor()) << name;
   }
 }
 
@@ -279,42 +239,47 @@ TEST_F(PickerImages, TheWorkedExampleFramesAndDividesADatePicker) {
   EXPECT_EQ(tapAt(*grid, {100, grid->HeaderHeight + 54}), 1);
 }
 
-TEST_F(PickerImages, TheTemplateModeWinsAndTheDividersFollowIt) {
-  const std::pair<NSInteger, std::vector<CGFloat>> cases[] = {{UIDatePickerModeDateAndTime, {70, 90, 120}},
-                                                              {UIDatePickerModeTime, {60, 88.5}},
-                                                              {UIDatePickerModeCountDownTimer, {70}},
-                                                              {7, {}}};
-  for (const auto& [mode, dividerXs] : cases) {
-    const auto column = columnOf<DataGridDatePickerColumn>(0, 160);
-    column->cellTemplate->datePickerMode = static_cast<UIDatePickerMode>(mode);
-    boundGrid({column}, makeRecords({{"x"}}), 108);
-    const auto cell = cellAt<DataGridDatePickerCell>(*column, 0);
-    EXPECT_EQ(cell->picker->datePickerMode, mode);
+// The frame colour picks the image pair: a value outside the list the blue one, a pair the host lacks empty
+// images and dividers of no size in the middle. The template's mode wins over the column's, and the dividers
+// follow it; a picker gets its frame and no dividers.
+TEST_F(PickerImages, FrameColourAndTheTemplateModePickTheImagesAndDividers) {
+  struct Case {
+    NSUInteger color;
+    const char* prefix;
+    NSInteger mode;
+    std::vector<CGFloat> dividerXs;
+    CGRect divider;  // the y and size of every divider
+  };
+  const Case cases[] = {
+      {DataGridPickerFrameColorBlack,
+       "black",
+       UIDatePickerModeDateAndTime,
+       {70, 90, 120},
+       {{0, 29}, {2, 50}}},
+      {DataGridPickerFrameColorRed, "red", UIDatePickerModeTime, {60, 88.5}, {{0, 54}, {0, 0}}},
+      {7, "blue", UIDatePickerModeCountDownTimer, {70}, {{0, 29}, {2, 50}}},
+      {DataGridPickerFrameColorBlue, "blue", 7, {}, {}}};
+  for (const Case& c : cases) {
+    const auto date = columnOf<DataGridDatePickerColumn>(0, 160);
+    const auto picker = columnOf<DataGridPickerColumn>(0, 160);
+    date->pickerFrameColor = picker->pickerFrameColor = static_cast<DataGridPickerFrameColor>(c.color);
+    date->cellTemplate->datePickerMode = static_cast<UIDatePickerMode>(c.mode);
+    boundGrid({date, picker}, makeRecords({{"x"}}), 108);
+    const auto cell = cellAt<DataGridDatePickerCell>(*date, 0);
+    EXPECT_EQ(cell->picker->datePickerMode, c.mode);
     const auto overlays = overlaysOf(*cell);
-    ASSERT_EQ(overlays.size(), 1 + dividerXs.size()) << "mode " << mode;
-    EXPECT_EQ(overlays[0]->frame(), CGRectMake(0, 0, 160, 108)) << "the frame image stays";
-    for (std::size_t i = 0; i < dividerXs.size(); ++i)
-      EXPECT_DOUBLE_EQ(overlays[i + 1]->frame().origin.x, dividerXs[i]) << "mode " << mode;
+    ASSERT_EQ(overlays.size(), 1 + c.dividerXs.size()) << c.prefix << " " << c.mode;
+    EXPECT_EQ(overlays[0]->frame(), CGRectMake(0, 0, 160, 108));
+    EXPECT_EQ(overlays[0]->image, UIImage::imageNamed(std::string(c.prefix) + "PickerFrame.png")) << c.prefix;
+    for (std::size_t i = 0; i < c.dividerXs.size(); ++i) {
+      EXPECT_EQ(overlays[i + 1]->frame(), (CGRect{{c.dividerXs[i], c.divider.origin.y}, c.divider.size}))
+          << c.mode;
+      EXPECT_EQ(overlays[i + 1]->image, UIImage::imageNamed(std::string(c.prefix) + "PickerFrameDiv.png"));
+    }
+    const auto pickerOverlays = overlaysOf(*cellAt<DataGridPickerCell>(*picker, 0));
+    ASSERT_EQ(pickerOverlays.size(), 1u) << c.prefix;
+    EXPECT_EQ(pickerOverlays[0]->image, overlays[0]->image) << c.prefix;
   }
-}
-
-TEST_F(PickerImages, FrameColourPicksTheImagePairAndAMissingPairGivesEmptyImages) {
-  for (const auto& [color, frameName] : {std::pair{7, "bluePickerFrame.png"}, {0, "blackPickerFrame.png"}}) {
-    const auto picker = columnOf<DataGridPickerColumn>(0);
-    picker->pickerFrameColor = static_cast<DataGridPickerFrameColor>(color);
-    boundGrid({picker}, makeRecords({{"a"}}));
-    const auto overlays = overlaysOf(*cellAt<DataGridPickerCell>(*picker, 0));
-    ASSERT_EQ(overlays.size(), 1u) << "a picker has a frame and no dividers";
-    EXPECT_EQ(overlays[0]->image, UIImage::imageNamed(frameName)) << color;
-  }
-  const auto red = columnOf<DataGridDatePickerColumn>(0);
-  red->pickerFrameColor = DataGridPickerFrameColorRed;
-  boundGrid({red}, makeRecords({{"a"}}), 40);
-  const auto overlays = overlaysOf(*cellAt<DataGridDatePickerCell>(*red, 0));
-  ASSERT_EQ(overlays.size(), 3u);
-  EXPECT_EQ(overlays[0]->image, nullptr);
-  EXPECT_EQ(overlays[1]->frame().size, CGSizeMake(0, 0));
-  EXPECT_DOUBLE_EQ(overlays[1]->frame().origin.y, 20);
 }
 
 }  // namespace

@@ -91,17 +91,15 @@ inline std::vector<CGRect> stripFramesIn(const UIScrollView& scroll) {
   return frames;
 }
 
-/// An image of one colour, `width` x `height` pixels.
-inline std::shared_ptr<UIImage> solidImage(int width, int height) {
-  return std::make_shared<UIImage>(std::make_shared<CGImage>(
-      width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width * height), 0xff336699u)));
-}
-
-/// Host images registered by name for as long as it lives.
+/// Host images of one colour, registered by name for as long as it lives.
 struct HostImages {
   explicit HostImages(std::initializer_list<std::pair<std::string, CGSize>> images) {
-    for (const auto& [name, size] : images)
-      UIImage::registerImage(name, solidImage(int(size.width), int(size.height)));
+    for (const auto& [name, size] : images) {
+      const std::size_t pixels = static_cast<std::size_t>(size.width * size.height);
+      UIImage::registerImage(
+          name, std::make_shared<UIImage>(std::make_shared<CGImage>(
+                    int(size.width), int(size.height), std::vector<std::uint32_t>(pixels, 0xff336699u))));
+    }
   }
   ~HostImages() { UIImage::resetImageRegistry(); }
 };

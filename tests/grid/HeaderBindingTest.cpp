@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 
 #include "EventRecorder.h"
 #include "GridTestSupport.h"
@@ -172,19 +173,14 @@ TEST_F(HeaderBinding, TitleLookFallsBackFromColumnToGrid) {
   styled->textColor = clear;
   bind(*grid, {plain, styled}, makeRecords({{"x"}}));
 
-  const UILabel& plainTitle = *plain->header;
-  EXPECT_EQ(plainTitle.text(), "Plain");
-  EXPECT_EQ(plainTitle.backgroundColor(), gray);
-  EXPECT_EQ(plainTitle.textColor(), UIColor::blackColor());
-  EXPECT_EQ(plainTitle.font(), grid->HeaderFont);
-  EXPECT_EQ(plainTitle.layer()->borderColor, gray->CGColor());
-  EXPECT_EQ(plainTitle.layer()->borderWidth, 1.5);
-  const UILabel& styledTitle = *styled->header;
-  EXPECT_EQ(styledTitle.backgroundColor(), red);
-  EXPECT_EQ(styledTitle.textColor(), blue);
-  EXPECT_EQ(styledTitle.font(), styled->HeaderFont);
-  EXPECT_EQ(styledTitle.layer()->borderColor, blue->CGColor());
-  EXPECT_EQ(styledTitle.layer()->borderWidth, 3);
+  const auto look = [](const UILabel& title) {
+    return std::tuple(title.backgroundColor(), title.textColor(), title.font(), title.layer()->borderColor,
+                      title.layer()->borderWidth);
+  };
+  EXPECT_EQ(plain->header->text(), "Plain");
+  EXPECT_EQ(look(*plain->header),
+            std::tuple(gray, UIColor::blackColor(), grid->HeaderFont, gray->CGColor(), 1.5));
+  EXPECT_EQ(look(*styled->header), std::tuple(red, blue, styled->HeaderFont, blue->CGColor(), 3.0));
   // What the bind writes back into the columns for their cells.
   EXPECT_EQ(plain->font, grid->datagridFont);
   EXPECT_EQ(plain->textColor, grid->foregroundColor);

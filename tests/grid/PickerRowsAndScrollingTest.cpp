@@ -48,6 +48,10 @@ TEST(GridPickerRows, RowCountAndHeightReadTheColumnAfreshWithFallbacks) {
     g.column->pickerDataSource = list;
     EXPECT_EQ(g.grid->numberOfRowsInComponent(*g.picker, 0), rows) << list.description();
   }
+  // Row 0 of an empty list: a label without text.
+  g.column->pickerDataSource = entries({});
+  EXPECT_FALSE(g.rowLabel(0)->text());
+  EXPECT_EQ(g.grid->lastSwallowedException().value().name(), NSRangeException);
   g.grid->RowHeight = 30;
   for (const auto& [own, height] : {std::pair{0.0, 15.0}, {22.0, 22.0}, {-4.0, -4.0}}) {
     g.column->pickerRowHeight = own;
@@ -99,36 +103,11 @@ TEST(GridPickerRows, LabelStyledFromColumnThenTemplateShowsTheEntry) {
   }
 }
 
-TEST(GridPickerRows, FirstRowOfAnEmptyListIsAStyledLabelWithoutText) {
-  PickerGrid g(entries({}));
-  const auto amber = UIColor::colorWithRed(1, 0.75, 0, 1);
-  g.column->cellLabelTemplate->setBackgroundColor(amber);
-  g.bind();
-  const auto label = g.rowLabel(0);
-  ASSERT_TRUE(label);
-  EXPECT_FALSE(label->text());
-  EXPECT_EQ(label->backgroundColor(), amber);
-  ASSERT_TRUE(g.grid->lastSwallowedException());
-  EXPECT_EQ(g.grid->lastSwallowedException()->name(), NSRangeException);
-}
-
+// A host's failure there leaves the row its label.
 TEST(GridPickerRows, HostViewsReplaceTheLabelOnlyWhereGiven) {
-  struct EvenRowViews : DataGridDelegate {
-    std::shared_ptr<UIView> datagridPickerColumnCellViewForRow(UIDataGrid&, int rowIndex, int colIndex,
-                                                               NSInteger rowInPicker, NSInteger component,
-                                                               const std::shared_ptr<UIView>& reusing,
-                                                               UIPickerView&) override {
-      asked.push_back(std::to_string(rowIndex) + "," + std::to_string(colIndex) + " " +
-                      std::to_string(rowInPicker) + " of " + std::to_string(component) +
-                      (reusing ? " reusing" : ""));
-      if (raise) raiseException(NSGenericException, "host failed");
-      return rowInPicker % 2 == 0 ? std::make_shared<UIView>() : nullptr;
-    }
-    std::vector<std::string> asked;
-    bool raise = false;
-  };
   PickerGrid g(entries({"a", "b", "c", "d"}));
-  const auto host = std::make_shared<EvenRowViews>();
+  const auto host = std::make_shared<testing::EventRecorder>();
+  host->evenRowViews = true;
   g.grid->setDelegate(host);
   g.bind();
   std::vector<bool> labels;
@@ -136,8 +115,8 @@ TEST(GridPickerRows, HostViewsReplaceTheLabelOnlyWhereGiven) {
     labels.push_back(
         dynamic_cast<UILabel*>(g.grid->viewForRow(*g.picker, row, 3, std::make_shared<UIView>()).get()));
   EXPECT_EQ(labels, (std::vector<bool>{false, true, false, true}));
-  EXPECT_EQ(host->asked.front(), "1,0 0 of 3 reusing");
-  host->raise = true;
+  EXPECT_EQ(host->events.front(), "row-view 1,0 0/3 reusing");
+  host->raises = true;
   EXPECT_EQ(g.rowLabel(0)->text(), "a");
 }
 

@@ -42,10 +42,12 @@ TEST(RowBinding, CellsAndRowStripsStackByRowHeightAndBorder) {
     EXPECT_EQ(stripFramesIn(*scrollViewOf(*grid)),
               (std::vector<CGRect>{CGRectMake(0, top + 20, 70, 2), CGRectMake(0, top + 42, 70, 2)}));
     EXPECT_EQ(scrollViewOf(*grid)->subviews().back()->backgroundColor(), UIColor::grayColor());
+    EXPECT_EQ(scrollViewOf(*grid)->contentSize.width, 300) << "the grid never narrows to its content";
+    EXPECT_EQ(grid->frame().size.width, 300);
   }
 }
 
-TEST(RowBinding, ColumnStripsSeparateCellsAndSetTheContentWidth) {
+TEST(RowBinding, ColumnStripsSeparateCellsAndTheGridWidensToItsContent) {
   const auto grid = makeGrid(100, 200);
   grid->ColumnsWidth = 0;
   grid->RowHeight = 20;
@@ -64,17 +66,8 @@ TEST(RowBinding, ColumnStripsSeparateCellsAndSetTheContentWidth) {
   EXPECT_EQ(grid->frame(), CGRectMake(0, 0, 122, 200));  // the grid widens to its content
 }
 
-TEST(RowBinding, GridWidensToTheLastRecordButNeverNarrows) {
-  for (const auto& [columnWidth, contentWidth] : {std::pair{450.0, 450.0}, {200.0, 300.0}}) {
-    const auto grid = makeGrid(300, 100);
-    grid->ColumnsWidth = 0;
-    bind(*grid, {labelColumn("A", 0, columnWidth)}, makeRecords({{"x"}}));
-    EXPECT_EQ(scrollViewOf(*grid)->contentSize.width, contentWidth);
-    EXPECT_EQ(grid->frame().size.width, contentWidth);
-  }
-}
-
 // A record that lacks a column's field leaves that slot empty; the cells after it stay under their titles.
+// A null column takes no room, and a column of no known kind makes no cell and no strip under it.
 TEST(RowBinding, MissingFieldsLeaveEmptySlotsThatKeepTheirWidth) {
   class OwnColumn : public DataGridColumn {
    public:
@@ -83,13 +76,18 @@ TEST(RowBinding, MissingFieldsLeaveEmptySlotsThatKeepTheirWidth) {
   const auto grid = makeGrid(100, 100);
   grid->ColumnsWidth = 0;
   grid->columnBorderWidth = 1;
+  grid->rowBorderHeight = 1;
+  const auto first = columnOf<DataGridImageColumn>(0, 40);
   const auto second = labelColumn("Second", 1, 30);
   const auto negative = labelColumn("Negative", -1, 20);
   const auto own = std::make_shared<OwnColumn>();
   own->Width = 10;
-  const auto last = labelColumn("Last", 0, 50);
-  bind(*grid, {labelColumn("First", 0, 40), second, negative, own, last}, makeRecords({{"a", "b"}, {"a"}}));
+  const auto last = columnOf<DataGridDatePickerColumn>(0, 50);
+  first->cellTemplate = nullptr;  // templates are optional
+  last->cellTemplate = nullptr;
+  bind(*grid, {first, nullptr, second, negative, own, last}, makeRecords({{"a", "b"}, {"a"}}));
 
+  ASSERT_EQ(first->Cells->size(), 2u);
   ASSERT_EQ(second->Cells->size(), 1u);
   EXPECT_TRUE(negative->Cells->empty());
   EXPECT_TRUE(own->Cells->empty());
@@ -98,6 +96,8 @@ TEST(RowBinding, MissingFieldsLeaveEmptySlotsThatKeepTheirWidth) {
   EXPECT_EQ((*last->Cells)[0]->frame().origin.x, 104);
   EXPECT_EQ((*last->Cells)[1]->frame().origin.x, 104);
   EXPECT_EQ(scrollViewOf(*grid)->contentSize.width, 155);
+  EXPECT_EQ(stripFramesIn(*scrollViewOf(*grid)).size(), 2 * 5 + 5u)
+      << "a strip beside every column, under every cell";
 }
 
 TEST(RowBinding, ABindReplacesEveryCellAndReleasesWhatItNoLongerShows) {
@@ -128,28 +128,6 @@ TEST(RowBinding, ABindReplacesEveryCellAndReleasesWhatItNoLongerShows) {
   ASSERT_FALSE(secondScroll.expired());
   bind(*grid, columns, Value::newArray());
   EXPECT_TRUE(secondScroll.expired());
-}
-
-TEST(RowBinding, PlainLabelCellsMakeNoSideBlocks) {
-  // A grid's many label cells stay small: binding them, with the columns' default templates and an odd-row
-  // colour, writes none of the properties kept aside for the few views and layers that set them.
-  const auto grid = makeGrid();
-  grid->alternatingBackgroundColor = UIColor::lightGrayColor();
-  bind(*grid, {labelColumn("A", 0), labelColumn("B", 1)}, makeRecords({{"a0", "b0"}, {"a1", "b1"}}));
-  for (const auto& column : grid->Columns) {
-    for (std::size_t row = 0; row < 2; ++row) {
-      SCOPED_TRACE(column->Title.value_or("") + " row " + std::to_string(row));
-      const auto cell = cellAt<DataGridLabelCell>(*column, row);
-      ASSERT_TRUE(cell);
-      for (const UIView* view :
-           {static_cast<const UIView*>(cell.get()), static_cast<const UIView*>(cell->label.get())}) {
-        EXPECT_FALSE(view->hasRareProperties());
-        EXPECT_FALSE(view->hasAccessibilityTexts()) << "a label cell carries its place on its recognizer";
-        EXPECT_FALSE(view->layer()->hasRareProperties());
-      }
-      EXPECT_FALSE(cell->label->hasRareLabelProperties());
-    }
-  }
 }
 
 TEST(RowBinding, RecordsThatAreNotArraysBindAsRecordsWithoutFields) {

@@ -3,7 +3,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <utility>
 
 #include "GridTestSupport.h"
@@ -57,38 +56,6 @@ TEST(ColumnModel, EveryKindStartsFromItsDefaultsWhetherMadeOrDecoded) {
       EXPECT_EQ(column->borderWidth, k.borderWidth);
       EXPECT_NE(column->header, k.make(from)->header) << "every column makes its own title label";
     }
-  }
-}
-
-// A cell's control fills the cell at the cell's own origin, and is left for the bind to add.
-TEST(CellModel, ControlFillsTheCellButIsNotYetASubviewAndADecodedCellDropsItsBackground) {
-  const DataGridLabelCell label(CGRectMake(10, 20, 70, 5));
-  EXPECT_EQ(label.label->frame(), CGRectMake(0, 0, 70, 5));
-  EXPECT_TRUE(label.subviews().empty());
-  NSCoder coder;
-  coder.frame = CGRectMake(0, 0, 40, 10);
-  coder.backgroundColor = UIColor::whiteColor();
-  const DataGridSliderCell decoded(coder);
-  EXPECT_EQ(decoded.backgroundColor(), nullptr);
-  EXPECT_EQ(decoded.slider->frame(), CGRectMake(0, 0, 40, 10));
-}
-
-TEST(GridObject, NewAndDecodedGridsStartFromTheDefaults) {
-  NSCoder coder;
-  coder.frame = CGRectMake(0, 0, 320, 480);
-  for (const auto& grid : {testing::makeGrid(), std::make_shared<UIDataGrid>(coder)}) {
-    EXPECT_EQ(std::tuple(grid->RowHeight, grid->HeaderHeight, grid->ColumnsWidth), std::tuple(5, 5, 70));
-    EXPECT_FALSE(grid->HeaderScrollHide || grid->updateDataSource);
-    EXPECT_EQ(
-        grid->HeaderBorderWidth + grid->cellBorderWidth + grid->rowBorderHeight + grid->columnBorderWidth, 0);
-    for (const auto& color :
-         {grid->HeaderBackgroundColor, grid->HeaderBorderColor, grid->cellBorderColor, grid->rowBorderColor,
-          grid->columnBorderColor, grid->alternatingBackgroundColor})
-      EXPECT_EQ(color, kDataGridUnsetColor());
-    EXPECT_EQ(std::tuple(grid->foregroundColor, grid->HeaderForegroundColor),
-              std::tuple(UIColor::blackColor(), UIColor::blackColor()));
-    EXPECT_EQ(std::tuple(grid->datagridFont, grid->HeaderFont),
-              std::tuple(UIFont::fontWithName("Verdana", 6), UIFont::fontWithName("Verdana-Bold", 6)));
   }
 }
 
