@@ -8,13 +8,8 @@
 #include "tarnavel/platform/foundation/NSNumberFormatter.h"
 #include "tarnavel/platform/input/UserInput.h"
 
-namespace tarnavel {
+namespace tarnavel::testing {
 namespace {
-
-using testing::cellAt;
-using testing::columnOf;
-using testing::EventRecorder;
-using testing::Events;
 
 // A label column (column 0, field 6), then text-field, text-view, slider, switch, date-picker and picker
 // columns (columns 1 to 6 on fields 0 to 5), 70 wide each, over two records in rows 40 high under a
@@ -27,8 +22,7 @@ struct EditedGrid {
     grid->setDelegate(recorder);
     picker->pickerDataSource = Value::newArray({"tea", "coffee", Value(7)});
     if (setUp) setUp(*this);
-    testing::bind(*grid, {testing::labelColumn("Name", 6), field, view, slider, toggle, date, picker},
-                  records);
+    bind(*grid, {labelColumn("Name", 6), field, view, slider, toggle, date, picker}, records);
   }
   UITextField& fieldOf() const { return *cellAt<DataGridTextFieldCell>(*field, 1)->textField; }
   UITextView& viewOf() const { return *cellAt<DataGridTextViewCell>(*view, 1)->textView; }
@@ -38,9 +32,9 @@ struct EditedGrid {
   UIPickerView& pickerOf() const { return *cellAt<DataGridPickerCell>(*picker, 1)->picker; }
   std::string fields(long long row = 1) const { return records.at(row).description(); }
 
-  std::shared_ptr<UIDataGrid> grid = testing::makeGrid();
+  std::shared_ptr<UIDataGrid> grid = makeGrid();
   std::shared_ptr<EventRecorder> recorder = std::make_shared<EventRecorder>();
-  Value records = testing::makeRecords(
+  Value records = makeRecords(
       {{"x", "", "5", "yes", "12/31/1999", "tea", "a"}, {"", "", "10", "0", "01/02/2003", "coffee", "b"}});
   std::shared_ptr<DataGridTextFieldColumn> field = columnOf<DataGridTextFieldColumn>(0);
   std::shared_ptr<DataGridTextViewColumn> view = columnOf<DataGridTextViewColumn>(1);
@@ -49,6 +43,14 @@ struct EditedGrid {
   std::shared_ptr<DataGridDatePickerColumn> date = columnOf<DataGridDatePickerColumn>(4);
   std::shared_ptr<DataGridPickerColumn> picker = columnOf<DataGridPickerColumn>(5);
 };
+
+/// Gives the text-field column a number style and kind.
+std::function<void(EditedGrid&)> numberStyle(NSUInteger style, NSUInteger type) {
+  return [=](EditedGrid& g) {
+    g.field->numberFormatterStyle = style;
+    g.field->numberWithType = static_cast<DataGridNumberType>(type);
+  };
+}
 
 NSDate march7th2024() {
   NSDateFormatter formatter;
@@ -131,7 +133,7 @@ TEST(CellEvents, WhatCannotBeWrittenIsSkippedAndTheDelegateStillHears) {
   edited.date->dateFormat = "yyyy";                          // the picker keeps the format of the bind
   edited.dateOf().setAccessibilityIdentifier(std::nullopt);  // no format: no text for the date
   edited.dateOf().spinToDate(march7th2024());
-  edited.grid->DataSource = testing::makeRecords({{"only"}});  // row 1 gone, row 0 without the fields
+  edited.grid->DataSource = makeRecords({{"only"}});  // row 1 gone, row 0 without the fields
   edited.sliderOf().dragToValue(30);
   edited.fieldOf().typeText("9");
   edited.sliderOf().setAccessibilityHint("first");  // not a number: row 0
@@ -161,7 +163,7 @@ TEST(CellEvents, ARaisingDelegateEndsTheHandlerAfterTheWrite) {
 }
 
 TEST(TextFieldNumberStyle, TheRecordKeepsTheTypedTextAndTheFieldShowsTheStyleOnceEditingEnds) {
-  const testing::PinnedLocale locale("en_US");
+  const PinnedLocale locale("en_US");
   struct Case {
     NSUInteger style, type;
     const char *typed, *shown;
@@ -180,10 +182,7 @@ TEST(TextFieldNumberStyle, TheRecordKeepsTheTypedTextAndTheFieldShowsTheStyleOnc
       {NSNumberFormatterDecimalStyle, DataGridNumberTypeUnsignedLongLong, "-1", "18,446,744,073,709,551,615"},
   };
   for (const Case& c : cases) {
-    EditedGrid edited(true, [&](EditedGrid& g) {
-      g.field->numberFormatterStyle = c.style;
-      g.field->numberWithType = static_cast<DataGridNumberType>(c.type);
-    });
+    EditedGrid edited(true, numberStyle(c.style, c.type));
     edited.fieldOf().typeText(c.typed);
     EXPECT_EQ(edited.fieldOf().text, c.typed);  // not while typing
     edited.fieldOf().endEditing();
@@ -192,27 +191,26 @@ TEST(TextFieldNumberStyle, TheRecordKeepsTheTypedTextAndTheFieldShowsTheStyleOnc
   }
 }
 
-TEST(TextFieldNumberStyle, TypingOneAndAHalfKeyByKeyRecordsOneAndAHalf) {
-  const testing::PinnedLocale locale("en_US");
-  EditedGrid edited(true,
-                    [](EditedGrid& g) { g.field->numberFormatterStyle = NSNumberFormatterDecimalStyle; });
-  edited.fieldOf().typeText("1.5");
-  edited.fieldOf().endEditing();
-  EXPECT_EQ(edited.records.at(1).at(0), Value("1.5"));
-  EXPECT_EQ(edited.recorder->events, (Events{"field-begin 1,1", "field-changed 1,1 1", "field-changed 1,1 1.",
-                                             "field-changed 1,1 1.5", "field-end 1,1 1"}));
-}
-
-TEST(TextFieldNumberStyle, AWholeTextReplacedAtOnceIsStyledStraightAwayAndOnlyOnce) {
-  const testing::PinnedLocale locale("de_DE");
-  EditedGrid edited(false, [](EditedGrid& g) {
-    g.field->numberFormatterStyle = NSNumberFormatterCurrencyStyle;
-    g.field->numberWithType = DataGridNumberTypeDouble;
-  });
-  edited.fieldOf().replaceAllText("2500.75");
-  edited.fieldOf().endEditing();  // styling "2.500,75 €" again would read it as 2.5
-  EXPECT_EQ(edited.recorder->events, (Events{"field-begin 1,1", "field-changed 1,1 2.500,75\u00a0\u20ac",
-                                             "field-end 1,1 2.500,75\u00a0\u20ac"}));
+// Typed key by key, the field is styled once editing ends, so that "1." does not become "1" before the "5"
+// comes. A whole text replaced at once is styled straight away and only once: styling "2.500,75 €" again
+// would read it as 2.5.
+TEST(TextFieldNumberStyle, TypedTextIsStyledWhenEditingEndsAndAWholeTextStraightAwayAndOnlyOnce) {
+  {
+    const PinnedLocale locale("en_US");
+    EditedGrid typed(true, numberStyle(NSNumberFormatterDecimalStyle, DataGridNumberTypeInt));
+    typed.fieldOf().typeText("1.5");
+    typed.fieldOf().endEditing();
+    EXPECT_EQ(typed.records.at(1).at(0), Value("1.5"));
+    EXPECT_EQ(typed.recorder->events,
+              (Events{"field-begin 1,1", "field-changed 1,1 1", "field-changed 1,1 1.",
+                      "field-changed 1,1 1.5", "field-end 1,1 1"}));
+  }
+  const PinnedLocale locale("de_DE");
+  EditedGrid replaced(false, numberStyle(NSNumberFormatterCurrencyStyle, DataGridNumberTypeDouble));
+  replaced.fieldOf().replaceAllText("2500.75");
+  replaced.fieldOf().endEditing();
+  EXPECT_EQ(replaced.recorder->events, (Events{"field-begin 1,1", "field-changed 1,1 2.500,75\u00a0\u20ac",
+                                               "field-end 1,1 2.500,75\u00a0\u20ac"}));
 }
 
 TEST(TextViewEvents, KeystrokesWriteTheTextAndTheDelegatesAnswersAreHonoured) {
@@ -235,4 +233,4 @@ TEST(TextViewEvents, KeystrokesWriteTheTextAndTheDelegatesAnswersAreHonoured) {
 }
 
 }  // namespace
-}  // namespace tarnavel
+}  // namespace tarnavel::testing

@@ -2,14 +2,12 @@
 
 #include "GridTestSupport.h"
 
-namespace tarnavel {
+namespace tarnavel::testing {
 namespace {
-
-using testing::cellAt;
 
 // A 40 x 10 control in a 70 x 20 cell: where each anchor puts it; outside the enumeration, in the middle.
 TEST(CellPlacement, EveryAnchorPlacesTheControlInItsCellUnlessOffsetsAreGiven) {
-  const auto grid = testing::makeGrid();
+  const auto grid = makeGrid();
   DataGridLabelColumn column;
   column.cellSize = CGSizeMake(40, 10);
   const std::pair<NSUInteger, CGPoint> cases[] = {
@@ -34,22 +32,20 @@ TEST(CellPlacement, EveryAnchorPlacesTheControlInItsCellUnlessOffsetsAreGiven) {
 // Once an anchor gave offsets other than (0, 0), a later cell or anchor changes nothing; an anchor outside
 // the enumeration stores the centre's offsets, where the text kinds put such a control too.
 TEST(CellPlacement, StoredOffsetsComeFromTheFirstCellOnly) {
-  const auto grid = testing::makeGrid();
-  struct Case {
-    NSUInteger anchor;
-    CGPoint stored, later;  // after a 70 x 20 cell, then after a 100 x 30 cell with the bottom-right anchor
-  };
-  for (const Case& c :
-       {Case{DataGridCellLayoutPositionMiddleRight, {30, 5}, {30, 5}},
-        Case{DataGridCellLayoutPositionTopLeft, {0, 0}, {60, 20}}, Case{9, {15, 5}, {15, 5}}}) {
+  const auto grid = makeGrid();
+  // The offsets after a 70 x 20 cell, then after a 100 x 30 cell with the bottom-right anchor.
+  for (const auto& [anchor, stored, later] :
+       {std::tuple<NSUInteger, CGPoint, CGPoint>{DataGridCellLayoutPositionMiddleRight, {30, 5}, {30, 5}},
+        {DataGridCellLayoutPositionTopLeft, {0, 0}, {60, 20}},
+        {9, {15, 5}, {15, 5}}}) {
     DataGridSwitchColumn column;
     column.cellSize = CGSizeMake(40, 10);
-    column.cellLayoutPosition = static_cast<DataGridCellLayoutPosition>(c.anchor);
+    column.cellLayoutPosition = static_cast<DataGridCellLayoutPosition>(anchor);
     grid->cellLayoutPosition(column, CGRectMake(5, 5, 70, 20));
-    EXPECT_EQ(CGPointMake(column.cellLayoutPositionX, column.cellLayoutPositionY), c.stored) << c.anchor;
+    EXPECT_EQ(CGPointMake(column.cellLayoutPositionX, column.cellLayoutPositionY), stored) << anchor;
     column.cellLayoutPosition = DataGridCellLayoutPositionBottomRight;
     grid->cellLayoutPosition(column, CGRectMake(0, 0, 100, 30));
-    EXPECT_EQ(CGPointMake(column.cellLayoutPositionX, column.cellLayoutPositionY), c.later) << c.anchor;
+    EXPECT_EQ(CGPointMake(column.cellLayoutPositionX, column.cellLayoutPositionY), later) << anchor;
   }
 }
 
@@ -68,17 +64,17 @@ TEST(CellPlacement, BoundControlsTakeTheCellSizeOnlyWhenBothSidesAreSet) {
       {{40, 30}, {0, 0}, 9, CGRectMake(15, 5, 40, 30)}, {{40, 30}, {0, 0}, 7, CGRectMake(30, 10, 40, 30)},
   };
   for (const Case& c : cases) {
-    const auto label = testing::labelColumn("L", 0);
-    const auto toggle = testing::columnOf<DataGridSwitchColumn>(0);
-    for (const auto& column : testing::Columns{label, toggle}) {
+    const auto label = labelColumn("L", 0);
+    const auto toggle = columnOf<DataGridSwitchColumn>(0);
+    for (const auto& column : Columns{label, toggle}) {
       column->cellSize = c.cellSize;
       column->cellLayoutPosition = static_cast<DataGridCellLayoutPosition>(c.anchor);
       column->cellLayoutPositionX = c.offsets.x;
       column->cellLayoutPositionY = c.offsets.y;
     }
-    const auto grid = testing::makeGrid();
+    const auto grid = makeGrid();
     grid->RowHeight = 40;
-    testing::bind(*grid, {label, toggle}, testing::makeRecords({{"1"}, {"1"}}));
+    bind(*grid, {label, toggle}, makeRecords({{"1"}, {"1"}}));
     const std::string where = std::to_string(c.cellSize.width) + " x " + std::to_string(c.cellSize.height) +
                               " at " + std::to_string(c.anchor);
     EXPECT_EQ(cellAt<DataGridLabelCell>(*label, 1)->label->frame(), c.frame) << where;
@@ -90,4 +86,4 @@ TEST(CellPlacement, BoundControlsTakeTheCellSizeOnlyWhenBothSidesAreSet) {
 }
 
 }  // namespace
-}  // namespace tarnavel
+}  // namespace tarnavel::testing

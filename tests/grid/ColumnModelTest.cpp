@@ -1,63 +1,47 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "GridTestSupport.h"
 
-namespace tarnavel {
+namespace tarnavel::testing {
 namespace {
 
-// What differs between the kinds among the shared defaults.
-struct KindDefaults {
-  const char* kind;
-  std::function<std::shared_ptr<DataGridColumn>(const NSCoder*)> make;  // from a frame without a coder
-  bool unsetTextAndBackground;  // false: nil text colour and the own background left as made
-  bool unsetFont;               // true: the unset font marker instead of nil
-  CGFloat borderWidth;
-};
-
+// What differs between the kinds among the defaults. A decoded column holds them whatever the archive held;
+// the date-picker and picker kinds set no background of their own, so theirs is the archive's.
 template <class Column>
-KindDefaults kind(const char* name, bool unsetTextAndBackground = true, bool unsetFont = false,
-                  CGFloat borderWidth = 0) {
-  const auto make = [](const NSCoder* coder) -> std::shared_ptr<DataGridColumn> {
-    if (coder) return std::make_shared<Column>(*coder);
-    return std::make_shared<Column>(CGRectMake(10, 20, 70, 5));
-  };
-  return {name, make, unsetTextAndBackground, unsetFont, borderWidth};
-}
-
-// A decoded column holds the defaults whatever the archive held; the date-picker and picker kinds set no
-// background of their own, so theirs is the archive's.
-TEST(ColumnModel, EveryKindStartsFromItsDefaultsWhetherMadeOrDecoded) {
+void expectDefaults(const char* kind, bool unsetTextAndBackground, bool unsetFont = false) {
   NSCoder coder;
   coder.frame = CGRectMake(1, 2, 3, 4);
   coder.backgroundColor = UIColor::colorWithRed(1, 0, 0, 1);
-  for (const KindDefaults& k :
-       {kind<DataGridLabelColumn>("label"), kind<DataGridTextFieldColumn>("text field"),
-        kind<DataGridTextViewColumn>("text view"), kind<DataGridButtonColumn>("button"),
-        kind<DataGridImageColumn>("image"), kind<DataGridSwitchColumn>("switch"),
-        kind<DataGridSliderColumn>("slider", true, false, kDataGridUnsetSliderBorderWidth),
-        kind<DataGridDatePickerColumn>("date picker", false),
-        kind<DataGridPickerColumn>("picker", false, true)}) {
-    for (const NSCoder* from : {static_cast<const NSCoder*>(nullptr), &std::as_const(coder)}) {
-      SCOPED_TRACE(std::string(k.kind) + (from ? " decoded" : " made"));
-      const auto column = k.make(from);
-      EXPECT_EQ(column->dataFieldIndex, -1);
-      EXPECT_EQ(column->Title, "Untitled");
-      EXPECT_EQ(column->Width, 70);
-      EXPECT_EQ(column->header->frame(), from ? CGRectMake(1, 2, 3, 4) : CGRectMake(10, 20, 70, 5));
-      EXPECT_EQ(column->textColor, k.unsetTextAndBackground ? kDataGridUnsetColor() : nullptr);
-      const auto madeBackground = from ? coder.backgroundColor : nullptr;
-      EXPECT_EQ(column->backgroundColor(), k.unsetTextAndBackground ? kDataGridUnsetColor() : madeBackground);
-      EXPECT_EQ(column->font, k.unsetFont ? kDataGridUnsetFont() : nullptr);
-      EXPECT_EQ(column->borderWidth, k.borderWidth);
-      EXPECT_NE(column->header, k.make(from)->header) << "every column makes its own title label";
-    }
+  const auto made = std::make_shared<Column>(CGRectMake(10, 20, 70, 5));
+  const auto decoded = std::make_shared<Column>(coder);
+  for (const auto& [column, archived] :
+       {std::pair{made, std::shared_ptr<UIColor>()}, {decoded, coder.backgroundColor}}) {
+    SCOPED_TRACE(std::string(kind) + (archived ? " decoded" : " made"));
+    EXPECT_EQ(column->dataFieldIndex, -1);
+    EXPECT_EQ(column->Title, "Untitled");
+    EXPECT_EQ(column->Width, 70);
+    EXPECT_EQ(column->header->frame(), column->frame());
+    EXPECT_EQ(column->textColor, unsetTextAndBackground ? kDataGridUnsetColor() : nullptr);
+    EXPECT_EQ(column->backgroundColor(), unsetTextAndBackground ? kDataGridUnsetColor() : archived);
+    EXPECT_EQ(column->font, unsetFont ? kDataGridUnsetFont() : nullptr);
   }
+  EXPECT_NE(made->header, decoded->header) << kind << ": every column makes its own title label";
+}
+
+TEST(ColumnModel, EveryKindStartsFromItsDefaultsWhetherMadeOrDecoded) {
+  expectDefaults<DataGridLabelColumn>("label", true);
+  expectDefaults<DataGridTextFieldColumn>("text field", true);
+  expectDefaults<DataGridTextViewColumn>("text view", true);
+  expectDefaults<DataGridButtonColumn>("button", true);
+  expectDefaults<DataGridImageColumn>("image", true);
+  expectDefaults<DataGridSwitchColumn>("switch", true);
+  expectDefaults<DataGridSliderColumn>("slider", true);
+  expectDefaults<DataGridDatePickerColumn>("date picker", false);
+  expectDefaults<DataGridPickerColumn>("picker", false, true);
 }
 
 }  // namespace
-}  // namespace tarnavel
+}  // namespace tarnavel::testing

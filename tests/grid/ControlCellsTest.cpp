@@ -10,20 +10,15 @@
 #include "platform/RenderingTestSupport.h"
 #include "tarnavel/platform/input/UserInput.h"
 
-namespace tarnavel {
+namespace tarnavel::testing {
 namespace {
 
-using testing::cellAt;
-using testing::columnOf;
-using testing::makeRecords;
-using testing::rgb;
-
 /// The columns bound over `records`, in rows `rowHeight` high, every column its own Width.
-std::shared_ptr<UIDataGrid> boundGrid(testing::Columns columns, Value records, CGFloat rowHeight = 20) {
-  auto grid = testing::makeGrid();
+std::shared_ptr<UIDataGrid> boundGrid(Columns columns, Value records, CGFloat rowHeight = 20) {
+  auto grid = makeGrid();
   grid->ColumnsWidth = 0;
   grid->RowHeight = rowHeight;
-  testing::bind(*grid, std::move(columns), std::move(records));
+  bind(*grid, std::move(columns), std::move(records));
   return grid;
 }
 
@@ -43,14 +38,9 @@ TEST(SwitchCells, OnForOneYesAndTrueInAnyLetterCase) {
   }
 }
 
+// A list that cannot be searched ends the search, not the bind.
 TEST(PickerCells, SelectTheFirstEntryEqualToTheFieldElseRowZero) {
-  struct Case {
-    const char* name;
-    Value entries;
-    const char* field;
-    NSInteger row;
-  };
-  const std::vector<Case> cases = {
+  const std::tuple<const char*, Value, const char*, NSInteger> cases[] = {
       {"third of three", Value::newArray({"a", "b", "c"}), "c", 2},
       {"none", Value::newArray({"a", "b", "c"}), "x", 0},
       {"duplicates", Value::newArray({"a", "b", "b"}), "b", 1},
@@ -58,15 +48,14 @@ TEST(PickerCells, SelectTheFirstEntryEqualToTheFieldElseRowZero) {
       {"a text, not a list", Value("abc"), "b", 0},
       {"a number entry never equals a text", Value::newArray({Value(1), "1"}), "1", 1},
   };
-  for (const Case& c : cases) {
+  for (const auto& [name, entries, field, row] : cases) {
     const auto column = columnOf<DataGridPickerColumn>(0);
-    column->pickerDataSource = c.entries;
+    column->pickerDataSource = entries;
     const auto after = columnOf<DataGridSwitchColumn>(0);
-    boundGrid({column, after}, makeRecords({{c.field}}));
-    ASSERT_TRUE(cellAt<DataGridPickerCell>(*column, 0)) << c.name;
-    EXPECT_EQ(cellAt<DataGridPickerCell>(*column, 0)->picker->selectedRowInComponent(0), c.row) << c.name;
-    EXPECT_TRUE(cellAt<DataGridSwitchCell>(*after, 0))
-        << c.name << ": a list that cannot be searched ends the search, not the bind";
+    boundGrid({column, after}, makeRecords({{field}}));
+    ASSERT_TRUE(cellAt<DataGridPickerCell>(*column, 0)) << name;
+    EXPECT_EQ(cellAt<DataGridPickerCell>(*column, 0)->picker->selectedRowInComponent(0), row) << name;
+    EXPECT_TRUE(cellAt<DataGridSwitchCell>(*after, 0)) << name;
   }
 }
 
@@ -78,8 +67,7 @@ TEST(ControlCells, AControlWithoutAWidthOrHeightStaysUnscaledInTheMiddleOfItsCel
   const UISlider& control = *cellAt<DataGridSliderCell>(*slider, 0)->slider;
   EXPECT_EQ(control.frame(), CGRectMake(0, 0, 0, 20));
   EXPECT_TRUE(CGAffineTransformIsIdentity(control.transform()));
-  ASSERT_TRUE(cellAt<DataGridSwitchCell>(*after, 0)) << "the bind went on";
-  EXPECT_TRUE(testing::scrollViewOf(*grid));
+  EXPECT_TRUE(cellAt<DataGridSwitchCell>(*after, 0) && scrollViewOf(*grid)) << "the bind went on";
 }
 
 TEST(SliderCells, TemplateBoundsTheHostSetReplaceTheColumnsAfterTheValueWasGiven) {
@@ -123,110 +111,97 @@ TEST(ControlCells, ColoursComeFromTheAlternatingRowTheColumnThenTheTemplate) {
   const auto toggle = columnOf<DataGridSwitchColumn>(0);
   const auto picker = columnOf<DataGridPickerColumn>(0);
   const auto templated = columnOf<DataGridSwitchColumn>(0);
-  for (const auto& column : testing::Columns{slider, toggle, picker})
+  for (const auto& column : Columns{slider, toggle, picker})
     column->setBackgroundColor(blue);
   toggle->onTintColor = green;
   templated->onTintColor = green;
   templated->cellTemplate->onTintColor = red;
   templated->cellTemplate->setBackgroundColor(green);
-  const auto grid = testing::makeGrid();
+  const auto grid = makeGrid();
   grid->alternatingBackgroundColor = red;
-  testing::bind(*grid, {slider, toggle, picker, templated}, makeRecords({{"1"}, {"1"}}));
+  bind(*grid, {slider, toggle, picker, templated}, makeRecords({{"1"}, {"1"}}));
 
-  const auto evenSlider = cellAt<DataGridSliderCell>(*slider, 0);
-  const auto oddSlider = cellAt<DataGridSliderCell>(*slider, 1);
-  EXPECT_EQ(evenSlider->backgroundColor(), nullptr);
-  EXPECT_EQ(evenSlider->slider->backgroundColor(), blue);
-  EXPECT_EQ(oddSlider->backgroundColor(), red);
-  EXPECT_EQ(oddSlider->slider->backgroundColor(), red);
-  EXPECT_EQ(cellAt<DataGridSwitchCell>(*toggle, 0)->Switch->backgroundColor(), blue);
-  EXPECT_EQ(cellAt<DataGridSwitchCell>(*toggle, 1)->Switch->backgroundColor(), red);
+  EXPECT_EQ(backgroundsOf(*slider), (Colors{nullptr, blue, red, red}));
+  EXPECT_EQ(backgroundsOf(*toggle), (Colors{nullptr, blue, red, red}));
+  EXPECT_EQ(backgroundsOf(*picker), (Colors{nullptr, nullptr, red, red}));
+  EXPECT_EQ(backgroundsOf(*templated), (Colors{nullptr, green, red, green}));
   EXPECT_EQ(cellAt<DataGridSwitchCell>(*toggle, 0)->Switch->onTintColor, green);
-  EXPECT_EQ(cellAt<DataGridPickerCell>(*picker, 0)->picker->backgroundColor(), nullptr);
-  EXPECT_EQ(cellAt<DataGridPickerCell>(*picker, 1)->picker->backgroundColor(), red);
-  const UISwitch& overridden = *cellAt<DataGridSwitchCell>(*templated, 1)->Switch;
-  EXPECT_EQ(overridden.onTintColor, red);
-  EXPECT_EQ(overridden.backgroundColor(), green);
+  EXPECT_EQ(cellAt<DataGridSwitchCell>(*templated, 1)->Switch->onTintColor, red);
 }
 
-// Where the column's border is unset, the grid's (gray, 2) applies: a width of 0 is unset for most kinds, the
-// slider marker for the slider and switch kinds, so a switch column left at 0 gets no border.
 TEST(CellBorders, FallBackFromTheColumnToTheGridByEachKindsUnsetValue) {
-  const auto unset = kDataGridUnsetColor();
+  const auto gray = UIColor::grayColor();
   const auto blue = rgb(0, 0, 1);
-  const CGFloat marker = kDataGridUnsetSliderBorderWidth;
-  const std::tuple<const char*, std::shared_ptr<DataGridColumn>, std::shared_ptr<UIColor>, CGFloat, CGFloat>
-      cases[] = {
-          {"label by default", testing::labelColumn("L", 0), unset, 0, 2},
-          {"image by default", columnOf<DataGridImageColumn>(0), unset, 0, 2},
-          {"text field of its own", columnOf<DataGridTextFieldColumn>(0), blue, 0.5, 0.5},
-          {"date picker by default", columnOf<DataGridDatePickerColumn>(0), unset, 0, 2},
-          {"picker of its own", columnOf<DataGridPickerColumn>(0), blue, 0.5, 0.5},
-          {"slider by default", columnOf<DataGridSliderColumn>(0), unset, marker, 2},
-          {"slider at 0", columnOf<DataGridSliderColumn>(0), unset, 0, 0},
-          {"switch by default", columnOf<DataGridSwitchColumn>(0), unset, 0, 0},
-          {"switch at the slider marker", columnOf<DataGridSwitchColumn>(0), blue, marker, 2},
-      };
-  for (const auto& [name, column, color, width, expectedWidth] : cases) {
-    column->borderColor = color;
+  const auto own = [](std::shared_ptr<DataGridColumn> column, std::shared_ptr<UIColor> color, CGFloat width) {
+    column->borderColor = std::move(color);
     column->borderWidth = width;
-    const auto grid = testing::makeGrid();
+    return column;
+  };
+  const CGFloat marker = kDataGridUnsetSliderBorderWidth;
+  const std::tuple<const char*, std::shared_ptr<DataGridColumn>, std::shared_ptr<UIColor>, CGFloat> cases[] =
+      {
+          {"label by default", labelColumn("L", 0), gray, 2},
+          {"image by default", columnOf<DataGridImageColumn>(0), gray, 2},
+          {"text field of its own", own(columnOf<DataGridTextFieldColumn>(0), blue, 0.5), blue, 0.5},
+          {"date picker by default", columnOf<DataGridDatePickerColumn>(0), gray, 2},
+          {"picker of its own", own(columnOf<DataGridPickerColumn>(0), blue, 0.5), blue, 0.5},
+          {"slider by default", columnOf<DataGridSliderColumn>(0), gray, 2},
+          {"slider at 0", own(columnOf<DataGridSliderColumn>(0), kDataGridUnsetColor(), 0), gray, 0},
+          {"switch by default", columnOf<DataGridSwitchColumn>(0), gray, 0},
+          {"switch at the slider marker", own(columnOf<DataGridSwitchColumn>(0), blue, marker), blue, 2},
+      };
+  for (const auto& [name, column, color, width] : cases) {
+    const auto grid = makeGrid();
     grid->cellBorderWidth = 2;
-    grid->cellBorderColor = UIColor::grayColor();
-    testing::bind(*grid, {column}, makeRecords({{"1"}}));
+    grid->cellBorderColor = gray;
+    bind(*grid, {column}, makeRecords({{"1"}}));
     ASSERT_EQ(column->Cells->size(), 1u) << name;
     const CALayer& layer = *(*column->Cells)[0]->layer();
-    EXPECT_EQ(layer.borderWidth, expectedWidth) << name;
-    EXPECT_EQ(layer.borderColor, (color == unset ? UIColor::grayColor() : color)->CGColor()) << name;
+    EXPECT_EQ(layer.borderWidth, width) << name;
+    EXPECT_EQ(layer.borderColor, color->CGColor()) << name;
   }
 }
 
 TEST(ControlCells, ATapOnASwitchReachesTheDelegateWithTheFieldAtBindTime) {
   const auto toggle = columnOf<DataGridSwitchColumn>(1);
   toggle->cellSize = CGSizeMake(30, 10);
-  const auto grid =
-      boundGrid({testing::labelColumn("Name", 0), toggle}, makeRecords({{"Ann", "no"}, {"Bob", "yes"}}));
-  const auto recorder = std::make_shared<testing::EventRecorder>();
+  const auto grid = boundGrid({labelColumn("Name", 0), toggle}, makeRecords({{"Ann", "no"}, {"Bob", "yes"}}));
+  const auto recorder = std::make_shared<EventRecorder>();
   grid->setDelegate(recorder);
   grid->DataSource.at(1).replaceAt(1, Value("edited"));
   // The second row's switch, scaled to 30 x 10 in the middle of its 70 x 20 cell, below a header 5 high.
   EXPECT_EQ(tapAt(*grid, CGPointMake(70 + 35, grid->HeaderHeight + 20 + 10)), 1);
   EXPECT_EQ(tapAt(*grid, CGPointMake(70 + 5, grid->HeaderHeight + 20 + 10)), 0);
-  EXPECT_EQ(recorder->events, (testing::Events{"tap 1,1 yes"}));
+  EXPECT_EQ(recorder->events, (Events{"tap 1,1 yes"}));
 }
 
 TEST(ControlCells, AScaledSwitchThatIsOnShowsItsOnColourInsideItsCell) {
   const auto toggle = columnOf<DataGridSwitchColumn>(0, 102);
   toggle->onTintColor = rgb(1, 0, 0);
   const auto grid = boundGrid({toggle}, makeRecords({{"1"}, {"0"}}), 62);
-  const auto image = testing::pixelsOf(*grid);
+  const auto image = pixelsOf(*grid);
   const int top = static_cast<int>(grid->HeaderHeight);
   // The on switch, twice its natural size: its track left of the knob is red.
-  EXPECT_TRUE(testing::pixelNear(*image, 30, top + 31, testing::kRed));
-  EXPECT_TRUE(testing::pixelNear(*image, 90, top + 31, testing::kWhite, 40));
+  EXPECT_TRUE(pixelNear(*image, 30, top + 31, kRed));
+  EXPECT_TRUE(pixelNear(*image, 90, top + 31, kWhite, 40));
   // The off switch below shows no red.
-  EXPECT_FALSE(testing::pixelNear(*image, 30, top + 62 + 31, testing::kRed, 60));
+  EXPECT_FALSE(pixelNear(*image, 30, top + 62 + 31, kRed, 60));
 }
 
 /// The host's frame and divider images in black and blue; the other colours are missing.
 class PickerImages : public ::testing::Test {
-  const testing::HostImages images{{"blackPickerFrame.png", {320, 216}},
-                                   {"blackPickerFrameDiv.png", {4, 100}},
-                                   {"bluePickerFrame.png", {320, 216}},
-                                   {"bluePickerFrameDiv.png", {4, 100}}};
+  const HostImages images{{"blackPickerFrame.png", {320, 216}},
+                          {"blackPickerFrameDiv.png", {4, 100}},
+                          {"bluePickerFrame.png", {320, 216}},
+                          {"bluePickerFrameDiv.png", {4, 100}}};
 };
-
-/// The image views laid over a picker cell, in the order they were added (the frame first).
-std::vector<std::shared_ptr<UIImageView>> overlaysOf(const UIView& cell) {
-  return testing::subviewsOfKind<UIImageView>(cell);
-}
 
 TEST_F(PickerImages, TheWorkedExampleFramesAndDividesADatePicker) {
   const auto column = columnOf<DataGridDatePickerColumn>(0, 160);
   const auto grid = boundGrid({column}, makeRecords({{"01/02/2025"}}), 108);
   const auto cell = cellAt<DataGridDatePickerCell>(*column, 0);
   EXPECT_EQ(cell->picker->frame(), CGRectMake(0, 0, 160, 108));
-  const auto overlays = overlaysOf(*cell);
+  const auto overlays = subviewsOfKind<UIImageView>(*cell);  // the frame, then the dividers
   ASSERT_EQ(overlays.size(), 3u);
   EXPECT_EQ(overlays[0]->frame(), CGRectMake(0, 0, 160, 108));
   EXPECT_EQ(overlays[0]->image, UIImage::imageNamed("bluePickerFrame.png"));
@@ -250,15 +225,10 @@ TEST_F(PickerImages, FrameColourAndTheTemplateModePickTheImagesAndDividers) {
     std::vector<CGFloat> dividerXs;
     CGRect divider;  // the y and size of every divider
   };
-  const Case cases[] = {
-      {DataGridPickerFrameColorBlack,
-       "black",
-       UIDatePickerModeDateAndTime,
-       {70, 90, 120},
-       {{0, 29}, {2, 50}}},
-      {DataGridPickerFrameColorRed, "red", UIDatePickerModeTime, {60, 88.5}, {{0, 54}, {0, 0}}},
-      {7, "blue", UIDatePickerModeCountDownTimer, {70}, {{0, 29}, {2, 50}}},
-      {DataGridPickerFrameColorBlue, "blue", 7, {}, {}}};
+  const Case cases[] = {{0, "black", UIDatePickerModeDateAndTime, {70, 90, 120}, {{0, 29}, {2, 50}}},
+                        {3, "red", UIDatePickerModeTime, {60, 88.5}, {{0, 54}, {0, 0}}},
+                        {7, "blue", UIDatePickerModeCountDownTimer, {70}, {{0, 29}, {2, 50}}},
+                        {2, "blue", 7, {}, {}}};
   for (const Case& c : cases) {
     const auto date = columnOf<DataGridDatePickerColumn>(0, 160);
     const auto picker = columnOf<DataGridPickerColumn>(0, 160);
@@ -267,7 +237,7 @@ TEST_F(PickerImages, FrameColourAndTheTemplateModePickTheImagesAndDividers) {
     boundGrid({date, picker}, makeRecords({{"x"}}), 108);
     const auto cell = cellAt<DataGridDatePickerCell>(*date, 0);
     EXPECT_EQ(cell->picker->datePickerMode, c.mode);
-    const auto overlays = overlaysOf(*cell);
+    const auto overlays = subviewsOfKind<UIImageView>(*cell);  // the frame, then the dividers
     ASSERT_EQ(overlays.size(), 1 + c.dividerXs.size()) << c.prefix << " " << c.mode;
     EXPECT_EQ(overlays[0]->frame(), CGRectMake(0, 0, 160, 108));
     EXPECT_EQ(overlays[0]->image, UIImage::imageNamed(std::string(c.prefix) + "PickerFrame.png")) << c.prefix;
@@ -276,11 +246,11 @@ TEST_F(PickerImages, FrameColourAndTheTemplateModePickTheImagesAndDividers) {
           << c.mode;
       EXPECT_EQ(overlays[i + 1]->image, UIImage::imageNamed(std::string(c.prefix) + "PickerFrameDiv.png"));
     }
-    const auto pickerOverlays = overlaysOf(*cellAt<DataGridPickerCell>(*picker, 0));
+    const auto pickerOverlays = subviewsOfKind<UIImageView>(*cellAt<DataGridPickerCell>(*picker, 0));
     ASSERT_EQ(pickerOverlays.size(), 1u) << c.prefix;
     EXPECT_EQ(pickerOverlays[0]->image, overlays[0]->image) << c.prefix;
   }
 }
 
 }  // namespace
-}  // namespace tarnavel
+}  // namespace tarnavel::testing

@@ -13,6 +13,7 @@
 namespace tarnavel::testing {
 
 using Columns = std::vector<std::shared_ptr<DataGridColumn>>;
+using Colors = std::vector<std::shared_ptr<UIColor>>;
 
 /// Records as the host gives them: an array of arrays of texts.
 inline Value makeRecords(std::initializer_list<std::vector<std::string>> rows) {
@@ -69,16 +70,19 @@ inline std::shared_ptr<UIScrollView> scrollViewOf(const UIDataGrid& grid) {
   return scrolls.empty() ? nullptr : scrolls.front();
 }
 
-/// The header strip: the view that holds the column's title label.
-inline UIView* headerStripOf(const DataGridColumn& column) {
-  return column.header->superview();
-}
-
 /// The cell of `row` among the column's cells of the last bind, as its kind.
 template <class Cell>
 std::shared_ptr<Cell> cellAt(const DataGridColumn& column, std::size_t row) {
   if (!column.Cells || row >= column.Cells->size()) return nullptr;
   return std::dynamic_pointer_cast<Cell>((*column.Cells)[row]);
+}
+
+/// The background of each of the column's cells and of the control it shows, row by row.
+inline Colors backgroundsOf(const DataGridColumn& column) {
+  Colors found;
+  for (const auto& cell : *column.Cells)
+    found.insert(found.end(), {cell->backgroundColor(), cell->subviews().front()->backgroundColor()});
+  return found;
 }
 
 /// The frames of the plain views (border strips) in the scroll view, in the order they were added.

@@ -7,20 +7,11 @@
 
 #include "GridTestSupport.h"
 
-namespace tarnavel {
+namespace tarnavel::testing {
 namespace {
 
-using testing::bind;
-using testing::cellAt;
-using testing::columnOf;
-using testing::labelColumn;
-using testing::makeGrid;
-using testing::makeRecords;
-using testing::scrollViewOf;
-using testing::stripFramesIn;
-
 TEST(RowBinding, CellsAndRowStripsStackByRowHeightAndBorder) {
-  const auto metrics = testing::fixedMetrics();
+  const auto metrics = fixedMetrics();
   for (const auto& [headerScrollHide, top] : {std::pair{false, 0.0}, {true, 15.0}}) {
     const auto grid = makeGrid();
     grid->HeaderScrollHide = headerScrollHide;
@@ -102,7 +93,7 @@ TEST(RowBinding, MissingFieldsLeaveEmptySlotsThatKeepTheirWidth) {
 
 TEST(RowBinding, ABindReplacesEveryCellAndReleasesWhatItNoLongerShows) {
   const auto grid = makeGrid();
-  testing::Columns columns;
+  Columns columns;
   for (NSInteger c = 0; c < 8; ++c)
     columns.push_back(labelColumn("C", c));
   const Value records =
@@ -130,23 +121,27 @@ TEST(RowBinding, ABindReplacesEveryCellAndReleasesWhatItNoLongerShows) {
   EXPECT_TRUE(secondScroll.expired());
 }
 
+// Content measurement skips records without the field too, so that they do not end the bind.
 TEST(RowBinding, RecordsThatAreNotArraysBindAsRecordsWithoutFields) {
-  const auto metrics = testing::fixedMetrics();
+  const auto metrics = fixedMetrics();
   const auto grid = makeGrid();
   const auto name = labelColumn("Name", 0);
   name->AutoSizeType = DataGridAutoSizeTypeContent;
+  const auto unassigned = labelColumn("None", -1);
+  unassigned->AutoSizeType = DataGridAutoSizeTypeContent;
   const auto toggle = columnOf<DataGridSwitchColumn>(1);
   Value records = makeRecords({{"Ann", "1"}});
   for (const Value& odd : {Value("a text"), Value(42), Value::newDictionary({{"Name", Value("Bob")}})})
     records.append(odd);
   records.append(Value::newArray({Value("Christopher"), Value("0")}));
-  bind(*grid, {name, toggle}, records);
+  bind(*grid, {name, unassigned, toggle}, records);
 
   ASSERT_TRUE(scrollViewOf(*grid)) << "the valid rows are shown";
   ASSERT_EQ(name->Cells->size(), 2u);
   EXPECT_EQ(cellAt<DataGridLabelCell>(*name, 1)->frame().origin.y, 4 * grid->RowHeight);
   EXPECT_FALSE(cellAt<DataGridSwitchCell>(*toggle, 1)->Switch->on);
   EXPECT_EQ(name->Width, 55);  // content measurement skipped the odd records and measured "Christopher"
+  EXPECT_EQ(unassigned->Width, 0);
 
   grid->DataSource = Value("not an array of records");
   EXPECT_NO_THROW(grid->DataBind());
@@ -187,4 +182,4 @@ TEST(RowBinding, AGridNoSharedPointerHoldsBindsWithoutItsOwnRecognizersOrActions
 }
 
 }  // namespace
-}  // namespace tarnavel
+}  // namespace tarnavel::testing

@@ -4,15 +4,8 @@
 
 #include "GridTestSupport.h"
 
-namespace tarnavel {
+namespace tarnavel::testing {
 namespace {
-
-using testing::bind;
-using testing::cellAt;
-using testing::columnOf;
-using testing::labelColumn;
-using testing::makeGrid;
-using testing::makeRecords;
 
 const std::shared_ptr<UIColor> kRed = UIColor::colorWithRed(1, 0, 0, 1);
 const std::shared_ptr<UIColor> kBlue = UIColor::colorWithRed(0, 0, 1, 1);
@@ -30,18 +23,10 @@ TEST(TextCells, OddRowsTakeTheAlternatingColourUnlessTheTemplateSetsOne) {
     const auto buttons = columnOf<DataGridButtonColumn>(0);
     bind(*grid, {column, buttons}, makeRecords({{"even"}, {"odd"}}));
 
-    const auto even = cellAt<DataGridLabelCell>(*column, 0);
-    const auto odd = cellAt<DataGridLabelCell>(*column, 1);
-    EXPECT_EQ(even->backgroundColor(), nullptr);
-    EXPECT_EQ(even->label->backgroundColor(), evenLabel);
-    EXPECT_EQ(odd->backgroundColor(), kRed);
-    EXPECT_EQ(odd->label->backgroundColor(), oddLabel);
-    const auto& evenButton = cellAt<DataGridButtonCell>(*buttons, 0)->button;
-    const auto& oddButton = cellAt<DataGridButtonCell>(*buttons, 1)->button;
-    EXPECT_EQ(evenButton->backgroundColor(), white);
-    EXPECT_EQ(evenButton->titleLabel()->backgroundColor(), white);
-    EXPECT_EQ(oddButton->backgroundColor(), kRed);
-    EXPECT_EQ(oddButton->titleLabel()->backgroundColor(), nullptr);
+    EXPECT_EQ(backgroundsOf(*column), (Colors{nullptr, evenLabel, kRed, oddLabel}));
+    EXPECT_EQ(backgroundsOf(*buttons), (Colors{nullptr, white, kRed, kRed}));
+    EXPECT_EQ(cellAt<DataGridButtonCell>(*buttons, 0)->button->titleLabel()->backgroundColor(), white);
+    EXPECT_EQ(cellAt<DataGridButtonCell>(*buttons, 1)->button->titleLabel()->backgroundColor(), nullptr);
   }
 }
 
@@ -91,16 +76,15 @@ TEST(TextCells, FieldsThatAreNotTextsShowTheirDescription) {
 }
 
 TEST(TextCells, ImageNameWithoutAnImageStillMakesATappableCell) {
-  const testing::HostImages images({{"dot", {2, 2}}});
+  const HostImages images({{"dot", {2, 2}}});
   const auto column = columnOf<DataGridImageColumn>(0);
   bind(*makeGrid(), {column}, makeRecords({{"dot"}, {"missing"}}));
   EXPECT_NE(cellAt<DataGridImageCell>(*column, 0)->image->image, nullptr);
-  const auto empty = cellAt<DataGridImageCell>(*column, 1);
-  ASSERT_NE(empty, nullptr);
-  EXPECT_EQ(empty->image->image, nullptr);
-  ASSERT_EQ(empty->image->gestureRecognizers().size(), 1u);
-  EXPECT_EQ(empty->image->gestureRecognizers()[0]->accessibilityValue, Value("missing"));
-  EXPECT_TRUE(empty->image->userInteractionEnabled);
+  const UIImageView& missing = *cellAt<DataGridImageCell>(*column, 1)->image;
+  EXPECT_EQ(missing.image, nullptr);
+  ASSERT_EQ(missing.gestureRecognizers().size(), 1u);
+  EXPECT_EQ(missing.gestureRecognizers()[0]->accessibilityValue, Value("missing"));
+  EXPECT_TRUE(missing.userInteractionEnabled);
 }
 
 // The column's placeholder survives the template copy of the (separate) styled placeholder.
@@ -118,14 +102,13 @@ TEST(TextCells, TextEntryColumnSettingsAndTheTemplateReachTheControls) {
   EXPECT_EQ(textField->text, "note");
   EXPECT_EQ(textField->placeholder, "name");
   EXPECT_EQ(textField->attributedPlaceholder, "styled");
-  EXPECT_EQ(textField->keyboardType, 1);
-  EXPECT_EQ(textField->returnKeyType, 9);
-  EXPECT_EQ(textField->contentHorizontalAlignment, 3);
+  EXPECT_EQ(
+      std::tuple(textField->keyboardType, textField->returnKeyType, textField->contentHorizontalAlignment),
+      std::tuple(1, 9, 3));
   EXPECT_EQ(textField->textAlignment, NSTextAlignment::Center);
   const auto textView = cellAt<DataGridTextViewCell>(*view, 0)->textView;
   EXPECT_EQ(textView->text, "note");
-  EXPECT_EQ(textView->keyboardType, 7);
-  EXPECT_EQ(textView->returnKeyType, 9);
+  EXPECT_EQ(std::tuple(textView->keyboardType, textView->returnKeyType), std::tuple(7, 9));
   EXPECT_FALSE(textView->editable);
   EXPECT_EQ(textView->contentInset, UIEdgeInsetsMake(1, 2, 3, 4));
 }
@@ -191,4 +174,4 @@ TEST(TemplateCopy, TemplateSettingsReachEveryKindOfCellControl) {
 }
 
 }  // namespace
-}  // namespace tarnavel
+}  // namespace tarnavel::testing
