@@ -196,7 +196,7 @@ class PickerImages : public ::testing::Test {
                           {"bluePickerFrameDiv.png", {4, 100}}};
 };
 
-TEST_F(PickerImages, TheWorkedExampleFramesAndDividesADatePicker) {
+TEST_F(PickerImages, AHalfSizeDatePickerIsFramedAndDividedAtHalfScale) {
   const auto column = columnOf<DataGridDatePickerColumn>(0, 160);
   const auto grid = boundGrid({column}, makeRecords({{"01/02/2025"}}), 108);
   const auto cell = cellAt<DataGridDatePickerCell>(*column, 0);
