@@ -1,98 +1,46 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "EventRecorder.h"
 #include "GridTestSupport.h"
 #include "platform/RenderingTestSupport.h"
-#include "tarnavel/platform/foundation/NSDateFormatter.h"
 #include "tarnavel/platform/input/UserInput.h"
 
-namespace tarnavel {
+namespace tarnavel::testing {
 namespace {
 
-using testing::cellAt;
-using testing::makeGrid;
-using testing::makeRecords;
-
-template <class Column>
-std::shared_ptr<Column> controlColumn(NSInteger field, CGFloat width = 70) {
-  auto column = std::make_shared<Column>();
-  column->Title = "C";
-  column->dataFieldIndex = field;
-  column->Width = width;
-  return column;
-}
-
-/// A grid of the given columns over `records`, with rows `rowHeight` high and every column its own Width.
-std::shared_ptr<UIDataGrid> bindGrid(std::vector<std::shared_ptr<DataGridColumn>> columns, Value records,
-                                     CGFloat rowHeight = 20) {
+/// The columns bound over `records`, in rows `rowHeight` high, every column its own Width.
+std::shared_ptr<UIDataGrid> boundGrid(Columns columns, Value records, CGFloat rowHeight = 20) {
   auto grid = makeGrid();
   grid->ColumnsWidth = 0;
   grid->RowHeight = rowHeight;
-  grid->Columns = std::move(columns);
-  grid->DataSource = std::move(records);
-  grid->DataBind();
+  bind(*grid, std::move(columns), std::move(records));
   return grid;
 }
 
-std::shared_ptr<UIColor> color(double r, double g, double b) {
-  return UIColor::colorWithRed(r, g, b, 1);
-}
-
-std::shared_ptr<UIImage> solidImage(int width, int height) {
-  return std::make_shared<UIImage>(std::make_shared<CGImage>(
-      width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width * height), 0xff336699u)));
-}
-
-/// Registers the frame and divider images of the named colours, and forgets them afterwards.
-class PickerImages : public ::testing::Test {
- protected:
-  void SetUp() override {
-    for (const char* color : {"black", "blue"}) {
-      UIImage::registerImage(std::string(color) + "PickerFrame.png", solidImage(320, 216));
-      UIImage::registerImage(std::string(color) + "PickerFrameDiv.png", solidImage(4, 100));
-    }
-  }
-  void TearDown() override { UIImage::resetImageRegistry(); }
-};
-
-/// The image views laid over a picker cell, in the order they were added (the frame first).
-std::vector<std::shared_ptr<UIImageView>> overlaysOf(const UIView& cell) {
-  return testing::subviewsOfKind<UIImageView>(cell);
-}
-
 TEST(SwitchCells, OnForOneYesAndTrueInAnyLetterCase) {
-  struct Case {
-    const char* field;
-    bool on;
-  };
-  const std::vector<Case> cases = {{"1", true},    {"yes", true}, {"YES", true}, {"True", true},
-                                   {"tRuE", true}, {"0", false},  {"", false},   {"no", false},
-                                   {"on", false},  {"01", false}, {" 1", false}, {"yes ", false}};
+  const std::vector<std::pair<const char*, bool>> cases = {
+      {"1", true}, {"yes", true}, {"YES", true}, {"True", true}, {"tRuE", true}, {"0", false},
+      {"", false}, {"no", false}, {"on", false}, {"01", false},  {" 1", false},  {"yes ", false}};
   Value records = Value::newArray();
-  for (const Case& c : cases)
-    records.append(Value::newArray({Value(c.field)}));
-  const auto column = controlColumn<DataGridSwitchColumn>(0);
-  bindGrid({column}, records);
+  for (const auto& [field, on] : cases)
+    records.append(Value::newArray({Value(field)}));
+  const auto column = columnOf<DataGridSwitchColumn>(0);
+  boundGrid({column}, records);
   for (std::size_t r = 0; r < cases.size(); ++r) {
-    const auto cell = cellAt<DataGridSwitchCell>(*column, r);
-    ASSERT_TRUE(cell);
-    EXPECT_EQ(cell->Switch->on, cases[r].on) << "field \"" << cases[r].field << "\"";
+    ASSERT_TRUE(cellAt<DataGridSwitchCell>(*column, r));
+    EXPECT_EQ(cellAt<DataGridSwitchCell>(*column, r)->Switch->on, cases[r].second)
+        << '"' << cases[r].first << '"';
   }
 }
 
+// A list that cannot be searched ends the search, not the bind.
 TEST(PickerCells, SelectTheFirstEntryEqualToTheFieldElseRowZero) {
-  struct Case {
-    const char* name;
-    Value entries;
-    const char* field;
-    NSInteger row;
-  };
-  const std::vector<Case> cases = {
+  const std::tuple<const char*, Value, const char*, NSInteger> cases[] = {
       {"third of three", Value::newArray({"a", "b", "c"}), "c", 2},
       {"none", Value::newArray({"a", "b", "c"}), "x", 0},
       {"duplicates", Value::newArray({"a", "b", "b"}), "b", 1},
@@ -100,58 +48,26 @@ TEST(PickerCells, SelectTheFirstEntryEqualToTheFieldElseRowZero) {
       {"a text, not a list", Value("abc"), "b", 0},
       {"a number entry never equals a text", Value::newArray({Value(1), "1"}), "1", 1},
   };
-  for (const Case& c : cases) {
-    const auto column = controlColumn<DataGridPickerColumn>(0);
-    column->pickerDataSource = c.entries;
-    const auto after = controlColumn<DataGridSwitchColumn>(0);
-    bindGrid({column, after}, makeRecords({{c.field}}));
-    const auto cell = cellAt<DataGridPickerCell>(*column, 0);
-    ASSERT_TRUE(cell) << c.name;
-    EXPECT_EQ(cell->picker->selectedRowInComponent(0), c.row) << c.name;
-    // A list that cannot be searched ends the search, not the bind.
-    EXPECT_TRUE(cellAt<DataGridSwitchCell>(*after, 0)) << c.name;
+  for (const auto& [name, entries, field, row] : cases) {
+    const auto column = columnOf<DataGridPickerColumn>(0);
+    column->pickerDataSource = entries;
+    const auto after = columnOf<DataGridSwitchColumn>(0);
+    boundGrid({column, after}, makeRecords({{field}}));
+    ASSERT_TRUE(cellAt<DataGridPickerCell>(*column, 0)) << name;
+    EXPECT_EQ(cellAt<DataGridPickerCell>(*column, 0)->picker->selectedRowInComponent(0), row) << name;
+    EXPECT_TRUE(cellAt<DataGridSwitchCell>(*after, 0)) << name;
   }
 }
 
-TEST(DatePickerCells, ShowTheDateTheFieldSpellsInTheColumnFormat) {
-  const auto column = controlColumn<DataGridDatePickerColumn>(0);
-  const NSDate before;
-  bindGrid({column}, makeRecords({{"12/25/2024"}, {"2024-12-25"}}));
-  const NSDate after;
-  NSDateFormatter formatter;
-  formatter.setDateFormat("MM/dd/yyyy");
-  const auto parsed = cellAt<DataGridDatePickerCell>(*column, 0)->picker;
-  EXPECT_EQ(parsed->date(), *formatter.dateFromString("12/25/2024"));
-  EXPECT_EQ(parsed->accessibilityIdentifier(), "MM/dd/yyyy");
-  // A field in another format leaves the date the picker was made with.
-  const NSDate kept = cellAt<DataGridDatePickerCell>(*column, 1)->picker->date();
-  EXPECT_LE(before, kept);
-  EXPECT_LE(kept, after);
-}
-
-TEST(ControlCells, ScaleToFillTheCellUnlessBothSidesOfCellSizeAreSet) {
-  struct Case {
-    CGSize cellSize;
-    CGPoint offsets;
-    CGRect frame;
-  };
-  const Case cases[] = {
-      {{40, 0}, {0, 0}, CGRectMake(0, 0, 70, 40)},
-      {{0, 30}, {0, 0}, CGRectMake(0, 0, 70, 40)},
-      {{40, 30}, {0, 0}, CGRectMake(15, 5, 40, 30)},  // the centre anchor's offsets, stored
-      {{40, 30}, {6, 2}, CGRectMake(6, 2, 40, 30)},   // centred at (20 + 6, 15 + 2)
-  };
-  for (const Case& c : cases) {
-    const auto column = controlColumn<DataGridSwitchColumn>(0);
-    column->cellSize = c.cellSize;
-    column->cellLayoutPositionX = c.offsets.x;
-    column->cellLayoutPositionY = c.offsets.y;
-    bindGrid({column}, makeRecords({{"1"}}), 40);
-    const UISwitch& control = *cellAt<DataGridSwitchCell>(*column, 0)->Switch;
-    EXPECT_EQ(control.frame(), c.frame) << c.cellSize.width << " x " << c.cellSize.height;
-    // The switch keeps its natural size and is scaled into place.
-    EXPECT_EQ(control.bounds().size, UISwitch::kNaturalSize);
-  }
+// A column 0 wide makes a slider without a width: it has no scale, so it stays unscaled in its cell.
+TEST(ControlCells, AControlWithoutAWidthOrHeightStaysUnscaledInTheMiddleOfItsCell) {
+  const auto slider = columnOf<DataGridSliderColumn>(0, 0);
+  const auto after = columnOf<DataGridSwitchColumn>(0);
+  const auto grid = boundGrid({slider, after}, makeRecords({{"1"}}));
+  const UISlider& control = *cellAt<DataGridSliderCell>(*slider, 0)->slider;
+  EXPECT_EQ(control.frame(), CGRectMake(0, 0, 0, 20));
+  EXPECT_TRUE(CGAffineTransformIsIdentity(control.transform()));
+  EXPECT_TRUE(cellAt<DataGridSwitchCell>(*after, 0) && scrollViewOf(*grid)) << "the bind went on";
 }
 
 TEST(SliderCells, TemplateBoundsTheHostSetReplaceTheColumnsAfterTheValueWasGiven) {
@@ -174,10 +90,10 @@ TEST(SliderCells, TemplateBoundsTheHostSetReplaceTheColumnsAfterTheValueWasGiven
       {"a field that is no number", {{false, 200}}, "abc", 0, 200, 0},
   };
   for (const Case& c : cases) {
-    const auto column = controlColumn<DataGridSliderColumn>(0);
+    const auto column = columnOf<DataGridSliderColumn>(0);
     for (const auto& [isMinimum, bound] : c.settings)
       isMinimum ? column->cellTemplate->setMinimumValue(bound) : column->cellTemplate->setMaximumValue(bound);
-    bindGrid({column}, makeRecords({{c.field}}));
+    boundGrid({column}, makeRecords({{c.field}}));
     const UISlider& slider = *cellAt<DataGridSliderCell>(*column, 0)->slider;
     EXPECT_EQ(slider.minimumValue(), c.minimum) << c.name;
     EXPECT_EQ(slider.maximumValue(), c.maximum) << c.name;
@@ -185,182 +101,107 @@ TEST(SliderCells, TemplateBoundsTheHostSetReplaceTheColumnsAfterTheValueWasGiven
   }
 }
 
-TEST(ControlCells, OddRowsTakeTheAlternatingColourInsteadOfTheColumns) {
-  const auto red = color(1, 0, 0);
-  const auto blue = color(0, 0, 1);
-  const auto slider = controlColumn<DataGridSliderColumn>(0);
-  const auto toggle = controlColumn<DataGridSwitchColumn>(0);
-  const auto picker = controlColumn<DataGridPickerColumn>(0);
-  for (const auto& column : std::vector<std::shared_ptr<DataGridColumn>>{slider, toggle})
+// Odd rows take the alternating colour instead of the slider's and switch's column colour; a picker takes
+// no column colour, only the alternating one; a template's colours win over the column's.
+TEST(ControlCells, ColoursComeFromTheAlternatingRowTheColumnThenTheTemplate) {
+  const auto red = rgb(1, 0, 0);
+  const auto blue = rgb(0, 0, 1);
+  const auto green = rgb(0, 1, 0);
+  const auto slider = columnOf<DataGridSliderColumn>(0);
+  const auto toggle = columnOf<DataGridSwitchColumn>(0);
+  const auto picker = columnOf<DataGridPickerColumn>(0);
+  const auto templated = columnOf<DataGridSwitchColumn>(0);
+  for (const auto& column : Columns{slider, toggle, picker})
     column->setBackgroundColor(blue);
-  auto grid = makeGrid();
-  grid->ColumnsWidth = 0;
-  grid->alternatingBackgroundColor = red;
-  grid->Columns = {slider, toggle, picker};
-  grid->DataSource = makeRecords({{"1"}, {"1"}});
-  grid->DataBind();
-
-  const auto evenSlider = cellAt<DataGridSliderCell>(*slider, 0);
-  const auto oddSlider = cellAt<DataGridSliderCell>(*slider, 1);
-  EXPECT_EQ(evenSlider->backgroundColor(), nullptr);
-  EXPECT_EQ(evenSlider->slider->backgroundColor(), blue);
-  EXPECT_EQ(oddSlider->backgroundColor(), red);
-  EXPECT_EQ(oddSlider->slider->backgroundColor(), red);
-  EXPECT_EQ(cellAt<DataGridSwitchCell>(*toggle, 0)->Switch->backgroundColor(), blue);
-  EXPECT_EQ(cellAt<DataGridSwitchCell>(*toggle, 1)->Switch->backgroundColor(), red);
-  // A picker takes no column colour, only the alternating one.
-  EXPECT_EQ(cellAt<DataGridPickerCell>(*picker, 0)->picker->backgroundColor(), nullptr);
-  EXPECT_EQ(cellAt<DataGridPickerCell>(*picker, 1)->picker->backgroundColor(), red);
-}
-
-TEST(SwitchCells, OnTintFromTheColumnUnlessTheTemplateSetsOne) {
-  const auto green = color(0, 1, 0);
-  const auto orange = color(1, 0.5, 0);
-  const auto yellow = color(1, 1, 0);
-  const auto plain = controlColumn<DataGridSwitchColumn>(0);
-  plain->onTintColor = green;
-  const auto templated = controlColumn<DataGridSwitchColumn>(0);
+  toggle->onTintColor = green;
   templated->onTintColor = green;
-  templated->cellTemplate->onTintColor = orange;
-  templated->cellTemplate->setBackgroundColor(yellow);
-  bindGrid({plain, templated}, makeRecords({{"1"}}));
-  EXPECT_EQ(cellAt<DataGridSwitchCell>(*plain, 0)->Switch->onTintColor, green);
-  const UISwitch& overridden = *cellAt<DataGridSwitchCell>(*templated, 0)->Switch;
-  EXPECT_EQ(overridden.onTintColor, orange);
-  EXPECT_EQ(overridden.backgroundColor(), yellow);
+  templated->cellTemplate->onTintColor = red;
+  templated->cellTemplate->setBackgroundColor(green);
+  const auto grid = makeGrid();
+  grid->alternatingBackgroundColor = red;
+  bind(*grid, {slider, toggle, picker, templated}, makeRecords({{"1"}, {"1"}}));
+
+  EXPECT_EQ(backgroundsOf(*slider), (Colors{nullptr, blue, red, red}));
+  EXPECT_EQ(backgroundsOf(*toggle), (Colors{nullptr, blue, red, red}));
+  EXPECT_EQ(backgroundsOf(*picker), (Colors{nullptr, nullptr, red, red}));
+  EXPECT_EQ(backgroundsOf(*templated), (Colors{nullptr, green, red, green}));
+  EXPECT_EQ(cellAt<DataGridSwitchCell>(*toggle, 0)->Switch->onTintColor, green);
+  EXPECT_EQ(cellAt<DataGridSwitchCell>(*templated, 1)->Switch->onTintColor, red);
 }
 
-TEST(ControlCells, BorderWidthsFollowEachKindsUnsetValue) {
-  struct Case {
-    const char* name;
-    std::shared_ptr<DataGridColumn> column;
-    CGFloat expected;
+TEST(CellBorders, FallBackFromTheColumnToTheGridByEachKindsUnsetValue) {
+  const auto gray = UIColor::grayColor();
+  const auto blue = rgb(0, 0, 1);
+  const auto own = [](std::shared_ptr<DataGridColumn> column, std::shared_ptr<UIColor> color, CGFloat width) {
+    column->borderColor = std::move(color);
+    column->borderWidth = width;
+    return column;
   };
-  auto switchAtMarker = controlColumn<DataGridSwitchColumn>(0);
-  switchAtMarker->borderWidth = kDataGridUnsetSliderBorderWidth;
-  auto sliderAtZero = controlColumn<DataGridSliderColumn>(0);
-  sliderAtZero->borderWidth = 0;
-  auto pickerOwn = controlColumn<DataGridPickerColumn>(0);
-  pickerOwn->borderWidth = 0.5;
-  const std::vector<Case> cases = {
-      {"slider by default", controlColumn<DataGridSliderColumn>(0), 2},
-      {"switch by default", controlColumn<DataGridSwitchColumn>(0), 0},
-      {"switch at the slider marker", switchAtMarker, 2},
-      {"slider at 0", sliderAtZero, 0},
-      {"date picker by default", controlColumn<DataGridDatePickerColumn>(0), 2},
-      {"picker by default", controlColumn<DataGridPickerColumn>(0), 2},
-      {"picker of its own", pickerOwn, 0.5},
-  };
-  for (const Case& c : cases) {
-    auto grid = makeGrid();
+  const CGFloat marker = kDataGridUnsetSliderBorderWidth;
+  const std::tuple<const char*, std::shared_ptr<DataGridColumn>, std::shared_ptr<UIColor>, CGFloat> cases[] =
+      {
+          {"label by default", labelColumn("L", 0), gray, 2},
+          {"image by default", columnOf<DataGridImageColumn>(0), gray, 2},
+          {"text field of its own", own(columnOf<DataGridTextFieldColumn>(0), blue, 0.5), blue, 0.5},
+          {"date picker by default", columnOf<DataGridDatePickerColumn>(0), gray, 2},
+          {"picker of its own", own(columnOf<DataGridPickerColumn>(0), blue, 0.5), blue, 0.5},
+          {"slider by default", columnOf<DataGridSliderColumn>(0), gray, 2},
+          {"slider at 0", own(columnOf<DataGridSliderColumn>(0), kDataGridUnsetColor(), 0), gray, 0},
+          {"switch by default", columnOf<DataGridSwitchColumn>(0), gray, 0},
+          {"switch at the slider marker", own(columnOf<DataGridSwitchColumn>(0), blue, marker), blue, 2},
+      };
+  for (const auto& [name, column, color, width] : cases) {
+    const auto grid = makeGrid();
     grid->cellBorderWidth = 2;
-    grid->cellBorderColor = UIColor::grayColor();
-    grid->Columns = {c.column};
-    grid->DataSource = makeRecords({{"1"}});
-    grid->DataBind();
-    ASSERT_EQ(c.column->Cells->size(), 1u) << c.name;
-    const CALayer& layer = *(*c.column->Cells)[0]->layer();
-    EXPECT_EQ(layer.borderWidth, c.expected) << c.name;
-    EXPECT_EQ(layer.borderColor, UIColor::grayColor()->CGColor()) << c.name;
+    grid->cellBorderColor = gray;
+    bind(*grid, {column}, makeRecords({{"1"}}));
+    ASSERT_EQ(column->Cells->size(), 1u) << name;
+    const CALayer& layer = *(*column->Cells)[0]->layer();
+    EXPECT_EQ(layer.borderWidth, width) << name;
+    EXPECT_EQ(layer.borderColor, color->CGColor()) << name;
   }
 }
 
-TEST(ControlCells, TemplateSettingsReachTheControlButNotItsScale) {
-  const auto thumb = color(1, 0, 0);
-  const auto slider = controlColumn<DataGridSliderColumn>(0);
-  slider->cellTemplate->thumbTintColor = thumb;
-  slider->cellTemplate->tag = 7;
-  slider->cellTemplate->setTransform(CGAffineTransformMakeScale(3, 3));
-  slider->cellTemplate->layer()->cornerRadius = 4;
-  const auto toggle = controlColumn<DataGridSwitchColumn>(0);
-  toggle->cellTemplate->enabled = false;
-  const auto datePicker = controlColumn<DataGridDatePickerColumn>(0);
-  datePicker->cellTemplate->minuteInterval = 15;
-  const auto picker = controlColumn<DataGridPickerColumn>(0);
-  picker->cellTemplate->showsSelectionIndicator = true;
-  bindGrid({slider, toggle, datePicker, picker}, makeRecords({{"1"}}));
-
-  const UISlider& bound = *cellAt<DataGridSliderCell>(*slider, 0)->slider;
-  EXPECT_EQ(bound.thumbTintColor, thumb);
-  EXPECT_EQ(bound.tag, 7);
-  EXPECT_EQ(bound.layer()->cornerRadius, 4);
-  EXPECT_EQ(bound.frame(), CGRectMake(0, 0, 70, 20));
-  EXPECT_FALSE(cellAt<DataGridSwitchCell>(*toggle, 0)->Switch->enabled);
-  EXPECT_EQ(cellAt<DataGridDatePickerCell>(*datePicker, 0)->picker->minuteInterval, 15);
-  EXPECT_TRUE(cellAt<DataGridPickerCell>(*picker, 0)->picker->showsSelectionIndicator);
-}
-
-TEST(ControlCells, ControlsCarryTheirPlaceAndSendTheirActionsToTheGrid) {
-  const auto datePicker = controlColumn<DataGridDatePickerColumn>(0);
-  const auto picker = controlColumn<DataGridPickerColumn>(0);
-  const auto slider = controlColumn<DataGridSliderColumn>(0);
-  const auto toggle = controlColumn<DataGridSwitchColumn>(0);
-  const auto grid = bindGrid({datePicker, picker, slider, toggle}, makeRecords({{"1"}, {"0"}}));
-
-  const auto actionNames = [](const UIControl& control) {
-    std::vector<std::string> names;
-    for (const auto& entry : control.actions().entries())
-      names.push_back(entry.action);
-    return names;
-  };
-  const auto& pickedDate = *cellAt<DataGridDatePickerCell>(*datePicker, 1)->picker;
-  EXPECT_EQ(actionNames(pickedDate),
-            (std::vector<std::string>{"datePkrChanged:", "datePkrEditBegin:", "datePkrEditEnd:"}));
-  EXPECT_EQ(actionNames(*cellAt<DataGridSliderCell>(*slider, 1)->slider),
-            std::vector<std::string>{"sldrChanged:"});
-  EXPECT_EQ(actionNames(*cellAt<DataGridSwitchCell>(*toggle, 1)->Switch),
-            std::vector<std::string>{"SwhChanged:"});
-
-  const UIPickerView& wheel = *cellAt<DataGridPickerCell>(*picker, 1)->picker;
-  EXPECT_EQ(wheel.delegate().get(), static_cast<UIPickerViewDelegate*>(grid.get()));
-  EXPECT_EQ(wheel.dataSource().get(), static_cast<UIPickerViewDataSource*>(grid.get()));
-
-  const UISwitch& control = *cellAt<DataGridSwitchCell>(*toggle, 1)->Switch;
-  EXPECT_EQ(control.accessibilityHint(), "1");
-  EXPECT_EQ(control.accessibilityLabel(), "3");
-  ASSERT_EQ(control.gestureRecognizers().size(), 1u);
-  EXPECT_EQ(control.gestureRecognizers()[0]->accessibilityValue, Value("0"));
-  EXPECT_TRUE(control.userInteractionEnabled);
-}
-
 TEST(ControlCells, ATapOnASwitchReachesTheDelegateWithTheFieldAtBindTime) {
-  const auto toggle = controlColumn<DataGridSwitchColumn>(1);
+  const auto toggle = columnOf<DataGridSwitchColumn>(1);
   toggle->cellSize = CGSizeMake(30, 10);
-  const auto grid =
-      bindGrid({testing::labelColumn("Name", 0), toggle}, makeRecords({{"Ann", "no"}, {"Bob", "yes"}}));
-  const auto recorder = std::make_shared<testing::TapRecorder>();
+  const auto grid = boundGrid({labelColumn("Name", 0), toggle}, makeRecords({{"Ann", "no"}, {"Bob", "yes"}}));
+  const auto recorder = std::make_shared<EventRecorder>();
   grid->setDelegate(recorder);
   grid->DataSource.at(1).replaceAt(1, Value("edited"));
   // The second row's switch, scaled to 30 x 10 in the middle of its 70 x 20 cell, below a header 5 high.
-  const CGPoint onSwitch{70 + 35, grid->HeaderHeight + 20 + 10};
-  EXPECT_EQ(tapAt(*grid, onSwitch), 1);
-  const CGPoint besideSwitch{70 + 5, grid->HeaderHeight + 20 + 10};
-  EXPECT_EQ(tapAt(*grid, besideSwitch), 0);
-  ASSERT_EQ(recorder->cellTaps.size(), 1u);
-  EXPECT_EQ(recorder->cellTaps[0].row, 1);
-  EXPECT_EQ(recorder->cellTaps[0].column, 1);
-  EXPECT_EQ(recorder->cellTaps[0].value, Value("yes"));
+  EXPECT_EQ(tapAt(*grid, CGPointMake(70 + 35, grid->HeaderHeight + 20 + 10)), 1);
+  EXPECT_EQ(tapAt(*grid, CGPointMake(70 + 5, grid->HeaderHeight + 20 + 10)), 0);
+  EXPECT_EQ(recorder->events, (Events{"tap 1,1 yes"}));
 }
 
 TEST(ControlCells, AScaledSwitchThatIsOnShowsItsOnColourInsideItsCell) {
-  const auto toggle = controlColumn<DataGridSwitchColumn>(0, 102);
-  toggle->onTintColor = color(1, 0, 0);
-  const auto grid = bindGrid({toggle}, makeRecords({{"1"}, {"0"}}), 62);
-  const auto image = testing::pixelsOf(*grid);
+  const auto toggle = columnOf<DataGridSwitchColumn>(0, 102);
+  toggle->onTintColor = rgb(1, 0, 0);
+  const auto grid = boundGrid({toggle}, makeRecords({{"1"}, {"0"}}), 62);
+  const auto image = pixelsOf(*grid);
   const int top = static_cast<int>(grid->HeaderHeight);
   // The on switch, twice its natural size: its track left of the knob is red.
-  EXPECT_TRUE(testing::pixelNear(*image, 30, top + 31, testing::kRed));
-  EXPECT_TRUE(testing::pixelNear(*image, 90, top + 31, testing::kWhite, 40));
+  EXPECT_TRUE(pixelNear(*image, 30, top + 31, kRed));
+  EXPECT_TRUE(pixelNear(*image, 90, top + 31, kWhite, 40));
   // The off switch below shows no red.
-  EXPECT_FALSE(testing::pixelNear(*image, 30, top + 62 + 31, testing::kRed, 60));
+  EXPECT_FALSE(pixelNear(*image, 30, top + 62 + 31, kRed, 60));
 }
 
-TEST_F(PickerImages, TheWorkedExampleFramesAndDividesADatePicker) {
-  const auto column = controlColumn<DataGridDatePickerColumn>(0, 160);
-  const auto grid = bindGrid({column}, makeRecords({{"01/02/2025"}}), 108);
+/// The host's frame and divider images in black and blue; the other colours are missing.
+class PickerImages : public ::testing::Test {
+  const HostImages images{{"blackPickerFrame.png", {320, 216}},
+                          {"blackPickerFrameDiv.png", {4, 100}},
+                          {"bluePickerFrame.png", {320, 216}},
+                          {"bluePickerFrameDiv.png", {4, 100}}};
+};
+
+TEST_F(PickerImages, AHalfSizeDatePickerIsFramedAndDividedAtHalfScale) {
+  const auto column = columnOf<DataGridDatePickerColumn>(0, 160);
+  const auto grid = boundGrid({column}, makeRecords({{"01/02/2025"}}), 108);
   const auto cell = cellAt<DataGridDatePickerCell>(*column, 0);
   EXPECT_EQ(cell->picker->frame(), CGRectMake(0, 0, 160, 108));
-  const auto overlays = overlaysOf(*cell);
+  const auto overlays = subviewsOfKind<UIImageView>(*cell);  // the frame, then the dividers
   ASSERT_EQ(overlays.size(), 3u);
   EXPECT_EQ(overlays[0]->frame(), CGRectMake(0, 0, 160, 108));
   EXPECT_EQ(overlays[0]->image, UIImage::imageNamed("bluePickerFrame.png"));
@@ -373,51 +214,43 @@ TEST_F(PickerImages, TheWorkedExampleFramesAndDividesADatePicker) {
   EXPECT_EQ(tapAt(*grid, {100, grid->HeaderHeight + 54}), 1);
 }
 
-TEST_F(PickerImages, TheTemplateModeWinsAndTheDividersFollowIt) {
-  struct Case {
-    NSInteger templateMode;
-    std::vector<CGFloat> dividerXs;
-  };
-  const Case cases[] = {{UIDatePickerModeDateAndTime, {70, 90, 120}},
-                        {UIDatePickerModeTime, {60, 88.5}},
-                        {UIDatePickerModeCountDownTimer, {70}},
-                        {7, {}}};
-  for (const Case& c : cases) {
-    const auto column = controlColumn<DataGridDatePickerColumn>(0, 160);
-    column->cellTemplate->datePickerMode = static_cast<UIDatePickerMode>(c.templateMode);
-    bindGrid({column}, makeRecords({{"x"}}), 108);
-    const auto cell = cellAt<DataGridDatePickerCell>(*column, 0);
-    EXPECT_EQ(cell->picker->datePickerMode, c.templateMode);
-    const auto overlays = overlaysOf(*cell);
-    ASSERT_EQ(overlays.size(), 1 + c.dividerXs.size()) << "mode " << c.templateMode;
-    EXPECT_EQ(overlays[0]->frame(), CGRectMake(0, 0, 160, 108)) << "the frame image stays";
-    for (std::size_t i = 0; i < c.dividerXs.size(); ++i)
-      EXPECT_DOUBLE_EQ(overlays[i + 1]->frame().origin.x, c.dividerXs[i]) << "mode " << c.templateMode;
-  }
-}
-
-TEST_F(PickerImages, FrameColourPicksTheImagePairAndAMissingPairGivesEmptyImages) {
+// The frame colour picks the image pair: a value outside the list the blue one, a pair the host lacks empty
+// images and dividers of no size in the middle. The template's mode wins over the column's, and the dividers
+// follow it; a picker gets its frame and no dividers.
+TEST_F(PickerImages, FrameColourAndTheTemplateModePickTheImagesAndDividers) {
   struct Case {
     NSUInteger color;
-    const char* frameName;
+    const char* prefix;
+    NSInteger mode;
+    std::vector<CGFloat> dividerXs;
+    CGRect divider;  // the y and size of every divider
   };
-  for (const Case& c : {Case{7, "bluePickerFrame.png"}, Case{0, "blackPickerFrame.png"}}) {
-    const auto picker = controlColumn<DataGridPickerColumn>(0);
-    picker->pickerFrameColor = static_cast<DataGridPickerFrameColor>(c.color);
-    bindGrid({picker}, makeRecords({{"a"}}));
-    const auto overlays = overlaysOf(*cellAt<DataGridPickerCell>(*picker, 0));
-    ASSERT_EQ(overlays.size(), 1u) << "a picker has a frame and no dividers";
-    EXPECT_EQ(overlays[0]->image, UIImage::imageNamed(c.frameName)) << c.color;
+  const Case cases[] = {{0, "black", UIDatePickerModeDateAndTime, {70, 90, 120}, {{0, 29}, {2, 50}}},
+                        {3, "red", UIDatePickerModeTime, {60, 88.5}, {{0, 54}, {0, 0}}},
+                        {7, "blue", UIDatePickerModeCountDownTimer, {70}, {{0, 29}, {2, 50}}},
+                        {2, "blue", 7, {}, {}}};
+  for (const Case& c : cases) {
+    const auto date = columnOf<DataGridDatePickerColumn>(0, 160);
+    const auto picker = columnOf<DataGridPickerColumn>(0, 160);
+    date->pickerFrameColor = picker->pickerFrameColor = static_cast<DataGridPickerFrameColor>(c.color);
+    date->cellTemplate->datePickerMode = static_cast<UIDatePickerMode>(c.mode);
+    boundGrid({date, picker}, makeRecords({{"x"}}), 108);
+    const auto cell = cellAt<DataGridDatePickerCell>(*date, 0);
+    EXPECT_EQ(cell->picker->datePickerMode, c.mode);
+    const auto overlays = subviewsOfKind<UIImageView>(*cell);  // the frame, then the dividers
+    ASSERT_EQ(overlays.size(), 1 + c.dividerXs.size()) << c.prefix << " " << c.mode;
+    EXPECT_EQ(overlays[0]->frame(), CGRectMake(0, 0, 160, 108));
+    EXPECT_EQ(overlays[0]->image, UIImage::imageNamed(std::string(c.prefix) + "PickerFrame.png")) << c.prefix;
+    for (std::size_t i = 0; i < c.dividerXs.size(); ++i) {
+      EXPECT_EQ(overlays[i + 1]->frame(), (CGRect{{c.dividerXs[i], c.divider.origin.y}, c.divider.size}))
+          << c.mode;
+      EXPECT_EQ(overlays[i + 1]->image, UIImage::imageNamed(std::string(c.prefix) + "PickerFrameDiv.png"));
+    }
+    const auto pickerOverlays = subviewsOfKind<UIImageView>(*cellAt<DataGridPickerCell>(*picker, 0));
+    ASSERT_EQ(pickerOverlays.size(), 1u) << c.prefix;
+    EXPECT_EQ(pickerOverlays[0]->image, overlays[0]->image) << c.prefix;
   }
-  const auto red = controlColumn<DataGridDatePickerColumn>(0);
-  red->pickerFrameColor = DataGridPickerFrameColorRed;
-  bindGrid({red}, makeRecords({{"a"}}), 40);
-  const auto overlays = overlaysOf(*cellAt<DataGridDatePickerCell>(*red, 0));
-  ASSERT_EQ(overlays.size(), 3u);
-  EXPECT_EQ(overlays[0]->image, nullptr);
-  EXPECT_EQ(overlays[1]->frame().size, CGSizeMake(0, 0));
-  EXPECT_DOUBLE_EQ(overlays[1]->frame().origin.y, 20);
 }
 
 }  // namespace
-}  // namespace tarnavel
+}  // namespace tarnavel::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -7,8 +8,12 @@
 
 #include "tarnavel/grid/UIDataGrid.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
+#include "tarnavel/platform/graphics/UIImage.h"
 
 namespace tarnavel::testing {
+
+using Columns = std::vector<std::shared_ptr<DataGridColumn>>;
+using Colors = std::vector<std::shared_ptr<UIColor>>;
 
 /// Records as the host gives them: an array of arrays of texts.
 inline Value makeRecords(std::initializer_list<std::vector<std::string>> rows) {
@@ -22,18 +27,32 @@ inline Value makeRecords(std::initializer_list<std::vector<std::string>> rows) {
   return records;
 }
 
-/// A label column showing field `field` under `title`, `width` wide.
-inline std::shared_ptr<DataGridLabelColumn> labelColumn(const std::string& title, NSInteger field,
-                                                        CGFloat width = 70) {
-  auto column = std::make_shared<DataGridLabelColumn>();
-  column->Title = title;
+/// A column of kind `Column` showing field `field`, `width` wide.
+template <class Column>
+std::shared_ptr<Column> columnOf(NSInteger field, CGFloat width = 70) {
+  auto column = std::make_shared<Column>();
   column->dataFieldIndex = field;
   column->Width = width;
   return column;
 }
 
+/// A label column showing field `field` under `title`, `width` wide.
+inline std::shared_ptr<DataGridLabelColumn> labelColumn(const std::string& title, NSInteger field,
+                                                        CGFloat width = 70) {
+  auto column = columnOf<DataGridLabelColumn>(field, width);
+  column->Title = title;
+  return column;
+}
+
 inline std::shared_ptr<UIDataGrid> makeGrid(CGFloat width = 300, CGFloat height = 200) {
   return std::make_shared<UIDataGrid>(CGRectMake(0, 0, width, height));
+}
+
+/// Gives the grid its columns and records and binds it.
+inline void bind(UIDataGrid& grid, Columns columns, Value records) {
+  grid.Columns = std::move(columns);
+  grid.DataSource = std::move(records);
+  grid.DataBind();
 }
 
 template <class View>
@@ -51,16 +70,19 @@ inline std::shared_ptr<UIScrollView> scrollViewOf(const UIDataGrid& grid) {
   return scrolls.empty() ? nullptr : scrolls.front();
 }
 
-/// The header strip: the view that holds the first visible column's title label.
-inline UIView* headerStripOf(const DataGridColumn& column) {
-  return column.header->superview();
-}
-
 /// The cell of `row` among the column's cells of the last bind, as its kind.
 template <class Cell>
 std::shared_ptr<Cell> cellAt(const DataGridColumn& column, std::size_t row) {
   if (!column.Cells || row >= column.Cells->size()) return nullptr;
   return std::dynamic_pointer_cast<Cell>((*column.Cells)[row]);
+}
+
+/// The background of each of the column's cells and of the control it shows, row by row.
+inline Colors backgroundsOf(const DataGridColumn& column) {
+  Colors found;
+  for (const auto& cell : *column.Cells)
+    found.insert(found.end(), {cell->backgroundColor(), cell->subviews().front()->backgroundColor()});
+  return found;
 }
 
 /// The frames of the plain views (border strips) in the scroll view, in the order they were added.
@@ -73,24 +95,17 @@ inline std::vector<CGRect> stripFramesIn(const UIScrollView& scroll) {
   return frames;
 }
 
-/// Records the title and cell taps it hears.
-class TapRecorder : public DataGridDelegate {
- public:
-  struct Tap {
-    int row;
-    int column;
-    Value value;
-  };
-
-  void datagridCellTapped(UIDataGrid&, int rowIndex, int colIndex, const Value& value) override {
-    cellTaps.push_back({rowIndex, colIndex, value});
+/// Host images of one colour, registered by name for as long as it lives.
+struct HostImages {
+  explicit HostImages(std::initializer_list<std::pair<std::string, CGSize>> images) {
+    for (const auto& [name, size] : images) {
+      const std::size_t pixels = static_cast<std::size_t>(size.width * size.height);
+      UIImage::registerImage(
+          name, std::make_shared<UIImage>(std::make_shared<CGImage>(
+                    int(size.width), int(size.height), std::vector<std::uint32_t>(pixels, 0xff336699u))));
+    }
   }
-  void datagridColumnTitleTapped(UIDataGrid&, int colIndex, const Value& title) override {
-    titleTaps.push_back({-1, colIndex, title});
-  }
-
-  std::vector<Tap> cellTaps;
-  std::vector<Tap> titleTaps;
+  ~HostImages() { UIImage::resetImageRegistry(); }
 };
 
 /// Fixed text metrics for exact layout numbers: 5 points a character, 12 points a line.

@@ -1,107 +1,36 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "GridTestSupport.h"
-#include "tarnavel/platform/graphics/UIImage.h"
 
-namespace tarnavel {
+namespace tarnavel::testing {
 namespace {
-
-using testing::cellAt;
-using testing::labelColumn;
-using testing::makeGrid;
-using testing::makeRecords;
 
 const std::shared_ptr<UIColor> kRed = UIColor::colorWithRed(1, 0, 0, 1);
 const std::shared_ptr<UIColor> kBlue = UIColor::colorWithRed(0, 0, 1, 1);
 
-template <class Column>
-std::shared_ptr<Column> columnOn(NSInteger field) {
-  auto column = std::make_shared<Column>();
-  column->dataFieldIndex = field;
-  return column;
-}
-
-std::shared_ptr<UIDataGrid> boundGrid(std::vector<std::shared_ptr<DataGridColumn>> columns, Value records) {
-  auto grid = makeGrid();
-  grid->Columns = std::move(columns);
-  grid->DataSource = std::move(records);
-  grid->DataBind();
-  return grid;
-}
-
+// A button's title label keeps no colour of its own on odd rows: only the button takes the alternating one.
 TEST(TextCells, OddRowsTakeTheAlternatingColourUnlessTheTemplateSetsOne) {
-  struct Case {
-    std::shared_ptr<UIColor> templateBackground;
-    std::shared_ptr<UIColor> oddLabel;
-    std::shared_ptr<UIColor> evenLabel;
-  };
   const auto white = UIColor::whiteColor();
-  for (const Case& c : {Case{kBlue, kBlue, kBlue}, Case{kDataGridUnsetColor(), kRed, white}}) {
+  for (const auto& [templateBackground, oddLabel, evenLabel] :
+       {std::tuple{kBlue, kBlue, kBlue}, {kDataGridUnsetColor(), kRed, white}}) {
     const auto grid = makeGrid();
-    grid->setBackgroundColor(white);  // the column's background falls back to it
+    grid->setBackgroundColor(white);  // the columns' background falls back to it
     grid->alternatingBackgroundColor = kRed;
     const auto column = labelColumn("A", 0);
-    column->cellTemplate->setBackgroundColor(c.templateBackground);
-    grid->Columns = {column};
-    grid->DataSource = makeRecords({{"even"}, {"odd"}});
-    grid->DataBind();
+    column->cellTemplate->setBackgroundColor(templateBackground);
+    const auto buttons = columnOf<DataGridButtonColumn>(0);
+    bind(*grid, {column, buttons}, makeRecords({{"even"}, {"odd"}}));
 
-    const auto even = cellAt<DataGridLabelCell>(*column, 0);
-    const auto odd = cellAt<DataGridLabelCell>(*column, 1);
-    EXPECT_EQ(even->backgroundColor(), nullptr);
-    EXPECT_EQ(even->label->backgroundColor(), c.evenLabel);
-    EXPECT_EQ(odd->backgroundColor(), kRed);
-    EXPECT_EQ(odd->label->backgroundColor(), c.oddLabel);
+    EXPECT_EQ(backgroundsOf(*column), (Colors{nullptr, evenLabel, kRed, oddLabel}));
+    EXPECT_EQ(backgroundsOf(*buttons), (Colors{nullptr, white, kRed, kRed}));
+    EXPECT_EQ(cellAt<DataGridButtonCell>(*buttons, 0)->button->titleLabel()->backgroundColor(), white);
+    EXPECT_EQ(cellAt<DataGridButtonCell>(*buttons, 1)->button->titleLabel()->backgroundColor(), nullptr);
   }
 }
 
-TEST(TextCells, ButtonOddRowsKeepTheAlternatingColourOnTheButtonOnly) {
-  const auto grid = makeGrid();
-  grid->alternatingBackgroundColor = kRed;
-  grid->setBackgroundColor(UIColor::whiteColor());
-  const auto column = columnOn<DataGridButtonColumn>(0);
-  grid->Columns = {column};
-  grid->DataSource = makeRecords({{"even"}, {"odd"}});
-  grid->DataBind();
-  const auto even = cellAt<DataGridButtonCell>(*column, 0);
-  const auto odd = cellAt<DataGridButtonCell>(*column, 1);
-  EXPECT_EQ(even->button->backgroundColor(), UIColor::whiteColor());
-  EXPECT_EQ(even->button->titleLabel()->backgroundColor(), UIColor::whiteColor());
-  EXPECT_EQ(odd->button->backgroundColor(), kRed);
-  EXPECT_EQ(odd->button->titleLabel()->backgroundColor(), nullptr);
-}
-
-TEST(TextCells, CellBordersFallBackFromColumnToGrid) {
-  struct Case {
-    std::shared_ptr<UIColor> columnColor;
-    CGFloat columnWidth;
-    std::shared_ptr<UIColor> expectedColor;
-    CGFloat expectedWidth;
-  };
-  for (const Case& c : {Case{kDataGridUnsetColor(), 0, kRed, 2}, Case{kBlue, 0.5, kBlue, 0.5}}) {
-    const auto grid = makeGrid();
-    grid->cellBorderColor = kRed;
-    grid->cellBorderWidth = 2;
-    const auto label = labelColumn("L", 0);
-    const auto image = columnOn<DataGridImageColumn>(0);
-    const auto field = columnOn<DataGridTextFieldColumn>(0);
-    for (const std::shared_ptr<DataGridColumn>& column :
-         std::vector<std::shared_ptr<DataGridColumn>>{label, image, field}) {
-      column->borderColor = c.columnColor;
-      column->borderWidth = c.columnWidth;
-      grid->Columns.push_back(column);
-    }
-    grid->DataSource = makeRecords({{"x"}});
-    grid->DataBind();
-    for (const auto& column : grid->Columns) {
-      const CALayer& layer = *(*column->Cells)[0]->layer();
-      EXPECT_EQ(layer.borderColor, c.expectedColor->CGColor());
-      EXPECT_EQ(layer.borderWidth, c.expectedWidth);
-    }
-  }
-}
-
-TEST(TextCells, TemplateColoursAndFontsOverrideOnlyWhenSet) {
+TEST(TextCells, TemplateColoursAndFontsOverrideTheColumnsOnlyWhenSet) {
   const auto courier = UIFont::fontWithName("Courier", 9);
   const auto grid = makeGrid();
   grid->foregroundColor = kBlue;
@@ -109,196 +38,140 @@ TEST(TextCells, TemplateColoursAndFontsOverrideOnlyWhenSet) {
   const auto styled = labelColumn("S", 0);
   styled->cellTemplate->setTextColor(kRed);
   styled->cellTemplate->setFont(courier);
-  const auto field = columnOn<DataGridTextFieldColumn>(0);
+  const auto field = columnOf<DataGridTextFieldColumn>(0);
   field->cellTemplate->textColor = kRed;
   field->cellTemplate->layer()->cornerRadius = 4;
   field->cellTemplate->layer()->borderColor = kBlue->CGColor();
-  grid->Columns = {plain, styled, field};
-  grid->DataSource = makeRecords({{"x"}});
-  grid->DataBind();
+  const auto plainButtons = columnOf<DataGridButtonColumn>(0);
+  const auto styledButtons = columnOf<DataGridButtonColumn>(0);
+  styledButtons->cellTemplate->titleLabel()->setTextColor(kRed);
+  styledButtons->cellTemplate->titleLabel()->setFont(courier);
+  bind(*grid, {plain, styled, field, plainButtons, styledButtons}, makeRecords({{"Open"}}));
 
-  const auto plainLabel = cellAt<DataGridLabelCell>(*plain, 0)->label;
-  EXPECT_EQ(plainLabel->textColor(), kBlue);
-  EXPECT_EQ(plainLabel->font(), grid->datagridFont);
-  const auto styledLabel = cellAt<DataGridLabelCell>(*styled, 0)->label;
-  EXPECT_EQ(styledLabel->textColor(), kRed);
-  EXPECT_EQ(styledLabel->font(), courier);
-  const auto textField = cellAt<DataGridTextFieldCell>(*field, 0)->textField;
-  EXPECT_EQ(textField->textColor, kRed);
-  EXPECT_EQ(textField->font, grid->datagridFont);
-  EXPECT_EQ(textField->layer()->cornerRadius, 4);
-  EXPECT_EQ(textField->layer()->borderColor, kBlue->CGColor());
-  EXPECT_EQ(textField->layer()->borderWidth, 0);
-}
-
-TEST(TextCells, ButtonShowsTheFieldAsItsTitle) {
-  const auto grid = makeGrid();
-  grid->foregroundColor = kBlue;
-  const auto plain = columnOn<DataGridButtonColumn>(0);
-  const auto styled = columnOn<DataGridButtonColumn>(0);
-  const auto courier = UIFont::fontWithName("Courier", 9);
-  styled->cellTemplate->titleLabel()->setTextColor(kRed);
-  styled->cellTemplate->titleLabel()->setFont(courier);
-  grid->Columns = {plain, styled};
-  grid->DataSource = makeRecords({{"Open"}});
-  grid->DataBind();
-  const auto plainButton = cellAt<DataGridButtonCell>(*plain, 0)->button;
-  EXPECT_EQ(plainButton->titleForState(UIControlStateNormal), "Open");
-  EXPECT_EQ(plainButton->titleColorForState(UIControlStateNormal), kBlue);
-  EXPECT_EQ(plainButton->titleLabel()->font(), grid->datagridFont);
-  const auto styledButton = cellAt<DataGridButtonCell>(*styled, 0)->button;
-  EXPECT_EQ(styledButton->titleColorForState(UIControlStateNormal), kRed);
-  EXPECT_EQ(styledButton->titleLabel()->font(), courier);
+  const auto labelLook = [](const DataGridColumn& c) {
+    const UILabel& label = *cellAt<DataGridLabelCell>(c, 0)->label;
+    return std::tuple(label.textColor(), label.font());
+  };
+  EXPECT_EQ(labelLook(*plain), std::tuple(kBlue, grid->datagridFont));
+  EXPECT_EQ(labelLook(*styled), std::tuple(kRed, courier));
+  const UITextField& textField = *cellAt<DataGridTextFieldCell>(*field, 0)->textField;
+  EXPECT_EQ(std::tuple(textField.textColor, textField.font), std::tuple(kRed, grid->datagridFont));
+  const CALayer& fieldLayer = *textField.layer();
+  EXPECT_EQ(std::tuple(fieldLayer.cornerRadius, fieldLayer.borderColor, fieldLayer.borderWidth),
+            std::tuple(4.0, kBlue->CGColor(), 0.0));
+  const auto buttonLook = [](const DataGridColumn& c) {
+    const UIButton& button = *cellAt<DataGridButtonCell>(c, 0)->button;
+    return std::tuple(button.titleForState(UIControlStateNormal),
+                      button.titleColorForState(UIControlStateNormal), button.titleLabel()->font());
+  };
+  EXPECT_EQ(buttonLook(*plainButtons), std::tuple("Open", kBlue, grid->datagridFont));
+  EXPECT_EQ(buttonLook(*styledButtons), std::tuple("Open", kRed, courier));
 }
 
 TEST(TextCells, FieldsThatAreNotTextsShowTheirDescription) {
   const auto column = labelColumn("N", 0);
-  Value records = Value::newArray({Value::newArray({Value(42)}), Value::newArray({Value()})});
-  const auto grid = boundGrid({column}, records);
+  bind(*makeGrid(), {column}, Value::newArray({Value::newArray({Value(42)}), Value::newArray({Value()})}));
   EXPECT_EQ(cellAt<DataGridLabelCell>(*column, 0)->label->text(), "42");
   EXPECT_FALSE(cellAt<DataGridLabelCell>(*column, 1)->label->text().has_value());
 }
 
 TEST(TextCells, ImageNameWithoutAnImageStillMakesATappableCell) {
-  UIImage::registerImage("dot", std::make_shared<UIImage>(std::make_shared<CGImage>(
-                                    2, 2, std::vector<std::uint32_t>(4, 0xFF000000u))));
-  const auto column = columnOn<DataGridImageColumn>(0);
-  const auto grid = boundGrid({column}, makeRecords({{"dot"}, {"missing"}}));
+  const HostImages images({{"dot", {2, 2}}});
+  const auto column = columnOf<DataGridImageColumn>(0);
+  bind(*makeGrid(), {column}, makeRecords({{"dot"}, {"missing"}}));
   EXPECT_NE(cellAt<DataGridImageCell>(*column, 0)->image->image, nullptr);
-  const auto empty = cellAt<DataGridImageCell>(*column, 1);
-  ASSERT_NE(empty, nullptr);
-  EXPECT_EQ(empty->image->image, nullptr);
-  ASSERT_EQ(empty->image->gestureRecognizers().size(), 1u);
-  EXPECT_EQ(empty->image->gestureRecognizers()[0]->accessibilityValue, Value("missing"));
-  EXPECT_TRUE(empty->image->userInteractionEnabled);
-  UIImage::registerImage("dot", nullptr);
-}
-
-// Carriers name the record's row and the column's position in Columns, not its field.
-TEST(TextCells, RecognizersCarryRowColumnAndTheValueAtBindTime) {
-  const auto first = labelColumn("F", 1);
-  const auto second = columnOn<DataGridButtonColumn>(0);
-  Value records = makeRecords({{"a0", "a1"}, {"b0", "b1"}});
-  const auto grid = boundGrid({first, second}, records);
-  records.at(1).replaceAt(0, Value("edited"));
-
-  const auto& recognizers = cellAt<DataGridButtonCell>(*second, 1)->button->gestureRecognizers();
-  ASSERT_EQ(recognizers.size(), 1u);
-  const UIGestureRecognizer& tap = *recognizers[0];
-  EXPECT_EQ(tap.accessibilityHint, "1");
-  EXPECT_EQ(tap.accessibilityLabel, "1");
-  EXPECT_EQ(tap.accessibilityValue, Value("b0"));
-  EXPECT_TRUE(tap.hasTarget(grid.get(), "tappedCell:"));
-  const auto& labelTap = *cellAt<DataGridLabelCell>(*first, 0)->label->gestureRecognizers()[0];
-  EXPECT_EQ(labelTap.accessibilityLabel, "0");
-  EXPECT_EQ(labelTap.accessibilityValue, Value("a1"));
-}
-
-TEST(TextCells, TextFieldsCarryTheirPlaceAndSendTheirActionsToTheGrid) {
-  const auto column = columnOn<DataGridTextFieldColumn>(0);
-  const auto grid = boundGrid({labelColumn("L", 0), column}, makeRecords({{"x"}, {"y"}}));
-  const auto field = cellAt<DataGridTextFieldCell>(*column, 1)->textField;
-  EXPECT_EQ(field->text, "y");
-  EXPECT_EQ(field->accessibilityHint(), "1");
-  EXPECT_EQ(field->accessibilityLabel(), "1");
-  EXPECT_TRUE(field->gestureRecognizers().empty());
-  const auto& actions = field->actions().entries();
-  ASSERT_EQ(actions.size(), 3u);
-  EXPECT_EQ(actions[0].action, "txtChanged:");
-  EXPECT_EQ(actions[0].events, UIControlEventEditingChanged);
-  EXPECT_EQ(actions[1].action, "txtEditBegin:");
-  EXPECT_EQ(actions[1].events, UIControlEventEditingDidBegin);
-  EXPECT_EQ(actions[2].action, "txtEditEnd:");
-  EXPECT_EQ(actions[2].events, UIControlEventEditingDidEnd);
-  EXPECT_EQ(actions[0].targetIdentity, grid.get());
+  const UIImageView& missing = *cellAt<DataGridImageCell>(*column, 1)->image;
+  EXPECT_EQ(missing.image, nullptr);
+  ASSERT_EQ(missing.gestureRecognizers().size(), 1u);
+  EXPECT_EQ(missing.gestureRecognizers()[0]->accessibilityValue, Value("missing"));
+  EXPECT_TRUE(missing.userInteractionEnabled);
 }
 
 // The column's placeholder survives the template copy of the (separate) styled placeholder.
-TEST(TextCells, TextFieldColumnSettingsReachTheControl) {
-  const auto column = columnOn<DataGridTextFieldColumn>(0);
-  column->placeholder = "name";
-  column->TextAlignment = 1;
-  column->cellTemplate->attributedPlaceholder = "styled";
-  const auto grid = boundGrid({column}, makeRecords({{""}}));
-  const auto field = cellAt<DataGridTextFieldCell>(*column, 0)->textField;
-  EXPECT_EQ(field->placeholder, "name");
-  EXPECT_EQ(field->attributedPlaceholder, "styled");
-  EXPECT_EQ(field->keyboardType, 1);
-  EXPECT_EQ(field->contentHorizontalAlignment, 3);
-  EXPECT_EQ(field->textAlignment, NSTextAlignment::Center);
-}
-
-TEST(TextCells, TextViewsHaveTheGridAsDelegateAndKeepTheColumnSettings) {
-  const auto column = columnOn<DataGridTextViewColumn>(0);
-  column->keyboardType = 7;
-  column->cellTemplate->editable = false;
-  column->cellTemplate->contentInset = UIEdgeInsetsMake(1, 2, 3, 4);
-  const auto grid = boundGrid({column}, makeRecords({{"note"}}));
-  const auto view = cellAt<DataGridTextViewCell>(*column, 0)->textView;
-  EXPECT_EQ(view->text, "note");
-  EXPECT_EQ(view->delegate().get(), static_cast<UITextViewDelegate*>(grid.get()));
-  EXPECT_EQ(view->accessibilityHint(), "0");
-  EXPECT_EQ(view->accessibilityLabel(), "0");
-  EXPECT_EQ(view->keyboardType, 7);
-  EXPECT_FALSE(view->editable);
-  EXPECT_EQ(view->contentInset, UIEdgeInsetsMake(1, 2, 3, 4));
-  EXPECT_TRUE(view->gestureRecognizers().empty());
+TEST(TextCells, TextEntryColumnSettingsAndTheTemplateReachTheControls) {
+  const auto field = columnOf<DataGridTextFieldColumn>(0);
+  field->placeholder = "name";
+  field->TextAlignment = 1;
+  field->cellTemplate->attributedPlaceholder = "styled";
+  const auto view = columnOf<DataGridTextViewColumn>(0);
+  view->keyboardType = 7;
+  view->cellTemplate->editable = false;
+  view->cellTemplate->contentInset = UIEdgeInsetsMake(1, 2, 3, 4);
+  bind(*makeGrid(), {field, view}, makeRecords({{"note"}}));
+  const auto textField = cellAt<DataGridTextFieldCell>(*field, 0)->textField;
+  EXPECT_EQ(textField->text, "note");
+  EXPECT_EQ(textField->placeholder, "name");
+  EXPECT_EQ(textField->attributedPlaceholder, "styled");
+  EXPECT_EQ(
+      std::tuple(textField->keyboardType, textField->returnKeyType, textField->contentHorizontalAlignment),
+      std::tuple(1, 9, 3));
+  EXPECT_EQ(textField->textAlignment, NSTextAlignment::Center);
+  const auto textView = cellAt<DataGridTextViewCell>(*view, 0)->textView;
+  EXPECT_EQ(textView->text, "note");
+  EXPECT_EQ(std::tuple(textView->keyboardType, textView->returnKeyType), std::tuple(7, 9));
+  EXPECT_FALSE(textView->editable);
+  EXPECT_EQ(textView->contentInset, UIEdgeInsetsMake(1, 2, 3, 4));
 }
 
 // The copy runs before the recognizer: the template's interaction setting holds only where none is added.
 TEST(TemplateCopy, InteractionSettingHoldsOnlyWithoutARecognizer) {
-  struct Case {
-    bool recognizeCellTapped;
-    bool interactive;
-  };
-  for (const Case& c : {Case{false, false}, Case{true, true}}) {
-    const auto field = columnOn<DataGridTextFieldColumn>(0);
-    field->recognizeCellTapped = c.recognizeCellTapped;
+  for (const bool recognizeCellTapped : {false, true}) {
+    const auto field = columnOf<DataGridTextFieldColumn>(0);
+    field->recognizeCellTapped = recognizeCellTapped;
     field->cellTemplate->userInteractionEnabled = false;
-    const auto view = columnOn<DataGridTextViewColumn>(0);
-    view->recognizeCellTapped = c.recognizeCellTapped;
+    const auto view = columnOf<DataGridTextViewColumn>(0);
+    view->recognizeCellTapped = recognizeCellTapped;
     view->cellTemplate->userInteractionEnabled = false;
-    const auto grid = boundGrid({field, view}, makeRecords({{"x"}}));
-    EXPECT_EQ(cellAt<DataGridTextFieldCell>(*field, 0)->textField->userInteractionEnabled, c.interactive);
-    EXPECT_EQ(cellAt<DataGridTextViewCell>(*view, 0)->textView->userInteractionEnabled, c.interactive);
-    EXPECT_EQ(cellAt<DataGridTextFieldCell>(*field, 0)->textField->gestureRecognizers().size(),
-              c.recognizeCellTapped ? 1u : 0u);
+    const auto label = labelColumn("L", 0);
+    label->cellTemplate->userInteractionEnabled = false;
+    bind(*makeGrid(), {field, view, label}, makeRecords({{"x"}}));
+    const auto& textField = *cellAt<DataGridTextFieldCell>(*field, 0)->textField;
+    EXPECT_EQ(textField.userInteractionEnabled, recognizeCellTapped);
+    EXPECT_EQ(textField.gestureRecognizers().size(), recognizeCellTapped ? 1u : 0u);
+    EXPECT_EQ(cellAt<DataGridTextViewCell>(*view, 0)->textView->userInteractionEnabled, recognizeCellTapped);
+    EXPECT_TRUE(cellAt<DataGridLabelCell>(*label, 0)->label->userInteractionEnabled);
   }
-  const auto label = labelColumn("L", 0);
-  label->cellTemplate->userInteractionEnabled = false;
-  const auto grid = boundGrid({label}, makeRecords({{"x"}}));
-  EXPECT_TRUE(cellAt<DataGridLabelCell>(*label, 0)->label->userInteractionEnabled);
 }
 
-TEST(TemplateCopy, TemplateSettingsReachEveryCellControl) {
+// The copy leaves the control's place alone: a template's transform does not reach the scaled controls.
+TEST(TemplateCopy, TemplateSettingsReachEveryKindOfCellControl) {
   const auto label = labelColumn("L", 0);
   label->cellTemplate->numberOfLines = 0;
-  label->cellTemplate->setAlpha(0.5);
-  const auto image = columnOn<DataGridImageColumn>(0);
+  const auto image = columnOf<DataGridImageColumn>(0);
   image->cellTemplate->animationRepeatCount = 3;
-  const auto button = columnOn<DataGridButtonColumn>(0);
+  const auto button = columnOf<DataGridButtonColumn>(0);
   button->cellTemplate->imageEdgeInsets = UIEdgeInsetsMake(1, 1, 1, 1);
-  const auto field = columnOn<DataGridTextFieldColumn>(0);
+  const auto field = columnOf<DataGridTextFieldColumn>(0);
   field->cellTemplate->leftView = std::make_shared<UIView>();
-  field->cellTemplate->setMotionEffects(Value::newArray({"tilt"}));
-  const auto view = columnOn<DataGridTextViewColumn>(0);
+  const auto view = columnOf<DataGridTextViewColumn>(0);
   view->cellTemplate->textContainerInset = UIEdgeInsetsMake(2, 2, 2, 2);
-  const auto grid = boundGrid({label, image, button, field, view}, makeRecords({{"x"}, {"y"}}));
+  const auto slider = columnOf<DataGridSliderColumn>(0);
+  slider->cellTemplate->thumbTintColor = kRed;
+  slider->cellTemplate->setTransform(CGAffineTransformMakeScale(3, 3));
+  slider->cellTemplate->layer()->cornerRadius = 4;
+  const auto toggle = columnOf<DataGridSwitchColumn>(0);
+  toggle->cellTemplate->enabled = false;
+  const auto datePicker = columnOf<DataGridDatePickerColumn>(0);
+  datePicker->cellTemplate->minuteInterval = 15;
+  const auto picker = columnOf<DataGridPickerColumn>(0);
+  picker->cellTemplate->showsSelectionIndicator = true;
+  const auto grid = makeGrid();
+  grid->RowHeight = 20;
+  bind(*grid, {label, image, button, field, view, slider, toggle, datePicker, picker}, makeRecords({{"1"}}));
 
-  for (std::size_t row = 0; row < 2; ++row) {
-    const auto l = cellAt<DataGridLabelCell>(*label, row)->label;
-    EXPECT_EQ(l->numberOfLines, 0);
-    EXPECT_FLOAT_EQ(l->alpha(), 0.5);
-    EXPECT_EQ(cellAt<DataGridImageCell>(*image, row)->image->animationRepeatCount, 3);
-    EXPECT_EQ(cellAt<DataGridButtonCell>(*button, row)->button->imageEdgeInsets,
-              UIEdgeInsetsMake(1, 1, 1, 1));
-    const auto f = cellAt<DataGridTextFieldCell>(*field, row)->textField;
-    EXPECT_EQ(f->leftView, field->cellTemplate->leftView);
-    EXPECT_EQ(f->motionEffects(), Value::newArray({"tilt"}));
-    EXPECT_EQ(cellAt<DataGridTextViewCell>(*view, row)->textView->textContainerInset,
-              UIEdgeInsetsMake(2, 2, 2, 2));
-  }
+  EXPECT_EQ(cellAt<DataGridLabelCell>(*label, 0)->label->numberOfLines, 0);
+  EXPECT_EQ(cellAt<DataGridImageCell>(*image, 0)->image->animationRepeatCount, 3);
+  EXPECT_EQ(cellAt<DataGridButtonCell>(*button, 0)->button->imageEdgeInsets, UIEdgeInsetsMake(1, 1, 1, 1));
+  EXPECT_EQ(cellAt<DataGridTextFieldCell>(*field, 0)->textField->leftView, field->cellTemplate->leftView);
+  EXPECT_EQ(cellAt<DataGridTextViewCell>(*view, 0)->textView->textContainerInset,
+            UIEdgeInsetsMake(2, 2, 2, 2));
+  const UISlider& s = *cellAt<DataGridSliderCell>(*slider, 0)->slider;
+  EXPECT_EQ(std::tuple(s.thumbTintColor, s.layer()->cornerRadius, s.frame()),
+            std::tuple(kRed, 4.0, CGRectMake(0, 0, 70, 20)));
+  EXPECT_FALSE(cellAt<DataGridSwitchCell>(*toggle, 0)->Switch->enabled);
+  EXPECT_EQ(cellAt<DataGridDatePickerCell>(*datePicker, 0)->picker->minuteInterval, 15);
+  EXPECT_TRUE(cellAt<DataGridPickerCell>(*picker, 0)->picker->showsSelectionIndicator);
 }
 
 }  // namespace
-}  // namespace tarnavel
+}  // namespace tarnavel::testing
