@@ -10,6 +10,7 @@
 #include <mutex>
 
 #include "tarnavel/platform/internal/CairoImage.h"
+#include "tarnavel/platform/internal/EngineHandles.h"
 #include "tarnavel/platform/internal/RenderLimits.h"
 
 namespace tarnavel {
@@ -112,9 +113,8 @@ CGSize UIImage::size() const {
 
 std::shared_ptr<UIImage> UIImage::imageWithContentsOfFile(const std::string& path) {
   if (!declaresAcceptableSize(path)) return nullptr;
-  cairo_surface_t* surface = cairo_image_surface_create_from_png(path.c_str());
-  std::shared_ptr<::tarnavel::CGImage> pixels = imageFromSurface(surface);
-  cairo_surface_destroy(surface);
+  const CairoSurfaceHandle surface{cairo_image_surface_create_from_png(path.c_str())};
+  std::shared_ptr<::tarnavel::CGImage> pixels = imageFromSurface(surface.get());
   return pixels ? std::make_shared<UIImage>(std::move(pixels)) : nullptr;
 }
 
