@@ -12,6 +12,7 @@
 #include "tarnavel/chart/ChartGlobals.h"
 #include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/chart/internal/CylinderGeometry.h"
+#include "tarnavel/chart/internal/LayerCopyBudget.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
 #include "tarnavel/platform/layers/CAShapeLayer.h"
 #include "tarnavel/platform/render/Renderer.h"
@@ -187,6 +188,26 @@ TEST_F(CylinderDrawerTest, OnlyTheFarthestCopyOfAWholeBodyCastsTheTemplateShadow
   const Cylinder flat = cylinderOf(*chart, 0, 2, 50);
   ASSERT_NE(flat.top, nullptr);
   EXPECT_TRUE(flat.body.empty());
+}
+
+TEST_F(CylinderDrawerTest, BodiesBeyondTheBindsAllowanceOfCopiesStopShortAndTheBindGoesOn) {
+  // A plot a million points high: the first body would need two million copies.
+  auto chart = cylinderChart(ChartTypeCylinder, {{20, 10, 0}});
+  chart->plotArea->setFrame(CGRectMake(10, 20, 300, 1'000'000));
+  chart->DataBind();
+  const Cylinder first = cylinderOf(*chart, 0, 0, 50);
+  ASSERT_NE(first.top, nullptr);
+  const std::size_t layersPerCopy = 1 + first.top->sublayers().size();
+  EXPECT_EQ(first.body.size(), kCopiedLayersPerBind / layersPerCopy);
+  EXPECT_EQ(first.body.back()->frame().origin, (CGPoint{0, 0.5})) << "the copies nearest the top are kept";
+  // The allowance is spent: the next item gets its top without a body, and the bind completes.
+  const Cylinder second = cylinderOf(*chart, 0, 1, 50);
+  ASSERT_NE(second.top, nullptr);
+  EXPECT_TRUE(second.body.empty());
+  EXPECT_EQ(chart->subviews().back(), chart->plotArea);
+  const auto& swallowed = chart->lastSwallowedException();
+  ASSERT_TRUE(swallowed.has_value());
+  EXPECT_NE(swallowed->reason().find("stopped copying"), std::string::npos);
 }
 
 TEST_F(CylinderDrawerTest, GradientOverlayIsClippedToTheOvalAndLeavesOneExtraOvalUnderTheBody) {
