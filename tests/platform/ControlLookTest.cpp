@@ -1,7 +1,9 @@
-// What controls show: the plain look each draws, a button's title per state, a date picker's wheels, and
-// the rows a picker asks its data source for and where it places them.
+// What controls show: the plain look each draws, a button's title per state, the natural sizes of the
+// fixed-size controls, a date picker's wheels, and the rows a picker asks its data source for and where it
+// places them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -12,6 +14,7 @@
 #include "tarnavel/platform/controls/UIDatePicker.h"
 #include "tarnavel/platform/controls/UIPickerView.h"
 #include "tarnavel/platform/controls/UISlider.h"
+#include "tarnavel/platform/controls/UISwitch.h"
 #include "tarnavel/platform/controls/UITextField.h"
 #include "tarnavel/platform/foundation/NSDateFormatter.h"
 #include "tarnavel/platform/internal/DatePickerWheels.h"
@@ -41,6 +44,15 @@ TEST(ControlLook, TextFieldsDrawTheirTextOrPlaceholderAndButtonsTheTitleOfTheirS
   field.textColor = UIColor::colorWithRed(0, 0, 1, 1);
   EXPECT_EQ(drawnText(field).text, "Ada");
   EXPECT_EQ(drawnText(field).color, field.textColor->CGColor());
+  // A rounded border is stroked around the field.
+  field.borderStyle = 3;
+  RecordingContext bordered;
+  field.drawContent(bordered);
+  const auto border = bordered.recordsOfKind(Kind::StrokePath);
+  ASSERT_EQ(border.size(), 1u);
+  EXPECT_TRUE(std::ranges::any_of(border[0].path.elements(), [](const CGPath::Element& e) {
+    return e.type == CGPath::ElementType::CurveTo;
+  }));
 
   // Titles and colours of a state fall back to the normal state's.
   UIButton button(CGRectMake(0, 0, 60, 20));
@@ -57,6 +69,22 @@ TEST(ControlLook, TextFieldsDrawTheirTextOrPlaceholderAndButtonsTheTitleOfTheirS
   EXPECT_EQ(drawnText(button).color, green->CGColor());
   EXPECT_TRUE(button.subviews().empty());
   EXPECT_NE(button.titleLabel(), UIButton().titleLabel());
+}
+
+TEST(ControlNaturalSize, FixedSizeControlsKeepTheOriginAndTakeTheirSize) {
+  EXPECT_EQ(UISwitch().bounds(), CGRectMake(0, 0, 51, 31));
+  EXPECT_EQ(UISwitch(CGRectMake(5, 6, 100, 100)).frame(), CGRectMake(5, 6, 51, 31));
+  EXPECT_EQ(UIDatePicker().bounds(), CGRectMake(0, 0, 320, 216));
+  EXPECT_EQ(UIDatePicker(CGRectMake(1, 2, 70, 20)).frame(), CGRectMake(1, 2, 320, 216));
+  EXPECT_EQ(UIPickerView().bounds(), CGRectMake(0, 0, 320, 216));
+  NSCoder coder;
+  coder.frame = CGRectMake(3, 4, 10, 10);
+  EXPECT_EQ(UISwitch(coder).frame(), CGRectMake(3, 4, 51, 31));
+  // A slider has a natural size too, but takes the frame it is given.
+  const CGSize natural = UISlider().bounds().size;
+  EXPECT_GT(natural.width, 0);
+  EXPECT_GT(natural.height, 0);
+  EXPECT_EQ(UISlider(CGRectMake(0, 0, 70, 20)).frame(), CGRectMake(0, 0, 70, 20));
 }
 
 TEST(ControlLook, SliderThumbFollowsTheValue) {

@@ -73,6 +73,11 @@ CGPathRef squarePath() {
 
 TEST(CAShapeLayer, FillsBlackUntilToldAndStrokesWithItsStyleOnlyWithAColourAndAWidth) {
   CAShapeLayer layer;
+  EXPECT_EQ(layer.lineWidth, 1);
+  EXPECT_EQ(layer.lineCap, kCALineCapButt);
+  EXPECT_EQ(layer.lineJoin, kCALineJoinMiter);
+  EXPECT_EQ(layer.miterLimit, 10);
+  EXPECT_EQ(layer.strokeEnd, 1);
   RecordingContext recording;
   layer.drawInContext(recording);
   EXPECT_TRUE(recording.records().empty()) << "no path";

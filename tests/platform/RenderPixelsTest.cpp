@@ -273,7 +273,7 @@ CGGradient redToBlue() {
   return {{{0, {1, 0, 0, 1}}, {1, {0, 0, 1, 1}}}};
 }
 
-TEST(DrawingContext, GradientOptionsExtendOnlyTheSidesAskedFor) {
+TEST(DrawingContext, GradientsExtendOnlyTheSidesAskedForAndShowTheNearestStopUpToAnEnd) {
   struct Case {
     CGGradientDrawingOptions options;
     RGBA8 before;
@@ -295,6 +295,12 @@ TEST(DrawingContext, GradientOptionsExtendOnlyTheSidesAskedFor) {
       context.drawRadialGradient(redToBlue(), {50, 50}, 20, {50, 50}, 40, c.options);
     });
     expectPixels(*radial, {{50, 50, c.before}, {95, 50, c.after}, {50, 89, kBlue, 12}});
+    // Between an end and the nearest stop, that stop's colour.
+    const auto inset = drawn([&](CGContext& context) {
+      context.drawLinearGradient(CGGradient{{{0.25, {1, 0, 0, 1}}, {0.75, {0, 0, 1, 1}}}}, {0, 0}, {100, 0},
+                                 c.options);
+    });
+    expectPixels(*inset, {{10, 50, kRed}, {90, 50, kBlue}});
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -221,6 +222,15 @@ TEST(ScrollGestures, StatusBarTapAndAnimatedScroll) {
   s.scroll->userInteractionEnabled = false;
   s.scroll->drag({{0, -30}}, {0, 1});
   EXPECT_EQ(s.log->calls, (Calls{"scroll @80"}));
+
+  // The delegate is held weakly: released, it is gone, and a drag goes on without it.
+  const std::weak_ptr<ScrollLog> released = s.log;
+  s.log.reset();
+  EXPECT_TRUE(released.expired());
+  s.scroll->userInteractionEnabled = true;
+  s.scroll->drag({{0, -30}});
+  EXPECT_EQ(s.scroll->delegate(), nullptr);
+  EXPECT_EQ(s.scroll->contentOffset(), CGPointMake(0, 110));
 }
 
 TEST(PinchZoom, ZoomsOnlyTheDelegatesViewWithinTheZoomRange) {

@@ -71,6 +71,12 @@ TEST(TextViewTyping, AsksTellsAndReportsEachKeystrokeAndHonoursANo) {
             "a\xF0\x9F\x99\x82"
             "c");
   EXPECT_FALSE(view.isEditing());
+
+  // A plain scroll delegate takes the text view delegate's place.
+  const auto plain = std::make_shared<UIScrollViewDelegate>();
+  static_cast<UIScrollView&>(view).setDelegate(plain);
+  EXPECT_EQ(view.delegate(), nullptr);
+  EXPECT_EQ(static_cast<UIScrollView&>(view).delegate(), plain);
 }
 
 class ControlListener {
@@ -139,6 +145,13 @@ TEST(SliderAndSwitch, AGestureChangesTheValueWithinItsLimitsAndTellsOfIt) {
   EXPECT_EQ(slider.value(), 0);
   slider.enabled = false;
   slider.dragToValue(50);
+  // A bound set past the other moves the other, and the value with them, silently.
+  slider.setMinimumValue(120);
+  EXPECT_EQ(slider.maximumValue(), 120);
+  EXPECT_EQ(slider.value(), 120);
+  slider.setMaximumValue(-5);
+  EXPECT_EQ(slider.minimumValue(), -5);
+  EXPECT_EQ(slider.value(), -5);
   EXPECT_EQ(slid->events, (Events{"changed", "changed"}));
 
   UISwitch toggle;
@@ -185,7 +198,7 @@ class ThreeRows : public UIPickerViewDataSource, public UIPickerViewDelegate {
 
 TEST(PickerEntry, OnlyRowsTheDataSourceCountsCanBeChosen) {
   UIPickerView picker;
-  const auto rows = std::make_shared<ThreeRows>();
+  auto rows = std::make_shared<ThreeRows>();
   picker.pickRow(0, 0);  // no data source: no rows
   picker.setDataSource(rows);
   picker.setDelegate(rows);
@@ -202,6 +215,11 @@ TEST(PickerEntry, OnlyRowsTheDataSourceCountsCanBeChosen) {
   EXPECT_THROW(picker.selectRow(-1, 0, false), NSException);
   EXPECT_THROW(picker.selectRow(0, -1, false), NSException);
   EXPECT_EQ(picker.selectedRowInComponent(0), 2);
+
+  // Both are held weakly: once released, the picker has neither.
+  rows.reset();
+  EXPECT_EQ(picker.dataSource(), nullptr);
+  EXPECT_EQ(picker.delegate(), nullptr);
 }
 
 /// Fails whatever a gesture tells it (a text view's delegate is a scroll view's delegate too).

@@ -1,18 +1,23 @@
-// The view and layer tree: one child order, removal, cycles refused, geometry kept finite, archived copies
-// and the blocks of rarely set properties.
+// The view and layer tree: one child order, removal, cycles refused, recognizers, the defaults of the view
+// kinds, geometry kept finite and exact, archived copies and the blocks of rarely set properties.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <limits>
+#include <numbers>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "RenderingTestSupport.h"
 #include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/input/UIGestureRecognizer.h"
 #include "tarnavel/platform/layers/CAGradientLayer.h"
 #include "tarnavel/platform/layers/CALayerArchive.h"
 #include "tarnavel/platform/layers/CAShapeLayer.h"
+#include "tarnavel/platform/views/UIImageView.h"
 #include "tarnavel/platform/views/UILabel.h"
+#include "tarnavel/platform/views/UIScrollView.h"
 
 namespace tarnavel {
 namespace {
@@ -89,6 +94,37 @@ TEST(ViewTree, NoCyclesAndNoDanglingParents) {
   EXPECT_EQ(orphan->layer()->superlayer(), nullptr);
 }
 
+TEST(ViewTree, RecognizersMoveBetweenViews) {
+  auto a = std::make_shared<UIView>();
+  auto b = std::make_shared<UIView>();
+  auto tap = std::make_shared<UITapGestureRecognizer>();
+  a->addGestureRecognizer(tap);
+  a->addGestureRecognizer(tap);
+  EXPECT_EQ(a->gestureRecognizers().size(), 1u);
+  b->addGestureRecognizer(tap);
+  EXPECT_TRUE(a->gestureRecognizers().empty());
+  EXPECT_EQ(tap->view(), b.get());
+}
+
+TEST(ViewTree, DefaultsOfTheViewKinds) {
+  UIView view;
+  UILabel label;
+  UIImageView image;
+  UIScrollView scroll;
+  EXPECT_TRUE(view.userInteractionEnabled);
+  EXPECT_FALSE(label.userInteractionEnabled);
+  EXPECT_FALSE(image.userInteractionEnabled);
+  EXPECT_TRUE(scroll.clipsToBounds());
+  EXPECT_FALSE(label.text().has_value()) << "a new label's text is null, not empty";
+  EXPECT_EQ(label.font(), UIFont::systemFontOfSize(17));
+  EXPECT_EQ(label.textColor(), UIColor::blackColor());
+  label.setFont(UIFont::fontWithName("Verdana", 6));
+  label.setFont(nullptr);
+  EXPECT_EQ(label.font(), UIFont::systemFontOfSize(17));
+  EXPECT_EQ(view.backgroundColor(), nullptr);
+  EXPECT_EQ(view.layer()->borderColor, nullptr);
+}
+
 void expectRaised(const std::function<void()>& step, const std::string& name) {
   try {
     step();
@@ -147,6 +183,26 @@ TEST(LayerTree, NonFiniteGeometryAndCyclesAreRefusedLeavingTheTreeAsItWas) {
     bottom = sublayer.get();
   }
   top.reset();
+}
+
+TEST(Geometry, FramesReadBackExactlyOrTurnedAndOnlyRectanglesWithoutAreaAreEmpty) {
+  // A corner difference would lose the last bit: 73.333333333333343 + 26.666666666666668 - 73.33...
+  const CGRect frame = CGRectMake(0, 73.333333333333343, 200, 26.666666666666668);
+  EXPECT_EQ(UIView(frame).frame(), frame);
+
+  auto turned = std::make_shared<UIView>(CGRectMake(0, 0, 40, 10));
+  turned->setTransform(CGAffineTransformMakeRotation(std::numbers::pi / 2));
+  const CGRect sides = turned->frame();
+  EXPECT_NEAR(sides.origin.x, 15, 1e-9);
+  EXPECT_NEAR(sides.origin.y, -15, 1e-9);
+  EXPECT_NEAR(sides.size.width, 10, 1e-9);
+  EXPECT_NEAR(sides.size.height, 40, 1e-9);
+
+  EXPECT_TRUE(CGRectIsEmpty(CGRectZero));
+  EXPECT_TRUE(CGRectIsEmpty(CGRectMake(5, 5, 0, 10)));
+  EXPECT_TRUE(CGRectIsEmpty(CGRectMake(5, 5, 10, 0)));
+  EXPECT_FALSE(CGRectIsEmpty(CGRectMake(0, 0, -1, 1)));
+  EXPECT_FALSE(CGRectIsEmpty(CGRectMake(0, 0, 222, 22)));
 }
 
 TEST(Geometry, AffineInverseRoundTrips) {
@@ -210,8 +266,25 @@ TEST(RarePropertyBlocks, NoBlockUntilAValueOtherThanTheInitialOneIsWritten) {
       {"layer shadow", [](UILabel& l) { l.layer()->setShadowOpacity(0); },
        [](UILabel& l) { l.layer()->setShadowOpacity(0.5f); }, layerBlock,
        [](const UILabel& l) { return l.layer()->shadowOpacity() == 0.5f; }},
+      {"layer transform", [](UILabel& l) { l.layer()->setTransform(CATransform3DIdentity); },
+       [](UILabel& l) { l.layer()->setTransform(CATransform3DMakeScale(2, 2, 1)); }, layerBlock,
+       [](const UILabel& l) { return l.frame() == CGRectMake(-5, -5, 20, 20); }},
+      {"layer anchor point", [](UILabel& l) { l.layer()->setAnchorPoint(CGPointMake(0.5, 0.5)); },
+       [](UILabel& l) { l.layer()->setAnchorPoint(CGPointMake(0, 0)); }, layerBlock,
+       [](const UILabel& l) { return l.frame() == CGRectMake(5, 5, 10, 10); }},
+      {"layer bounds origin", [](UILabel& l) { l.setBounds(CGRectMake(0, 0, 10, 10)); },
+       [](UILabel& l) { l.setBounds(CGRectMake(3, 4, 10, 10)); }, layerBlock,
+       [](const UILabel& l) {
+         return l.bounds() == CGRectMake(3, 4, 10, 10) && l.frame() == CGRectMake(0, 0, 10, 10);
+       }},
+      {"layer name", [](UILabel& l) { l.layer()->setName(""); },
+       [](UILabel& l) { l.layer()->setName("cell"); }, layerBlock,
+       [](const UILabel& l) { return l.layer()->name() == "cell"; }},
       {"view tint", [](UILabel& l) { l.setTintColor(nullptr); }, [&](UILabel& l) { l.setTintColor(red); },
        viewBlock, [&](const UILabel& l) { return l.tintColor() == red; }},
+      {"view content scale", [](UILabel& l) { l.setContentScaleFactor(1); },
+       [](UILabel& l) { l.setContentScaleFactor(2); }, viewBlock,
+       [](const UILabel& l) { return l.contentScaleFactor() == 2; }},
       {"view accessibility hint", [](UILabel& l) { l.setAccessibilityHint(std::nullopt); },
        [](UILabel& l) { l.setAccessibilityHint("3"); },
        [](const UILabel& l) { return l.hasAccessibilityTexts(); },
@@ -234,6 +307,22 @@ TEST(RarePropertyBlocks, NoBlockUntilAValueOtherThanTheInitialOneIsWritten) {
     EXPECT_FALSE(c.readsOther(untouched)) << "one object's write reaches no other";
   }
   EXPECT_LE(sizeof(CALayer), 640u) << "grids make many layers: a bare one stays small";
+}
+
+TEST(RarePropertyBlocks, KeyValuesAndDisplayKeepTheirMeaningWithoutABlock) {
+  CALayer layer;
+  EXPECT_EQ(layer.presentationLayer(), nullptr) << "never displayed";
+  layer.markDisplayed();
+  EXPECT_FALSE(layer.hasRareProperties()) << "displaying a layer without key values makes no block";
+  ASSERT_NE(layer.presentationLayer(), nullptr);
+  const auto unset = [](const CALayerValue& v) { return std::holds_alternative<std::monostate>(v); };
+  EXPECT_TRUE(unset(layer.presentationLayer()->valueForKey("style")));
+  layer.setValueForKey("style", Value(1));
+  EXPECT_TRUE(layer.hasRareProperties());
+  EXPECT_EQ(layer.valueForKey("style"), CALayerValue(Value(1)));
+  EXPECT_TRUE(unset(layer.presentationLayer()->valueForKey("style"))) << "not displayed since";
+  layer.markDisplayed();
+  EXPECT_EQ(layer.presentationLayer()->valueForKey("style"), CALayerValue(Value(1)));
 }
 
 }  // namespace
