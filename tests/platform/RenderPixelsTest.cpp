@@ -288,7 +288,9 @@ TEST(DrawingContext, GradientsExtendOnlyTheSidesAskedForAndShowTheNearestStopUpT
       context.drawLinearGradient(redToBlue(), {30, 0}, {70, 0}, c.options);
     });
     // Inside the range the gradient is painted.
-    expectPixels(*linear, {{10, 50, c.before}, {90, 50, c.after}, {31, 50, kRed, 12}});
+    expectPixels(
+        *linear,
+        {{10, 50, c.before}, {90, 50, c.after}, {31, 50, kRed, 12}, {50, 50, opaque(128, 0, 127), 6}});
     // Between circles of radius 20 and 40: inside the first is before the start, outside the second after
     // the end.
     const auto radial = drawn([&](CGContext& context) {

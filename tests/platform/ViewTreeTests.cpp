@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "RenderingTestSupport.h"
+#include "tarnavel/platform/foundation/NSCoder.h"
 #include "tarnavel/platform/foundation/NSException.h"
 #include "tarnavel/platform/input/UIGestureRecognizer.h"
 #include "tarnavel/platform/layers/CAGradientLayer.h"
@@ -41,6 +42,14 @@ TEST(ViewTree, ViewsAndLayersShareOneChildOrder) {
   parent->addSubview(first);
   EXPECT_EQ(parent->layer()->sublayers(), (Layers{plain, second->layer(), first->layer()}));
   EXPECT_EQ(parent->subviews(), (Views{second, first}));
+
+  // Adding it to another parent takes it, with its layer, from the first.
+  auto other = std::make_shared<UIView>();
+  other->addSubview(first);
+  EXPECT_EQ(parent->subviews(), (Views{second}));
+  EXPECT_EQ(parent->layer()->sublayers(), (Layers{plain, second->layer()}));
+  EXPECT_EQ(first->superview(), other.get());
+  EXPECT_EQ(first->layer()->superlayer(), other->layer().get());
 }
 
 TEST(ViewTree, RemovingAViewTakesItsLayerOut) {
@@ -123,6 +132,17 @@ TEST(ViewTree, DefaultsOfTheViewKinds) {
   EXPECT_EQ(label.font(), UIFont::systemFontOfSize(17));
   EXPECT_EQ(view.backgroundColor(), nullptr);
   EXPECT_EQ(view.layer()->borderColor, nullptr);
+
+  // What a coder carries is applied first; the kind's defaults then hold only for what it does not carry.
+  NSCoder coder;
+  coder.frame = CGRectMake(1, 2, 30, 40);
+  coder.backgroundColor = UIColor::whiteColor();
+  coder.tag = 7;
+  const UILabel decoded(coder);
+  EXPECT_EQ(decoded.frame(), CGRectMake(1, 2, 30, 40));
+  EXPECT_EQ(decoded.backgroundColor(), UIColor::whiteColor());
+  EXPECT_EQ(decoded.tag, 7);
+  EXPECT_FALSE(decoded.userInteractionEnabled);
 }
 
 void expectRaised(const std::function<void()>& step, const std::string& name) {
@@ -185,10 +205,30 @@ TEST(LayerTree, NonFiniteGeometryAndCyclesAreRefusedLeavingTheTreeAsItWas) {
   top.reset();
 }
 
-TEST(Geometry, FramesReadBackExactlyOrTurnedAndOnlyRectanglesWithoutAreaAreEmpty) {
+TEST(Geometry, FramesReadBackExactlyStandardisedScaledOrTurnedAndOnlyRectanglesWithoutAreaAreEmpty) {
   // A corner difference would lose the last bit: 73.333333333333343 + 26.666666666666668 - 73.33...
   const CGRect frame = CGRectMake(0, 73.333333333333343, 200, 26.666666666666668);
   EXPECT_EQ(UIView(frame).frame(), frame);
+  // A negative size reads back standardised.
+  UIView flipped(CGRectMake(50, 40, -30, -10));
+  EXPECT_EQ(flipped.frame(), CGRectMake(20, 30, 30, 10));
+  flipped.setFrame(CGRectMake(0, 100, 12.5, -25));
+  EXPECT_EQ(flipped.frame(), CGRectMake(0, 75, 12.5, 25));
+  EXPECT_EQ(flipped.bounds().size, CGSizeMake(12.5, 25));
+
+  // Scaled about its centre (a control fitted into a cell): the scaled box there; the bounds stay.
+  UIView scaled(CGRectMake(0, 0, 100, 40));
+  scaled.setTransform(CGAffineTransformMakeScale(0.5, 0.25));
+  scaled.setCenter(CGPointMake(35, 10));
+  EXPECT_EQ(scaled.frame(), CGRectMake(10, 5, 50, 10));
+  EXPECT_EQ(scaled.bounds(), CGRectMake(0, 0, 100, 40));
+  // A layer's 3D scale (a squashed pie) keeps its affine part.
+  const CATransform3D squash = CATransform3DMakeScale(1.0, 0.75, 1.0);
+  EXPECT_EQ(CATransform3DGetAffineTransform(squash), CGAffineTransformMakeScale(1.0, 0.75));
+  auto layer = CALayer::layer();
+  layer->setFrame(CGRectMake(0, 0, 100, 100));
+  layer->setTransform(squash);
+  EXPECT_EQ(layer->frame(), CGRectMake(0, 12.5, 100, 75));
 
   auto turned = std::make_shared<UIView>(CGRectMake(0, 0, 40, 10));
   turned->setTransform(CGAffineTransformMakeRotation(std::numbers::pi / 2));
