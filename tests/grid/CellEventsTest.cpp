@@ -230,6 +230,19 @@ TEST(TextViewEvents, KeystrokesWriteTheTextAndTheDelegatesAnswersAreHonoured) {
   refused.viewOf().typeText("k");
   EXPECT_FALSE(refused.viewOf().endEditing());
   EXPECT_EQ(refused.records.at(1).at(1), Value("k"));
+
+  // A delegate that hears the edit but lacks the two questions: editing begins and ends.
+  struct Unasking : DataGridDelegate {
+    void datagridTextViewColumnCellEditingEnd(UIDataGrid&, int, int, UITextView&) override { ended = true; }
+    bool ended = false;
+  };
+  EditedGrid unasked(true);
+  const auto host = std::make_shared<Unasking>();
+  unasked.grid->setDelegate(host);
+  unasked.viewOf().typeText("s");
+  EXPECT_TRUE(unasked.viewOf().endEditing());
+  EXPECT_EQ(unasked.records.at(1).at(1), Value("s"));
+  EXPECT_TRUE(host->ended);
 }
 
 }  // namespace

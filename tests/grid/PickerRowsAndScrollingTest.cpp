@@ -46,9 +46,12 @@ TEST(GridPickerRows, RowCountAndHeightReadTheColumnAfreshWithFallbacks) {
     g.column->pickerDataSource = list;
     EXPECT_EQ(g.grid->numberOfRowsInComponent(*g.picker, 0), rows) << list.description();
   }
-  // Row 0 of an empty list: a label without text.
+  // Row 0 of an empty list: a label styled by the template, without text.
+  const auto amber = UIColor::colorWithRed(1, 0.75, 0, 1);
+  g.column->cellLabelTemplate->setBackgroundColor(amber);
   g.column->pickerDataSource = entries({});
   EXPECT_FALSE(g.rowLabel(0)->text());
+  EXPECT_EQ(g.rowLabel(0)->backgroundColor(), amber);
   EXPECT_EQ(g.grid->lastSwallowedException().value().name(), NSRangeException);
   g.grid->RowHeight = 30;
   for (const auto& [own, height] : {std::pair{0.0, 15.0}, {22.0, 22.0}, {-4.0, -4.0}}) {
@@ -160,6 +163,7 @@ TEST(ScrollForward, UserDragReachesTheHostInOrderWithTheGridFirst) {
     g.host->raises = raises;
     g.host->retarget = CGPointMake(0, 100);
     g.scroll->drag({{0, -15}, {0, -15}}, {0, 0.25});
+    EXPECT_EQ(g.scroll->contentOffset(), CGPointMake(0, 100)) << "where the host moved the target";
     g.scroll->setContentOffset(CGPointMake(0, 0), true);
     EXPECT_EQ(g.host->events,
               (Events{"begin-drag", "did-scroll", "did-scroll", "end-drag 0.25", "ended-drag coasting",

@@ -57,6 +57,20 @@ TEST(RowBinding, ColumnStripsSeparateCellsAndTheGridWidensToItsContent) {
   EXPECT_EQ(grid->frame(), CGRectMake(0, 0, 122, 200));  // the grid widens to its content
 }
 
+TEST(RowBinding, StripsAreColouredOnlyWhenTheirColourIsSet) {
+  const auto red = UIColor::colorWithRed(1, 0, 0, 1);
+  const auto grid = makeGrid();
+  grid->rowBorderHeight = 1;
+  grid->columnBorderWidth = 1;
+  grid->columnBorderColor = red;
+  bind(*grid, {labelColumn("A", 0)}, makeRecords({{"x"}}));
+  Colors colours;
+  for (const auto& child : scrollViewOf(*grid)->subviews()) {
+    if (!dynamic_cast<DataGridCell*>(child.get())) colours.push_back(child->backgroundColor());
+  }
+  EXPECT_EQ(colours, (Colors{nullptr, red}));  // the row strip under the cell, then the column strip
+}
+
 // A record that lacks a column's field leaves that slot empty; the cells after it stay under their titles.
 // A null column takes no room, and a column of no known kind makes no cell and no strip under it.
 TEST(RowBinding, MissingFieldsLeaveEmptySlotsThatKeepTheirWidth) {

@@ -2,7 +2,9 @@
 
 #include <tuple>
 
+#include "EventRecorder.h"
 #include "GridTestSupport.h"
+#include "tarnavel/platform/input/UserInput.h"
 
 namespace tarnavel::testing {
 namespace {
@@ -85,6 +87,27 @@ TEST(TextCells, ImageNameWithoutAnImageStillMakesATappableCell) {
   ASSERT_EQ(missing.gestureRecognizers().size(), 1u);
   EXPECT_EQ(missing.gestureRecognizers()[0]->accessibilityValue, Value("missing"));
   EXPECT_TRUE(missing.userInteractionEnabled);
+}
+
+// The recognizer carries the record's row, the column's place in Columns (not its field) and the field as
+// it was at bind time.
+TEST(TextCells, AButtonCellsOneRecognizerCarriesItsPlaceAndValueAndReportsTheTap) {
+  const auto grid = makeGrid();
+  grid->RowHeight = 20;
+  const auto buttons = columnOf<DataGridButtonColumn>(0);
+  bind(*grid, {labelColumn("F", 1), buttons}, makeRecords({{"a0", "a1"}, {"b0", "b1"}}));
+  grid->DataSource.at(1).replaceAt(0, Value("edited"));
+  const auto recorder = std::make_shared<EventRecorder>();
+  grid->setDelegate(recorder);
+
+  const auto& recognizers = cellAt<DataGridButtonCell>(*buttons, 1)->button->gestureRecognizers();
+  ASSERT_EQ(recognizers.size(), 1u);
+  const UIGestureRecognizer& tap = *recognizers[0];
+  EXPECT_EQ(std::tuple(tap.accessibilityHint, tap.accessibilityLabel, tap.accessibilityValue),
+            std::tuple("1", "1", Value("b0")));
+  EXPECT_TRUE(tap.hasTarget(grid.get(), "tappedCell:"));
+  EXPECT_EQ(tapAt(*grid, {70 + 35, grid->HeaderHeight + 20 + 10}), 1);
+  EXPECT_EQ(recorder->events, (Events{"tap 1,1 b0"}));
 }
 
 // The column's placeholder survives the template copy of the (separate) styled placeholder.
