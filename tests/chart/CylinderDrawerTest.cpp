@@ -13,6 +13,7 @@
 #include "tarnavel/chart/ChartMarkers.h"
 #include "tarnavel/chart/internal/CylinderGeometry.h"
 #include "tarnavel/chart/internal/LayerCopyBudget.h"
+#include "tarnavel/platform/foundation/SwallowedExceptions.h"
 #include "tarnavel/platform/graphics/TextMeasure.h"
 #include "tarnavel/platform/layers/CAShapeLayer.h"
 #include "tarnavel/platform/render/Renderer.h"
@@ -194,7 +195,11 @@ TEST_F(CylinderDrawerTest, BodiesBeyondTheBindsAllowanceOfCopiesStopShortAndTheB
   // A plot a million points high: the first body would need two million copies.
   auto chart = cylinderChart(ChartTypeCylinder, {{20, 10, 0}});
   chart->plotArea->setFrame(CGRectMake(10, 20, 300, 1'000'000));
+  int told = 0;
+  setSwallowedExceptionHandler([&](const NSException&) { ++told; });
   chart->DataBind();
+  setSwallowedExceptionHandler(nullptr);
+  EXPECT_EQ(told, 1) << "said once, not once per body";
   const Cylinder first = cylinderOf(*chart, 0, 0, 50);
   ASSERT_NE(first.top, nullptr);
   const std::size_t layersPerCopy = 1 + first.top->sublayers().size();
