@@ -44,6 +44,9 @@ TEST(HatchGeometry, StepsThatCannotAdvanceOrBoxesWithoutHeightDrawNothing) {
   EXPECT_TRUE(hatchSegments({10, -10}, 5).empty());
   EXPECT_TRUE(hatchSegments({inf, 10}, 5).empty());
   EXPECT_TRUE(hatchSegments({1e308, 1}, 2).empty());  // the step across overflows
+  // Up to kMaxHatchLines passes are drawn, and not one more.
+  EXPECT_FALSE(hatchSegments({1, kMaxHatchLines / 2.0}, 1).empty());
+  EXPECT_TRUE(hatchSegments({1, kMaxHatchLines / 2.0 + 0.5}, 1).empty());
 }
 
 }  // namespace

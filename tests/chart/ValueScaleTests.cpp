@@ -44,6 +44,7 @@ TEST(ValueScale, LabelTextsAreWholeNumbersOrTwoDecimals) {
   // Whole values print as integers up to the 64-bit range, with decimals beyond it.
   EXPECT_EQ(valueLabelText(3, 1e9, false), "3000000000");
   EXPECT_EQ(valueLabelText(1, 1e19, false), "10000000000000000000.00");
+  EXPECT_EQ(valueLabelText(1, 0x1p63, false), "9223372036854775808.00") << "2^63 does not fit";
 }
 
 TEST(ValueScale, TickPassesWithoutAUsableSpacingDrawNothing) {
