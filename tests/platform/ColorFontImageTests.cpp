@@ -54,6 +54,9 @@ TEST(Font, OneSharedObjectPerNameAndSizeBoldByItsName) {
   EXPECT_EQ(bold->familyName(), "Verdana");
   EXPECT_TRUE(bold->isBold());
   EXPECT_FALSE(UIFont::fontWithName("Verdana", 6.0)->isBold());
+  EXPECT_TRUE(UIFont::fontWithName("Verdana-BoldItalic", 6.0)->isItalic());
+  EXPECT_TRUE(UIFont::fontWithName("Verdana-Oblique", 6.0)->isItalic());
+  EXPECT_FALSE(bold->isItalic());
   EXPECT_NE(UIFont::fontWithName("No Such Font", 3), nullptr);
   // Verdana itself where it is installed; the DejaVu Sans face that stands in for it here otherwise.
   const ResolvedFontFace regularFace = resolveFontFace(*UIFont::fontWithName("Verdana", 12));
@@ -201,6 +204,10 @@ TEST(Image, NamedImagesDoNotFollowLinksOutOfTheirFolder) {
   ASSERT_NE(UIImage::imageNamed("alias"), nullptr) << "a link that stays inside the folder is followed";
   EXPECT_EQ(UIImage::imageNamed("alias")->size(), CGSizeMake(3, 3));
   EXPECT_EQ(UIImage::imageNamed("inside.png")->size(), CGSizeMake(3, 3));
+  // A name is used whole: a NUL byte does not cut it short to a file's name, and an empty name is no name.
+  EXPECT_EQ(UIImage::imageNamed(std::string("inside.png\0x", 12)), nullptr);
+  writePng(folder / ".png", 1, 1);
+  EXPECT_EQ(UIImage::imageNamed(""), nullptr);
   UIImage::resetImageRegistry();
 }
 

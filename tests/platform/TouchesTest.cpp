@@ -2,6 +2,7 @@
 // drags, status-bar taps, animated scrolls and pinches of a scroll view.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -244,6 +245,13 @@ TEST(PinchZoom, ZoomsOnlyTheDelegatesViewWithinTheZoomRange) {
   s.scroll->pinch(5);
   EXPECT_EQ(s.log->calls, (Calls{"begin-zoom @0", "zoom @0", "end-zoom x3 @0"}));
   EXPECT_EQ(s.scroll->contentSize, CGSizeMake(300, 1200));
+
+  // A zoom scale that is not a finite positive number counts as 1 when the pinch starts.
+  for (const CGFloat unusable : {std::numeric_limits<CGFloat>::quiet_NaN(), 0.0, HUGE_VAL}) {
+    s.scroll->zoomScale = unusable;
+    s.scroll->pinch(2);
+    EXPECT_EQ(s.scroll->zoomScale, 2) << unusable;
+  }
 }
 
 }  // namespace

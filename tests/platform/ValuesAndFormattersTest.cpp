@@ -56,6 +56,7 @@ TEST(Value, StringReadersTakeTheLeadingNumberOrZero) {
       {"0009", 9, 9, true},         {"-0", 0, 0, false},
       {"1.", 1, 1, true},           {"99999999999", 2147483647, 99999999999.0, true},
       {"1e400", 1, HUGE_VAL, true}, {"1e-400", 1, 0, true},
+      {"\f\v7", 7, 7, true},  // form feed and vertical tab are white space too
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -75,6 +76,8 @@ TEST(Value, NumberReadersSaturateInsteadOfOverflowing) {
   EXPECT_EQ(Value(std::numeric_limits<double>::quiet_NaN()).intValue(), 0);
   EXPECT_EQ(Value(7.9).intValue(), 7);
   EXPECT_FLOAT_EQ(Value(2).floatValue(), 2.0f);
+  EXPECT_TRUE(Value(0.5).boolValue()) << "any number but zero is true";
+  EXPECT_FALSE(Value(0.0).boolValue());
   const unsigned long long largest = std::numeric_limits<unsigned long long>::max();
   EXPECT_EQ(Value(largest).integerValue(), std::numeric_limits<long long>::max());
   EXPECT_EQ(Value(largest).intValue(), std::numeric_limits<int>::max());
@@ -86,6 +89,7 @@ TEST(Value, NumberReadersSaturateInsteadOfOverflowing) {
 TEST(Value, NumbersCompareExactlyWhateverTheirKindsAndContainersDeeply) {
   const unsigned long long largest = std::numeric_limits<unsigned long long>::max();
   const long long twoTo53 = 9007199254740992LL;
+  const Value withNaN = Value::newDictionary({{"x", std::numeric_limits<double>::quiet_NaN()}});
   const struct {
     Value a;
     Value b;
@@ -112,6 +116,7 @@ TEST(Value, NumbersCompareExactlyWhateverTheirKindsAndContainersDeeply) {
       {Value::newArray({"a", 1}), Value::newArray({"a", 1}), true},
       {Value::newArray({"a"}), Value::newArray({"a", "b"}), false},
       {Value::newDictionary({{"k", "v"}}), Value::newDictionary({{"k", "v"}}), true},
+      {withNaN, withNaN, true},  // the very same dictionary, though NaN equals nothing
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.a.description() + " and " + c.b.description());

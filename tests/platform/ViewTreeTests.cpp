@@ -6,6 +6,7 @@
 #include <limits>
 #include <numbers>
 #include <string>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -188,10 +189,13 @@ TEST(LayerTree, NonFiniteGeometryAndCyclesAreRefusedLeavingTheTreeAsItWas) {
   expectRaised([&] { middle->insertSublayer(root, 0); }, NSInvalidArgumentException);
   expectRaised([&] { leaf->insertSublayer(root, 0); }, NSInvalidArgumentException);
   expectRaised([&] { leaf->addSublayer(middle); }, NSInvalidArgumentException);
+  root->addSublayer(root);  // itself: nothing changes
   EXPECT_EQ(root->superlayer(), nullptr);
   EXPECT_EQ(middle->superlayer(), root.get());
   EXPECT_EQ(leaf->superlayer(), middle.get());
   EXPECT_TRUE(leaf->sublayers().empty());
+  EXPECT_EQ(root->sublayers().size(), 1u);
+  root->addSublayer(nullptr);  // no layer at all: nothing changes either
   EXPECT_EQ(root->sublayers().size(), 1u);
 
   // A deep chain of layers is released without recursion.
@@ -243,6 +247,18 @@ TEST(Geometry, FramesReadBackExactlyStandardisedScaledOrTurnedAndOnlyRectanglesW
   EXPECT_TRUE(CGRectIsEmpty(CGRectMake(5, 5, 10, 0)));
   EXPECT_FALSE(CGRectIsEmpty(CGRectMake(0, 0, -1, 1)));
   EXPECT_FALSE(CGRectIsEmpty(CGRectMake(0, 0, 222, 22)));
+  EXPECT_EQ(CGRectUnion(CGRectMake(10, 20, 5, 5), CGRectMake(30, 0, 10, 10)), CGRectMake(10, 0, 30, 25));
+}
+
+TEST(Geometry, ArcsWithANonFiniteRadiusOrAngleAddNothing) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  for (const auto& [radius, start, end] :
+       {std::tuple{nan, 0.0, 1.0}, std::tuple{10.0, inf, 1.0}, std::tuple{10.0, 0.0, -inf}}) {
+    CGPath path;
+    path.addArc(CGPointMake(50, 50), radius, start, end, true);
+    EXPECT_TRUE(path.isEmpty()) << radius << " " << start << " " << end;
+  }
 }
 
 TEST(Geometry, AffineInverseRoundTrips) {
