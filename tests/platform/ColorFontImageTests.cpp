@@ -24,6 +24,8 @@ TEST(Color, NamedColoursAreSharedAndComponentsKeepTheirSpace) {
   ASSERT_EQ(CGColorGetNumberOfComponents(red->CGColor()), 4u);
   EXPECT_DOUBLE_EQ(CGColorGetComponents(red->CGColor())[1], 0.18);
   EXPECT_EQ(UIColor::whiteColor()->rgba(), (std::array<CGFloat, 4>{1, 1, 1, 1}));
+  EXPECT_EQ(UIColor::grayColor()->rgba(), (std::array<CGFloat, 4>{0.5, 0.5, 0.5, 1}));
+  EXPECT_EQ(UIColor::darkGrayColor()->rgba(), (std::array<CGFloat, 4>{1.0 / 3, 1.0 / 3, 1.0 / 3, 1}));
   EXPECT_EQ(CGColorGetNumberOfComponents(nullptr), 0u);
   EXPECT_EQ(UIColor::colorWithCGColor(nullptr), nullptr);
   EXPECT_TRUE(CGColorEqualToColor(UIColor::colorWithCGColor(red->CGColor())->CGColor(), red->CGColor()));
