@@ -53,6 +53,13 @@ TEST(ControlLook, TextFieldsDrawTheirTextOrPlaceholderAndButtonsTheTitleOfTheirS
   EXPECT_TRUE(std::ranges::any_of(border[0].path.elements(), [](const CGPath::Element& e) {
     return e.type == CGPath::ElementType::CurveTo;
   }));
+  // Inside a rounded border the text keeps further from the sides; a style beyond the rounded one has no
+  // border.
+  EXPECT_EQ(drawnText(field).rect, CGRectMake(7, 0, 66, 20));
+  field.borderStyle = 4;
+  RecordingContext unbordered;
+  field.drawContent(unbordered);
+  EXPECT_TRUE(unbordered.recordsOfKind(Kind::StrokePath).empty());
 
   // Titles and colours of a state fall back to the normal state's.
   UIButton button(CGRectMake(0, 0, 60, 20));
@@ -67,6 +74,15 @@ TEST(ControlLook, TextFieldsDrawTheirTextOrPlaceholderAndButtonsTheTitleOfTheirS
   EXPECT_EQ(button.titleColorForState(UIControlStateDisabled), green);
   EXPECT_EQ(drawnText(button).text, "Go");
   EXPECT_EQ(drawnText(button).color, green->CGColor());
+  // The title label's background lies behind the title, centred in the button both ways.
+  button.titleLabel()->setBackgroundColor(green);
+  RecordingContext titled;
+  button.drawContent(titled);
+  ASSERT_EQ(titled.recordsOfKind(Kind::FillPath).size(), 1u);
+  const CGRect behindTitle = titled.recordsOfKind(Kind::FillPath)[0].path.boundingBox();
+  EXPECT_GT(behindTitle.size.width, 0);
+  EXPECT_DOUBLE_EQ(CGRectGetMidX(behindTitle), 30);
+  EXPECT_DOUBLE_EQ(CGRectGetMidY(behindTitle), 10);
   EXPECT_TRUE(button.subviews().empty());
   EXPECT_NE(button.titleLabel(), UIButton().titleLabel());
 }
@@ -101,6 +117,18 @@ TEST(ControlLook, SliderThumbFollowsTheValue) {
   EXPECT_DOUBLE_EQ(thumbCentre(10), 107);
 }
 
+TEST(ControlLook, SwitchKnobFillsTheTrackHeightInsideItsInsetOnTheSideOfItsState) {
+  UISwitch toggle;
+  for (const bool on : {false, true}) {
+    toggle.on = on;
+    RecordingContext context;
+    toggle.drawContent(context);
+    EXPECT_EQ(context.recordsOfKind(Kind::FillPath).back().path.boundingBox(),
+              CGRectMake(on ? 22 : 2, 2, 27, 27))
+        << on;
+  }
+}
+
 NSDateFormatter formatterFor(const char* pattern) {
   NSDateFormatter formatter;
   formatter.setDateFormat(pattern);
@@ -133,6 +161,35 @@ TEST(DatePicker, WheelsShowTheDateSelectedBetweenItsNeighbours) {
   EXPECT_DOUBLE_EQ(wheels[1].start * 320, 150);
   EXPECT_DOUBLE_EQ(wheels[2].start * 320, 200);
   EXPECT_EQ(datePickerWheels(static_cast<UIDatePickerMode>(9), date).size(), 1u);
+}
+
+TEST(ControlLook, PickerFaceRulesTheRowsAroundTheBandAndKeepsEachWheelsTextInside) {
+  UIDatePicker picker;
+  picker.datePickerMode = UIDatePickerModeDate;
+  picker.setDate(*formatterFor("MM/dd/yyyy").dateFromString("12/31/2024"));
+  // Rows of 216 / 5. At four pixels a point a half-point row line covers a whole row of pixels: here those a
+  // row above and a row below the band, beside the years.
+  testing::expectPixels(*testing::pixelsOf(picker, 4), {{1240, 172, testing::opaque(230, 230, 230)},
+                                                        {1240, 691, testing::opaque(230, 230, 230)},
+                                                        {1240, 160, testing::kWhite}});
+  RecordingContext context;
+  picker.drawContent(context);
+  // A line on either edge of the band and one a row further out on each side, none on the outline.
+  std::vector<CGFloat> rowLines;
+  for (const DrawingRecord& stroke : context.recordsOfKind(Kind::StrokePath)) {
+    const auto e = stroke.path.elements();
+    if (e.size() == 2 && e[0].points[0].y == e[1].points[0].y) rowLines.push_back(e[0].points[0].y);
+  }
+  std::ranges::sort(rowLines);
+  ASSERT_EQ(rowLines.size(), 4u);
+  for (std::size_t i = 0; i < rowLines.size(); ++i)
+    EXPECT_NEAR(rowLines[i], 43.2 * static_cast<double>(i + 1), 1e-9);
+  // The day wheel runs from 150 to 200; its text keeps a quarter row from either side.
+  const auto texts = context.recordsOfKind(Kind::DrawText);
+  const auto day = std::ranges::find_if(texts, [](const DrawingRecord& r) { return r.text.text == "31"; });
+  ASSERT_NE(day, texts.end());
+  EXPECT_NEAR(day->text.rect.origin.x, 160.8, 1e-9);
+  EXPECT_NEAR(day->text.rect.size.width, 28.4, 1e-9);
 }
 
 TEST(DatePicker, ADateNoCalendarHoldsIsRefusedNotWrapped) {

@@ -7,6 +7,7 @@
 
 #include "RenderingTestSupport.h"
 #include "tarnavel/platform/foundation/NSException.h"
+#include "tarnavel/platform/layers/CAGradientLayer.h"
 #include "tarnavel/platform/views/UILabel.h"
 
 namespace tarnavel {
@@ -85,11 +86,18 @@ TEST(RenderOutput, PngHoldsThePixelsAtTheScaleOverTheBackgroundAsked) {
 }
 
 TEST(RenderOutput, EitherPngCompressionReadsBackAsRenderedAndAnOpaquePageHasNoAlphaChannel) {
-  // Opaque, translucent and transparent areas: the file holds straight colours, the renderer premultiplied.
-  // The colour type in the header (byte 25): 2 for red-green-blue, 6 with alpha.
-  auto page = makeView(CGRectMake(0, 0, 40, 20));
+  // Opaque, translucent and transparent areas, and below them a strip turning from orange to blue as it
+  // grows opaque: the file holds straight colours, the renderer premultiplied, and every pixel comes back
+  // as it was. The colour type in the header (byte 25): 2 for red-green-blue, 6 with alpha.
+  auto page = makeView(CGRectMake(0, 0, 40, 30));
   page->addSubview(makeView(CGRectMake(0, 0, 20, 20), rgb(0.2, 0.6, 0.9)));
   page->addSubview(makeView(CGRectMake(20, 0, 10, 20), UIColor::colorWithRed(1, 0.5, 0, 0.4)));
+  auto strip = CAGradientLayer::layer();
+  strip->setFrame(CGRectMake(0, 20, 40, 10));
+  strip->colors = {UIColor::colorWithRed(1, 0.5, 0, 0.75)->CGColor(), rgb(0, 0.5, 1)->CGColor()};
+  strip->startPoint = {0, 0.5};
+  strip->endPoint = {1, 0.5};
+  page->layer()->addSublayer(strip);
   for (const bool withBackground : {true, false}) {
     RenderOptions options;
     options.background = withBackground ? UIColor::whiteColor() : nullptr;
@@ -106,6 +114,7 @@ TEST(RenderOutput, EitherPngCompressionReadsBackAsRenderedAndAnOpaquePageHasNoAl
       ASSERT_TRUE(image);
       for (const int x : {5, 25, 35})
         EXPECT_TRUE(pixelNear(*image->CGImage(), x, 5, rendered->pixelAt(x, 5), 1));
+      EXPECT_EQ(image->CGImage()->pixels(), rendered->pixels());
       sizes[fast ? 0 : 1] = std::filesystem::file_size(file);
     }
     EXPECT_LE(sizes[1], sizes[0]) << "asking for the smallest file gives no larger one";

@@ -172,6 +172,23 @@ TEST(RenderTree, WrappingLabelUsesSeveralLines) {
   EXPECT_GT(inkPixels(*image, 0, 70, 120, 100), 0);
 }
 
+TEST(RenderTree, ALineBreakEndsTheTextOfAOneLineLabelOnly) {
+  // "Hi" over a row of W's: one line shows "Hi" and an ellipsis at the left, a label of any number of lines
+  // the W's as well, far further across.
+  for (const NSInteger lines : {1, 0}) {
+    SCOPED_TRACE(lines);
+    auto page = whitePage(200, 60);
+    auto label = std::make_shared<UILabel>(CGRectMake(0, 0, 200, 60));
+    label->setText("Hi\nWWWWWWWWWW");
+    label->setFont(UIFont::fontWithName("Verdana", 12));
+    label->numberOfLines = lines;
+    page->addSubview(label);
+    const auto image = pixelsOf(*page);
+    EXPECT_GT(inkPixels(*image, 0, 0, 60, 60), 0);
+    EXPECT_EQ(inkPixels(*image, 60, 0, 200, 60) > 0, lines == 0);
+  }
+}
+
 TEST(RenderTree, ImagesAndLayerContentsAreScaledToTheBounds) {
   // Four pixels, premultiplied ARGB: red, green / blue, half-transparent white.
   auto image = std::make_shared<UIImage>(std::make_shared<CGImage>(
@@ -372,13 +389,101 @@ TEST(DrawingContext, FarOffStepsAreCutToThePageOrLeftOutAndDrawingGoesOn) {
     context.fillPath(rectPath(CGRectMake(-1e300, -1e300, 2e300, 2e300)), rgb(0, 1, 0)->CGColor());
     context.drawImage(dot, CGRectMake(0, 0, 1e300, 1e300));
     context.fillPath(disc, rgb(1, 0, 0)->CGColor());
+    // A bar down the right side reaching far above and below it, and an image over the top left reaching two
+    // million points beyond the page, within what can be drawn.
+    context.fillPath(rectPath(CGRectMake(90, -1e300, 1e300, 2e300)), rgb(1, 0, 0)->CGColor());
+    context.drawImage(dot, CGRectMake(-2.2e6, -2.2e6, 2.2e6 + 70, 2.2e6 + 30));
     context.saveGState();
     context.concatCTM(CGAffineTransformMakeScale(1e200, 1e200));  // beyond what Cairo can invert
     context.fillPath(rectPath(CGRectMake(0, 0, 1, 1)), rgb(1, 0, 0)->CGColor());
     context.restoreGState();
     context.fillPath(rectPath(CGRectMake(0, 0, 50, 50)), rgb(0, 0, 1)->CGColor());
   });
-  expectPixels(*image, {{75, 75, kGreen}, {25, 25, kBlue}});
+  expectPixels(*image, {{75, 75, kGreen}, {25, 25, kBlue}, {95, 75, kRed}, {60, 15, kRed}});
+
+  // Wrapped text as far off as Cairo's coordinates wrap around to the page is left out, not drawn on it.
+  const auto farText = drawn([](CGContext& context) {
+    CGTextRun run;
+    run.text = "Far away";
+    run.rect = CGRectMake((1 << 24) + 10, 10, 80, 80);
+    run.maxLines = 0;
+    context.drawText(run);
+  });
+  EXPECT_EQ(inkPixels(*farText, 0, 0, 100, 100), 0);
+}
+
+TEST(DrawingContext, ClipsKeepOnlyWhatLiesInsideEachPath) {
+  // Within the layer's bounds, a band lower down: a background far larger than the page shows in it alone.
+  const auto band = drawn([](CGContext& context) {
+    context.clipToPath(rectPath(CGRectMake(0, 50, 100, 20)));
+    context.fillPath(rectPath(CGRectMake(-1e300, -1e300, 2e300, 2e300)), rgb(1, 0, 0)->CGColor());
+  });
+  expectPixels(*band, {{50, 60, kRed}, {50, 40, kWhite}, {50, 80, kWhite}});
+
+  // Outlines that are no single upright rectangle, however their points line up: the lower left half, two
+  // bars, and squares with their first or their last side bent into an S from corner to corner.
+  CGPath half;
+  half.moveTo({0, 0});
+  half.lineTo({0, 100});
+  half.lineTo({100, 100});
+  half.lineTo({0, 0});
+  half.closeSubpath();
+  CGPath bars = rectPath(CGRectMake(0, 0, 40, 100));
+  bars.addRect(CGRectMake(60, 0, 40, 100));
+  CGPath firstBent;
+  firstBent.moveTo({0, 0});
+  firstBent.curveTo({100, 0}, {0, 100}, {100, 100});
+  firstBent.lineTo({100, 100});
+  firstBent.lineTo({0, 100});
+  firstBent.closeSubpath();
+  CGPath lastBent;
+  lastBent.moveTo({0, 0});
+  lastBent.lineTo({100, 0});
+  lastBent.lineTo({100, 100});
+  lastBent.curveTo({0, 100}, {100, 0}, {0, 0});
+  lastBent.closeSubpath();
+  struct Case {
+    const char* shape;
+    const CGPath& clip;
+    std::vector<Probe> probes;
+  };
+  for (const Case& c : {Case{"half", half, {{20, 80, kRed}, {80, 20, kWhite}}},
+                        Case{"bars", bars, {{20, 50, kRed}, {80, 50, kRed}, {50, 50, kWhite}}},
+                        Case{"first side bent", firstBent, {{10, 90, kRed}, {90, 10, kWhite}}},
+                        Case{"last side bent", lastBent, {{90, 10, kRed}, {10, 90, kWhite}}}}) {
+    SCOPED_TRACE(c.shape);
+    const auto image = drawn([&](CGContext& context) {
+      context.clipToPath(c.clip);
+      context.fillPath(rectPath(CGRectMake(0, 0, 100, 100)), rgb(1, 0, 0)->CGColor());
+    });
+    for (const Probe& probe : c.probes)
+      EXPECT_TRUE(pixelNear(*image, probe.x, probe.y, probe.colour));
+  }
+}
+
+TEST(DrawingContext, ACurveBendsTowardsEachOfItsPointsInTurn) {
+  // From the lower left up towards (10, 10), across towards (90, 40) and down to (70, 80): the curve crosses
+  // y 51 between x 64 and 70.
+  CGPath bow;
+  bow.moveTo({10, 90});
+  bow.curveTo({10, 10}, {90, 40}, {70, 80});
+  bow.closeSubpath();
+  const auto image = drawn([&](CGContext& context) { context.fillPath(bow, rgb(0, 0, 1)->CGColor()); });
+  expectPixels(*image, {{64, 51, kBlue}, {70, 51, kWhite}});
+}
+
+TEST(DrawingContext, AFillOrStrokeWithoutAColourDrawsNothing) {
+  CGPath line;
+  line.moveTo({0, 75});
+  line.lineTo({100, 75});
+  CGStrokeStyle colourless;
+  colourless.lineWidth = 10;
+  const auto image = drawn([&](CGContext& context) {
+    context.fillPath(rectPath(CGRectMake(0, 0, 50, 50)), rgb(1, 0, 0)->CGColor());
+    context.fillPath(rectPath(CGRectMake(0, 0, 100, 50)), nullptr);
+    context.strokePath(line, colourless);
+  });
+  expectPixels(*image, {{25, 25, kRed}, {75, 25, kWhite}, {50, 75, kWhite}});
 }
 
 TEST(DrawingContext, UnbalancedCallsAreAbsorbed) {
