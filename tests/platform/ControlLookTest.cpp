@@ -243,11 +243,13 @@ TEST(PickerRows, AsksForTheRowsThatReachIntoTheFaceAroundTheSelectedOne) {
     Texts asked;
   };
   // The face is 216 high: its own rows of 43.2 show two either side of the middle, rows of 30 four (the
-  // fourth just reaching in); a selection beyond the list stands on its last row.
+  // fourth just reaching in); a selection beyond the list stands on its last row; a height that is not a
+  // positive finite number leaves the face its own rows.
   for (const Case& c :
        {Case{std::nullopt, 5, {"components", "rows", "height", "0:3", "0:4", "0:5", "0:6", "0:7"}},
         Case{30, 0, {"components", "rows", "height", "0:0", "0:1", "0:2", "0:3", "0:4"}},
-        Case{-4, 40, {"components", "rows", "height", "0:7", "0:8", "0:9"}}}) {
+        Case{-4, 40, {"components", "rows", "height", "0:7", "0:8", "0:9"}},
+        Case{HUGE_VAL, 5, {"components", "rows", "height", "0:3", "0:4", "0:5", "0:6", "0:7"}}}) {
     const auto source = std::make_shared<RowSource>();
     source->rowHeight = c.rowHeight;
     const auto picker = pickerWith(source, c.selected);
