@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <string>
 
@@ -410,6 +411,33 @@ TEST(DrawingContext, FarOffStepsAreCutToThePageOrLeftOutAndDrawingGoesOn) {
     context.drawText(run);
   });
   EXPECT_EQ(inkPixels(*farText, 0, 0, 100, 100), 0);
+}
+
+// Steps whose edges run in from a couple of hundred thousand points away, where Cairo's smoothing would
+// misplace them, are still drawn where they lie: a stroke, a fill and a clip along the line from far off the
+// top left to (100, 50), which crosses x = 75 at y = 25.
+TEST(DrawingContext, LongEdgesFromFarOffThePageLieWhereTheirPathsRun) {
+  CGPath line;
+  line.moveTo({-2e5, -2e5});
+  line.lineTo({100, 50});
+  CGPath sliver;
+  sliver.moveTo({-2e5, -2e5});
+  sliver.lineTo({100, 47});
+  sliver.lineTo({100, 53});
+  sliver.closeSubpath();
+  CGStrokeStyle style;
+  style.color = rgb(1, 0, 0)->CGColor();
+  style.lineWidth = 6;
+  const std::function<void(CGContext&)> steps[] = {
+      [&](CGContext& context) { context.strokePath(line, style); },
+      [&](CGContext& context) { context.fillPath(sliver, rgb(1, 0, 0)->CGColor()); },
+      [&](CGContext& context) {
+        context.clipToPath(sliver);
+        context.fillPath(rectPath(CGRectMake(0, 0, 100, 100)), rgb(1, 0, 0)->CGColor());
+      },
+  };
+  for (const auto& step : steps)
+    expectPixels(*drawn(step), {{75, 25, kRed}, {75, 50, kWhite}, {50, 60, kWhite}});
 }
 
 TEST(DrawingContext, ClipsKeepOnlyWhatLiesInsideEachPath) {

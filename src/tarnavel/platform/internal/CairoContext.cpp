@@ -13,6 +13,10 @@ namespace {
 // Cairo keeps device coordinates in 24.8 fixed point, which wraps around about 8 million pixels from the
 // page's origin; a step that reaches past half of that draws nothing.
 constexpr double kFarthestDrawnPixel = 1 << 22;
+// Cairo's smooth scan conversion misplaces an edge whose width times height passes about 1.8e10 square
+// pixels (a diagonal edge of about 190,000 pixels), while its aliased one places every edge within reach.
+// A step that stays this close to the page's origin has edges under a quarter of that, and is smoothed.
+constexpr double kFarthestSmoothPixel = 1 << 15;
 // However far its path lies, a stroke is drawn at most this many page diagonals wide: Cairo's work grows
 // with the width, and no path so far away could be drawn exactly anyway.
 constexpr double kWidestStrokeInDiagonals = 128;
@@ -184,7 +188,7 @@ CGRect CairoContext::clipBox() const {
   return CGRectMake(x1, y1, x2 - x1, y2 - y1);
 }
 
-bool CairoContext::withinReach(CGRect box) const {
+bool CairoContext::cornersWithin(CGRect box, double farthestPixel) const {
   if (!CGRectIsFinite(box)) return false;
   const CGFloat xs[] = {box.origin.x, box.origin.x + box.size.width};
   const CGFloat ys[] = {box.origin.y, box.origin.y + box.size.height};
@@ -192,11 +196,19 @@ bool CairoContext::withinReach(CGRect box) const {
     for (CGFloat y : ys) {
       double deviceX = x, deviceY = y;
       cairo_user_to_device(cr_, &deviceX, &deviceY);
-      if (!(std::abs(deviceX) <= kFarthestDrawnPixel && std::abs(deviceY) <= kFarthestDrawnPixel))
-        return false;
+      if (!(std::abs(deviceX) <= farthestPixel && std::abs(deviceY) <= farthestPixel)) return false;
     }
   }
   return true;
+}
+
+bool CairoContext::withinReach(CGRect box) const {
+  return cornersWithin(box, kFarthestDrawnPixel);
+}
+
+void CairoContext::antialiasFor(CGRect box) {
+  const bool smooth = cornersWithin(box, kFarthestSmoothPixel);
+  cairo_set_antialias(cr_, smooth ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
 }
 
 // Inside the clip each rectangle cut to the clip's box covers what the whole rectangle covers, and it keeps
@@ -299,7 +311,9 @@ void CairoContext::applyPendingClip() {
   rect.addRect(*pendingClip_);
   const bool cut = !withinReach(*pendingClip_);
   pendingClip_.reset();
-  setPath(cut ? cutToClip(rect).value_or(CGPath{}) : rect);
+  const CGPath clip = cut ? cutToClip(rect).value_or(CGPath{}) : rect;
+  setPath(clip);
+  antialiasFor(clip.boundingBox());
   cairo_clip(cr_);
 }
 
@@ -319,6 +333,7 @@ void CairoContext::clipToPath(const CGPath& path) {
   }
   applyPendingClip();
   setPath(path);
+  antialiasFor(path.boundingBox());
   cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
   cairo_clip(cr_);
 }
@@ -331,6 +346,7 @@ void CairoContext::fillPath(const CGPath& path, const CGColorRef& color, bool ev
   if (!withinReach(box)) return;
   clipUnlessInside(box);
   setPath(cut ? *cut : path);
+  antialiasFor(box);
   cairo_set_fill_rule(cr_, evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
   cairo_fill(cr_);
 }
@@ -349,6 +365,7 @@ void CairoContext::strokePath(const CGPath& path, const CGStrokeStyle& style) {
   setDash(cr_, style);
   clipUnlessInside(reached);
   setPath(path);
+  antialiasFor(reached);
   cairo_stroke(cr_);
 }
 
@@ -373,6 +390,7 @@ void CairoContext::drawImage(const CGImage& image, CGRect rect) {
   if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return;
   clipUnlessInside(rect);
   cairo_save(cr_);
+  antialiasFor(rect);
   cairo_transform(cr_, &placement);
   cairo_set_source_surface(cr_, surface.get(), 0, 0);
   // Padding keeps the edges of a scaled image sharp instead of fading them into transparency.

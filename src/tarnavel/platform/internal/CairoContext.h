@@ -63,8 +63,13 @@ class CairoContext final : public CGContext {
   bool draws() const;
   /// The clip's bounding box in user space.
   CGRect clipBox() const;
+  /// Whether the corners of `box` (in user space) lie no farther than `farthestPixel` from the page's
+  /// origin on either axis.
+  bool cornersWithin(CGRect box, double farthestPixel) const;
   /// Whether `box` (in user space) lies where Cairo's coordinates are exact.
   bool withinReach(CGRect box) const;
+  /// Smooths the edges of a step within `box` (in user space) where Cairo places smoothed edges exactly.
+  void antialiasFor(CGRect box);
   /// `path` with every upright rectangle of it cut to the clip; null when the path is not made of upright
   /// rectangles only.
   std::optional<CGPath> cutToClip(const CGPath& path) const;

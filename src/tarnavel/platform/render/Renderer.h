@@ -39,7 +39,9 @@ struct RenderOptions {
 /// inverted hides what is drawn under it, and a shape, image or text that reaches millions of pixels beyond
 /// the page is left out (a background or border of upright rectangles is cut to the page instead), and so is
 /// text whose glyphs would be under a hundredth of a pixel or over 32,768 pixels on the page. A stroke
-/// wider than it takes to cover the page draws as one just that wide.
+/// wider than it takes to cover the page draws as one just that wide. A shape, clip or image reaching more
+/// than 32,768 pixels from the page's origin is drawn without smoothing its edges, which would misplace
+/// them.
 ///
 /// Limits. An image (PNG or pixels) is at most 16,384 pixels a side and 2^26 pixels in all; an SVG or PDF
 /// page at most 16,384 points a side. A page larger than that at the requested scale is drawn whole, scaled
