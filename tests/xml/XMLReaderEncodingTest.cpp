@@ -105,6 +105,8 @@ TEST(XMLReaderEncoding, UnreadableEncodingsFailNamingTheEncoding) {
       // A byte that ISO-8859-7 leaves undefined, and a Shift_JIS lead byte without its second byte.
       {documentIn("ISO-8859-7", "ok\xD2"), "line 2, column 9: not well-formed (invalid token)"},
       {documentIn("Shift_JIS", "ok\x93"), "line 2, column 9: bytes not valid in encoding \"Shift_JIS\""},
+      // Half a surrogate pair, which UTF-7 can spell but no UTF-8 text can hold.
+      {documentIn("UTF-7", "ok+2AA-"), "line 2, column 9: bytes not valid in encoding \"UTF-7\""},
   };
   for (const auto& c : cases) {
     std::string error;

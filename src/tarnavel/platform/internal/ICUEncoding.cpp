@@ -89,15 +89,17 @@ UTF8Conversion convertToUTF8(std::span<const std::byte> data, std::string_view n
     }
     result.text.resize(written);
     if (U_FAILURE(status)) {
-      // The text before the fault may still sit in the pivot; converting the bytes before it again gives
-      // the fault's position.
+      // Bytes the source cannot read are placed by converting the bytes before them again, as the text
+      // before them may still sit in the pivot; a character it reads but UTF-8 cannot hold (a lone
+      // surrogate) stands right after the text written.
       char invalid[32];
       int8_t invalidLength = sizeof invalid;
       UErrorCode ignored = U_ZERO_ERROR;
       ucnv_getInvalidChars(source.get(), invalid, &invalidLength, &ignored);
       const auto consumed = static_cast<std::size_t>(in - reinterpret_cast<const char*>(data.data()));
       const std::size_t valid = consumed - std::min(consumed, static_cast<std::size_t>(invalidLength));
-      const std::string before = valid < data.size() ? convertToUTF8(data.first(valid), name).text : "";
+      const std::string before =
+          invalidLength > 0 ? convertToUTF8(data.first(valid), name).text : result.text;
       result.error = positionAtEnd(before) + ": bytes not valid in encoding \"" + std::string(name) + "\"";
       result.text.clear();
     }
