@@ -484,8 +484,7 @@ TEST(DrawingContext, ClipsKeepOnlyWhatLiesInsideEachPath) {
       context.clipToPath(c.clip);
       context.fillPath(rectPath(CGRectMake(0, 0, 100, 100)), rgb(1, 0, 0)->CGColor());
     });
-    for (const Probe& probe : c.probes)
-      EXPECT_TRUE(pixelNear(*image, probe.x, probe.y, probe.colour));
+    expectPixels(*image, c.probes);
   }
 }
 

@@ -6,9 +6,9 @@
 
 #include <cstdlib>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "tarnavel/platform/graphics/UIColor.h"
 #include "tarnavel/platform/graphics/UIImage.h"
@@ -102,7 +102,7 @@ struct Probe {
 };
 
 /// Each probed pixel near its colour.
-inline void expectPixels(const CGImage& image, std::initializer_list<Probe> probes) {
+inline void expectPixels(const CGImage& image, const std::vector<Probe>& probes) {
   for (const Probe& probe : probes)
     EXPECT_TRUE(pixelNear(image, probe.x, probe.y, probe.colour, probe.tolerance));
 }
